@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace tarvand {
+
+namespace data {
+class TADOConnection;
+class TADOQuery;
+} // namespace data
+
+class TGlobal;
+
+// Out texts of ReadMoeinLevels.
+struct MoeinLevels {
+    QString levels; // "اول/", "دوم/", "سوم" for the detail, detail-2 and project levels it requires
+    QString tafsilyGroups;
+    QString tafsily2Groups;
+    QString projectGroups;
+};
+
+// The host's database object: the shared query that the toolkit's SQL helpers use one at a time,
+// and the connection to the company database that every dataset is attached to.
+class TMyDatabase {
+public:
+    using ShowMsgHandler = std::function<int(const QString& msg, const QString& title, const QString& kind)>;
+
+    TMyDatabase(data::TADOConnection* connection, TGlobal* global);
+    ~TMyDatabase();
+    TMyDatabase(const TMyDatabase&) = delete;
+    TMyDatabase& operator=(const TMyDatabase&) = delete;
+
+    data::TADOQuery* Query() const { return query_.get(); }
+    data::TADOConnection* Connection() const { return connection_; }
+
+    // Where the operations show their messages (the owner of the message dialog sets it).
+    ShowMsgHandler OnShowMsg;
+
+    // Runs a statement as a command on the shared query. Empty text: true without sending anything;
+    // no connection or any failure: false, silently.
+    bool ExecSql(const QString& statement);
+
+    // Makes sure the table carries the named primary key ("CLUSTERED") or unique index ("INDEX").
+    bool EnsureTableKey(const QString& indexKind, const QString& table, const QString& constraintName,
+                        const QStringList& keyColumns, int keyCount);
+
+    // "(Select FieldCode From UserPrivilege Where …) ": the codes of a table the user may use.
+    QString PrivilegeSubquery(const QString& table) const;
+    // The rights string of one user for the nodes whose key starts with the prefix:
+    // "node1(Y),node2(N),".
+    QString ReadRightsTree(data::TADOQuery* query, const QString& keyPrefix, const QString& userColumn) const;
+
+    QString LookupValue(const QString& keyField, const QString& keyValue, const QString& resultField,
+                        const QString& table);
+    bool IsNameRepeated(const QString& table, const QString& nameExpression, const QString& value);
+    bool IsCodeUsed(const QString& procedure, const QString& code);
+    MoeinLevels ReadMoeinLevels(const QString& kollCode, const QString& moeinCode);
+    void DropTempTable(const QString& nameWithoutHashes);
+
+private:
+    void openShared(const QString& statement);
+    int showMsg(const QString& msg, const QString& title, const QString& kind);
+
+    data::TADOConnection* connection_;
+    TGlobal* global_;
+    std::unique_ptr<data::TADOQuery> query_;
+};
+
+} // namespace tarvand
