@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <sqlite3.h>
+
+namespace tarvand::sql {
+
+// Owns one sqlite3 handle. Shared by the backend and the cursors it hands out, so that a cursor
+// left open after its backend is gone still reads from a live connection.
+class SqliteConnection {
+public:
+    explicit SqliteConnection(const QString& path);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    sqlite3* handle() const { return db_; }
+    QString path() const { return path_; }
+
+    // Prepares one statement; throws EDatabaseError with the engine's message on failure.
+    sqlite3_stmt* prepare(const QByteArray& sql) const;
+    // Runs statements that take no parameters and return no rows.
+    void exec(const QByteArray& sql) const;
+    QString lastError() const;
+
+private:
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+} // namespace tarvand::sql
