@@ -8,13 +8,18 @@ DeclaredType::DeclaredType(const QString& text) {
     const QString lower = text.trimmed().toLower();
     const qsizetype open = lower.indexOf(u'(');
     base_ = (open < 0 ? lower : lower.left(open)).trimmed();
-    // Constraint words may follow the type in SQLite's decltype ("integer primary key" never
-    // reaches here, but "varchar(10) collate tsql" can through sqlite_master).
+    // Words may follow the type name ("double precision", "varchar(10) collate tsql").
     base_ = base_.section(u' ', 0, 0);
     if (open >= 0) {
         const qsizetype close = lower.indexOf(u')', open);
-        length_ =
-            lower.mid(open + 1, close < 0 ? -1 : close - open - 1).section(u',', 0, 0).trimmed().toInt();
+        const QString args = lower.mid(open + 1, close < 0 ? -1 : close - open - 1);
+        const QString first = args.section(u',', 0, 0).trimmed();
+        // Varchar(max) has a length, an unbounded one: 0.
+        hasLength_ = first == u"max";
+        if (!hasLength_) {
+            length_ = first.toInt(&hasLength_);
+        }
+        scale_ = args.section(u',', 1, 1).trimmed().toInt();
     }
     static const QStringList integers = {"int", "integer", "smallint", "bigint", "tinyint", "bit"};
     static const QStringList floats = {"float",   "real",  "double",    "decimal",

@@ -1,57 +1,43 @@
 #include "SqliteBackend.h"
 
-#include "ColumnDescriber.h"
+#include "ConstraintCatalog.h"
 #include "EDatabaseError.h"
+#include "MemoryCursor.h"
+#include "ProcedureCatalog.h"
 #include "SqliteConnection.h"
-#include "SqliteCursor.h"
+#include "SqliteSession.h"
+#include "TsqlCompiler.h"
+#include "TsqlFunctions.h"
+#include "TsqlPrinter.h"
+#include "TsqlRunner.h"
 
 namespace tarvand::sql {
 
 namespace {
 
-void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
-    if (value.isNull()) {
-        sqlite3_bind_null(stmt, index);
-        return;
+// "dbo.X", "[X]", "tempdb..##X" → X, as a table of the connection.
+QString plainTableName(const QString& written) {
+    QString name = written.trimmed().section(u'.', -1);
+    if (name.startsWith(u'[') && name.endsWith(u']')) {
+        name = name.mid(1, name.size() - 2);
     }
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        sqlite3_bind_int64(stmt, index, value.toLongLong());
-        return;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        sqlite3_bind_double(stmt, index, value.toDouble());
-        return;
-    case QMetaType::QByteArray: {
-        const QByteArray bytes = value.toByteArray();
-        sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
-        return;
-    }
-    default: {
-        const QByteArray text = value.toString().toUtf8();
-        sqlite3_bind_text64(stmt, index, text.constData(), sqlite3_uint64(text.size()), SQLITE_TRANSIENT,
-                            SQLITE_UTF8);
-        return;
-    }
-    }
-}
-
-void bindAll(sqlite3_stmt* stmt, const QVariantList& params) {
-    const int count = sqlite3_bind_parameter_count(stmt);
-    for (int i = 1; i <= count; ++i) {
-        bindValue(stmt, i, params.value(i - 1));
-    }
+    return name;
 }
 
 } // namespace
 
-SqliteBackend::SqliteBackend(const QString& path) : connection_(std::make_shared<SqliteConnection>(path)) {}
+SqliteBackend::SqliteBackend(const QString& path) : connection_(std::make_shared<SqliteConnection>(path)) {
+    sqlite3* db = connection_->handle();
+    // "x" must always name a column, never fall back to being a string as SQLite's legacy rule has it.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    TsqlFunctions::registerAll(db);
+    constraints_ = std::make_unique<ConstraintCatalog>(db);
+    procedures_ = std::make_unique<ProcedureCatalog>(db);
+    session_ = std::make_unique<SqliteSession>(connection_, *constraints_);
+    compiler_ = std::make_unique<TsqlCompiler>();
+    runner_ = std::make_unique<TsqlRunner>(*session_, *compiler_, *procedures_);
+}
 
 SqliteBackend::~SqliteBackend() = default;
 
@@ -60,83 +46,77 @@ QString SqliteBackend::path() const {
 }
 
 std::unique_ptr<ResultCursor> SqliteBackend::query(const QString& statement, const QVariantList& params) {
-    sqlite3_stmt* stmt = connection_->prepare(statement.toUtf8());
-    bindAll(stmt, params);
-    const int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        const QString message = connection_->lastError();
-        sqlite3_finalize(stmt);
-        throw EDatabaseError(message);
+    TsqlRunner::Outcome outcome = runner_->run(*compiler_->compile(statement), params, true);
+    if (outcome.rows) {
+        return std::move(outcome.rows);
     }
-    const bool hasRow = rc == SQLITE_ROW;
-    QList<ColumnInfo> columns = ColumnDescriber(connection_->handle()).describe(stmt, hasRow);
-    return std::make_unique<SqliteCursor>(connection_, stmt, std::move(columns), hasRow);
+    return std::make_unique<MemoryCursor>();
 }
 
 qint64 SqliteBackend::execute(const QString& statement, const QVariantList& params) {
-    const QByteArray sql = statement.toUtf8();
-    const char* tail = sql.constData();
-    const char* end = tail + sql.size();
-    qint64 changed = 0;
-    while (tail < end) {
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(connection_->handle(), tail, int(end - tail), &stmt, &tail) != SQLITE_OK) {
-            throw EDatabaseError(connection_->lastError());
-        }
-        if (!stmt) {
-            break;
-        }
-        bindAll(stmt, params);
-        int rc;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        }
-        const bool readOnly = sqlite3_stmt_readonly(stmt) != 0;
-        sqlite3_finalize(stmt);
-        if (rc != SQLITE_DONE) {
-            throw EDatabaseError(connection_->lastError());
-        }
-        if (!readOnly) {
-            changed += sqlite3_changes64(connection_->handle());
-        }
-    }
-    return changed;
+    return runner_->run(*compiler_->compile(statement), params, false).changes;
 }
 
 QList<ColumnInfo> SqliteBackend::tableColumns(const QString& table) {
-    QString quoted = table;
-    quoted.replace(u'"', QStringLiteral("\"\""));
+    const QByteArray sql =
+        (QStringLiteral("SELECT * FROM ") + TsqlPrinter::quoteName(plainTableName(table))).toUtf8();
     sqlite3_stmt* stmt = nullptr;
-    const QByteArray sql = QStringLiteral("SELECT * FROM \"%1\"").arg(quoted).toUtf8();
     if (sqlite3_prepare_v2(connection_->handle(), sql.constData(), int(sql.size()), &stmt, nullptr) !=
         SQLITE_OK) {
         sqlite3_finalize(stmt);
         return {};
     }
-    QList<ColumnInfo> columns = ColumnDescriber(connection_->handle()).describe(stmt, false);
+    QList<ColumnInfo> columns = session_->describer().describe(stmt, false);
     sqlite3_finalize(stmt);
     return columns;
 }
 
 QStringList SqliteBackend::keyColumns(const QString& table) {
+    const QString name = plainTableName(table);
+    if (const auto key = constraints_->primaryKey(name)) {
+        return key->columns;
+    }
     QStringList keys;
-    for (const ColumnInfo& column : tableColumns(table)) {
+    for (const ColumnInfo& column : tableColumns(name)) {
         if (column.primaryKey) {
             keys.append(column.name);
         }
     }
+    if (!keys.isEmpty()) {
+        return keys;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const char* sql =
+        "SELECT il.name, ii.name FROM pragma_index_list(?1) AS il, pragma_index_info(il.name) AS ii "
+        "WHERE il.\"unique\" = 1 AND il.partial = 0 ORDER BY il.seq, ii.seqno";
+    if (sqlite3_prepare_v2(connection_->handle(), sql, -1, &stmt, nullptr) != SQLITE_OK) {
+        return {};
+    }
+    const QByteArray bound = name.toUtf8();
+    sqlite3_bind_text(stmt, 1, bound.constData(), int(bound.size()), SQLITE_TRANSIENT);
+    QString firstIndex;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        const QString index = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        if (!firstIndex.isEmpty() && index != firstIndex) {
+            break;
+        }
+        firstIndex = index;
+        keys.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+    }
+    sqlite3_finalize(stmt);
     return keys;
 }
 
 void SqliteBackend::beginTransaction() {
-    connection_->exec("BEGIN");
+    session_->exec(QStringLiteral("BEGIN"));
 }
 
 void SqliteBackend::commit() {
-    connection_->exec("COMMIT");
+    session_->exec(QStringLiteral("COMMIT"));
 }
 
 void SqliteBackend::rollback() {
-    connection_->exec("ROLLBACK");
+    session_->exec(QStringLiteral("ROLLBACK"));
 }
 
 } // namespace tarvand::sql

@@ -7,10 +7,16 @@
 
 namespace tarvand::sql {
 
+class ConstraintCatalog;
+class ProcedureCatalog;
 class SqliteConnection;
+class SqliteSession;
+class TsqlCompiler;
+class TsqlRunner;
 
 // The embedded backend: one SQLite database file, spoken to in SQL Server's dialect through the
-// T-SQL bridge.
+// T-SQL bridge (statements compiled once per distinct text, stored procedures kept in the file,
+// ## temporary tables living as long as the backend).
 class SqliteBackend : public SqlBackend {
 public:
     // Opens the database file, creating it when absent.
@@ -29,6 +35,11 @@ public:
 
 private:
     std::shared_ptr<SqliteConnection> connection_;
+    std::unique_ptr<ConstraintCatalog> constraints_;
+    std::unique_ptr<ProcedureCatalog> procedures_;
+    std::unique_ptr<SqliteSession> session_;
+    std::unique_ptr<TsqlCompiler> compiler_;
+    std::unique_ptr<TsqlRunner> runner_;
 };
 
 } // namespace tarvand::sql

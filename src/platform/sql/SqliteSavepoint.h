@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SqliteSession.h"
+
+namespace tarvand::sql {
+
+// Runs a compound change all-or-nothing: rolled back unless release() is reached.
+class SqliteSavepoint {
+public:
+    explicit SqliteSavepoint(const SqliteSession& session);
+    ~SqliteSavepoint();
+    SqliteSavepoint(const SqliteSavepoint&) = delete;
+    SqliteSavepoint& operator=(const SqliteSavepoint&) = delete;
+    void release();
+
+private:
+    const SqliteSession& session_;
+    bool open_ = true;
+};
+
+} // namespace tarvand::sql

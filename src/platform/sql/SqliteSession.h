@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ColumnDescriber.h"
+#include "ConstraintCatalog.h"
+#include "SqliteConnection.h"
+
+#include <QSet>
+#include <memory>
+
+namespace tarvand::sql {
+
+// The connection as the bridge's commands use it: statements prepared and run with errors in
+// SQL Server's words, other databases attached on demand, savepoints around compound changes.
+class SqliteSession {
+public:
+    SqliteSession(std::shared_ptr<SqliteConnection> connection, ConstraintCatalog& constraints);
+
+    sqlite3* db() const { return connection_->handle(); }
+    const std::shared_ptr<SqliteConnection>& connection() const { return connection_; }
+    ConstraintCatalog& constraints() const { return constraints_; }
+    ColumnDescriber describer() const;
+
+    sqlite3_stmt* prepare(const QString& sql) const;
+    // Runs one statement without parameters to its end; returns the rows it changed.
+    qint64 exec(const QString& sql) const;
+    // First column of the first row as an integer (0 without a row); values bind to ?1, ?2, …
+    qint64 scalar(const QString& sql, const QStringList& values = {}) const;
+    // Throws the connection's last error, reworded; finalizes stmt first when given.
+    [[noreturn]] void fail(sqlite3_stmt* stmt = nullptr) const;
+
+    // Attaches the databases named as db..table: files of that name beside the company database,
+    // created empty when absent.
+    void attach(const QStringList& databases);
+
+private:
+    std::shared_ptr<SqliteConnection> connection_;
+    ConstraintCatalog& constraints_;
+    QSet<QString> attached_;
+};
+
+} // namespace tarvand::sql

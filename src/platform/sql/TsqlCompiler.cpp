@@ -1,0 +1,91 @@
+#include "TsqlCompiler.h"
+
+#include "TsqlPrinter.h"
+
+namespace tarvand::sql {
+
+namespace {
+
+// The module names each temporary table after the time, so distinct texts keep coming; a bound
+// keeps the cache from growing through a long working day.
+constexpr qsizetype cacheLimit = 4096;
+
+} // namespace
+
+std::shared_ptr<const TsqlScript> TsqlCompiler::compile(const QString& source) {
+    if (const auto found = cache_.constFind(source); found != cache_.constEnd()) {
+        return *found;
+    }
+    std::shared_ptr<const TsqlScript> script = compileUncached(source);
+    if (cache_.size() >= cacheLimit) {
+        cache_.clear();
+    }
+    cache_.insert(source, script);
+    return script;
+}
+
+std::shared_ptr<TsqlScript> TsqlCompiler::compileUncached(const QString& source) {
+    auto script = std::make_shared<TsqlScript>();
+    script->batches = TsqlParser::parse(source);
+    for (TsqlBatch& batch : script->batches) {
+        for (TsqlStatementPtr& statement : batch) {
+            compileStatement(*statement);
+        }
+    }
+    return script;
+}
+
+void TsqlCompiler::compileStatement(TsqlStatement& statement) {
+    using Kind = TsqlStatement::Kind;
+    TsqlPrinter printer;
+    const auto evaluation = [&printer](const TsqlExpr& expr) {
+        return QStringLiteral("SELECT ") + printer.expression(expr);
+    };
+    switch (statement.kind) {
+    case Kind::Select:
+        statement.sqlite = printer.select(*statement.select);
+        break;
+    case Kind::Insert:
+        statement.sqlite = printer.insert(statement);
+        break;
+    case Kind::Update:
+        statement.sqlite = printer.update(statement);
+        break;
+    case Kind::Delete:
+        statement.sqlite = printer.remove(statement);
+        break;
+    case Kind::Truncate:
+        statement.sqlite = QStringLiteral("DELETE FROM ") + printer.tableName(statement.table);
+        break;
+    case Kind::If:
+    case Kind::While:
+        statement.sqlite =
+            QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END").arg(printer.expression(*statement.expr));
+        break;
+    case Kind::SetVariable:
+    case Kind::ExecString:
+        statement.sqlite = evaluation(*statement.expr);
+        break;
+    case Kind::Return:
+        if (statement.expr) {
+            statement.sqlite = evaluation(*statement.expr);
+        }
+        break;
+    case Kind::Declare:
+        for (const TsqlColumnDef& variable : statement.parameters) {
+            statement.sqliteParts.append(variable.defaultValue ? evaluation(*variable.defaultValue)
+                                                               : QString());
+        }
+        break;
+    default:
+        break;
+    }
+    for (const QString& database : printer.databases()) {
+        statement.databases.append(database);
+    }
+    for (TsqlStatementPtr& inner : statement.body) {
+        compileStatement(*inner);
+    }
+}
+
+} // namespace tarvand::sql

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TsqlScript.h"
+
+#include <QHash>
+#include <memory>
+
+namespace tarvand::sql {
+
+// Parses T-SQL and prints the SQLite text of each statement, keeping the result per distinct
+// source text so that a statement sent again costs one hash lookup.
+class TsqlCompiler {
+public:
+    std::shared_ptr<const TsqlScript> compile(const QString& source);
+    static std::shared_ptr<TsqlScript> compileUncached(const QString& source);
+
+private:
+    static void compileStatement(TsqlStatement& statement);
+
+    QHash<QString, std::shared_ptr<const TsqlScript>> cache_;
+};
+
+} // namespace tarvand::sql
