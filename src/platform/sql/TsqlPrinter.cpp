@@ -150,8 +150,8 @@ QString TsqlPrinter::declaredTypeOf(const TsqlExpr& expr) const {
         break;
     }
     case Kind::Binary:
-        if (expr.text == u"+" &&
-            (typeOf(*expr.args[0]) == ValueType::Text || typeOf(*expr.args[1]) == ValueType::Text)) {
+        if (expr.text == u"+" && (DeclaredType(declaredTypeOf(*expr.args[0])).kind() == ColumnKind::Text ||
+                                  DeclaredType(declaredTypeOf(*expr.args[1])).kind() == ColumnKind::Text)) {
             return QStringLiteral("varchar");
         }
         break;
@@ -440,7 +440,7 @@ QString TsqlPrinter::select(const TsqlSelect& select) {
 QString TsqlPrinter::selectBody(const TsqlSelect& select, bool withOrder) {
     QStringList items;
     for (const TsqlSelectItem& item : select.items) {
-        if (item.expr->kind == Kind::Identity) {
+        if (item.expr->kind == Kind::Identity && !select.into.isEmpty()) {
             items.append(QStringLiteral("NULL AS ") + quoteName(identityMarker()));
             continue;
         }
