@@ -6,6 +6,7 @@
 #include "TADOConnection.h"
 #include "TADOTable.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -49,13 +50,20 @@ void OpenBareSqlite(benchmark::State& state) {
 void OpenDataset(benchmark::State& state) {
     auto connection = connect();
     std::size_t heap = 0;
+    std::size_t peak = 0;
     for (auto _ : state) {
         TADOTable table;
         table.SetConnection(connection.get());
         table.SetTableName(QStringLiteral("D_Amval"));
+        state.PauseTiming();
+        const std::size_t residentBefore = HeapUsage::resetPeakResident();
         const std::size_t before = HeapUsage::inUse();
+        state.ResumeTiming();
         table.Open();
+        state.PauseTiming();
         heap = HeapUsage::inUse() - before;
+        peak = std::max(peak, HeapUsage::peakResident() - residentBefore);
+        state.ResumeTiming();
         benchmark::DoNotOptimize(table.RecordCount());
         state.PauseTiming();
         table.Close();
@@ -66,6 +74,8 @@ void OpenDataset(benchmark::State& state) {
     state.counters["heap_MB"] = double(heap) / (1 << 20);
     state.counters["disk_MB"] = disk / (1 << 20);
     state.counters["heap/disk"] = disk > 0 ? double(heap) / disk : 0;
+    state.counters["peak_MB"] = double(peak) / (1 << 20);
+    state.counters["peak/disk"] = disk > 0 ? double(peak) / disk : 0;
 }
 
 void SortBareSqlite(benchmark::State& state) {
