@@ -1,0 +1,183 @@
+#include "BridgeFixture.h"
+
+using namespace tarvand::sql;
+using namespace tarvand::sql::test;
+
+namespace {
+
+class BridgeSchemaTest : public BridgeFixture {
+protected:
+    void createLegacyTable() {
+        // A table as an older installation left it: no key, a nullable code column.
+        db->execute(
+            "Create Table D_Gheimat (GheimatCod Varchar(3) Null, GheimatNam Varchar(100) Null Default '')\n"
+            "Create Index IX_Gheimat_Nam On D_Gheimat(GheimatNam)");
+        db->execute("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  1', 'Purchase')");
+        db->execute("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  2', 'Customs')");
+    }
+};
+
+} // namespace
+
+TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeys) {
+    db->execute(
+        "Create Table D_Sakhtar (SakhtarCod Varchar(3) Not Null, SakhtarRaj Int Not Null, "
+        "SakhtarNam Varchar(100) Null Default '', Price Decimal(19,0) Null Default 0, "
+        "IDX Int Identity(1, 1) Not Null, Constraint PK_D_Sakhtar Primary Key (SakhtarCod, SakhtarRaj))");
+    db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  1', 1)");
+    db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj, SakhtarNam) Values ('  1', 2, 'Colour')");
+    EXPECT_EQ(rows("Select SakhtarCod, SakhtarRaj, SakhtarNam, Price, IDX From D_Sakhtar Order By IDX"),
+              QStringList({"  1|1||0|1", "  1|2|Colour|0|2"}));
+    EXPECT_EQ(db->keyColumns("D_Sakhtar"), QStringList({"SakhtarCod", "SakhtarRaj"}));
+    const QList<ColumnInfo> columns = db->tableColumns("D_Sakhtar");
+    ASSERT_EQ(columns.size(), 5);
+    EXPECT_EQ(columns[0].size, 3);
+    EXPECT_TRUE(columns[0].primaryKey);
+    EXPECT_TRUE(columns[1].primaryKey);
+    EXPECT_EQ(columns[1].kind, ColumnKind::Integer);
+    EXPECT_EQ(columns[3].kind, ColumnKind::Float);
+    EXPECT_FALSE(columns[4].primaryKey);
+    EXPECT_TRUE(columns[4].autoIncrement);
+    EXPECT_EQ(db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  2', 1)"), 1);
+}
+
+TEST_F(BridgeSchemaTest, DuplicateKeysAndMissingValuesFailInTheServersWords) {
+    db->execute("Create Table D_Makan (MakanCod Varchar(3) Not Null, MakanNam Varchar(100) Not Null, "
+                "Constraint PK_D_Makan Primary Key (MakanCod))");
+    db->execute("Insert Into D_Makan Values ('  1', 'Store')");
+    EXPECT_EQ(error("Insert Into D_Makan Values ('  1', 'Other')"),
+              "Violation of PRIMARY KEY constraint 'PK_D_Makan'. Cannot insert duplicate key in object "
+              "'dbo.D_Makan'.");
+    // The key compares as SQL Server compares: case and trailing blanks do not count.
+    db->execute("Insert Into D_Makan Values ('  a', 'Lower')");
+    EXPECT_FALSE(error("Insert Into D_Makan Values ('  A ', 'Upper')").isEmpty());
+    EXPECT_EQ(
+        error("Insert Into D_Makan (MakanCod) Values ('  2')"),
+        "Cannot insert the value NULL into column 'MakanNam', table 'D_Makan'; column does not allow nulls.");
+    EXPECT_EQ(error("Update D_Makan Set MakanCod = '  1' Where MakanNam = 'Lower'"),
+              "Violation of PRIMARY KEY constraint 'PK_D_Makan'. Cannot insert duplicate key in object "
+              "'dbo.D_Makan'.");
+}
+
+TEST_F(BridgeSchemaTest, SysIndexesListsConstraintsAndIndexesOfEveryTable) {
+    db->execute("Create Table A (Code Varchar(3) Not Null Constraint PK_A Primary Key, Nam Varchar(10))");
+    db->execute("Create Table B (Code Int Not Null, Constraint PK_B Primary Key (Code))");
+    db->execute("Create Index IX_A_Nam On A(Nam)");
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_B'"), QStringList{"PK_B"});
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_A'"), QStringList{"PK_A"});
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'IX_A_NAM'"), QStringList{"IX_A_Nam"});
+    EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_C'").isEmpty());
+    db->execute("Drop Table B");
+    EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_B'").isEmpty());
+}
+
+TEST_F(BridgeSchemaTest, KeyProbeReportsDeclaredSizeOnAnEmptyTable) {
+    db->execute("Create Table D_Makan (MakanCod Varchar(3) Not Null, Vahd Int Null)");
+    auto probe = db->query("Select Top 1 MakanCod As sField From D_Makan");
+    ASSERT_EQ(probe->columns().size(), 1);
+    EXPECT_EQ(probe->columns()[0].name, "sField");
+    EXPECT_EQ(probe->columns()[0].size, 3);
+    EXPECT_FALSE(probe->next());
+    EXPECT_EQ(db->query("Select Top 1 Vahd As sField From D_Makan")->columns()[0].size, 0);
+}
+
+TEST_F(BridgeSchemaTest, AlterColumnRebuildsTheTableKeepingRowsAndIndexes) {
+    createLegacyTable();
+    db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
+    EXPECT_EQ(rows("Select GheimatCod, GheimatNam From D_Gheimat Order By GheimatCod"),
+              QStringList({"  1|Purchase", "  2|Customs"}));
+    EXPECT_TRUE(db->tableColumns("D_Gheimat")[0].notNull);
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Name = 'IX_Gheimat_Nam'"),
+              QStringList{"IX_Gheimat_Nam"});
+    EXPECT_EQ(
+        error("Insert Into D_Gheimat (GheimatNam) Values ('x')"),
+        "Cannot insert the value NULL into column 'GheimatCod', table 'D_Gheimat'; column does not allow "
+        "nulls.");
+    EXPECT_EQ(value("Select Count(*) From D_Gheimat Where GheimatNam = 'customs '"), "1");
+}
+
+TEST_F(BridgeSchemaTest, AlterColumnFailsWhenNullsAreStoredAndLeavesTheTable) {
+    createLegacyTable();
+    db->execute("Insert Into D_Gheimat (GheimatNam) Values ('No code')");
+    EXPECT_TRUE(error("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null")
+                    .startsWith("Cannot insert the value NULL into column 'GheimatCod', table 'D_Gheimat'"));
+    EXPECT_EQ(value("Select Count(*) From D_Gheimat"), "3");
+    EXPECT_FALSE(db->tableColumns("D_Gheimat")[0].notNull);
+}
+
+TEST_F(BridgeSchemaTest, AlterColumnToIntConvertsStoredText) {
+    db->execute("Create Table Depart_1 (Code_field Varchar(5) Null, Desk Varchar(100) Null)");
+    db->execute("Insert Into Depart_1 Values (' 3', 'Production')");
+    db->execute("Alter Table Depart_1 Alter Column Code_field Int Not Null");
+    auto cursor = db->query("Select Code_field From Depart_1");
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Integer);
+    EXPECT_EQ(cursor->cellInt(0), 3);
+    EXPECT_EQ(cursor->columns()[0].size, 0);
+}
+
+TEST_F(BridgeSchemaTest, AddPrimaryKeyRegistersItByName) {
+    createLegacyTable();
+    db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
+    db->execute(
+        "Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered (GheimatCod)");
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
+              QStringList{"PK_D_Gheimat"});
+    EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
+    EXPECT_EQ(error("Insert Into D_Gheimat Values ('  2', 'Again')"),
+              "Violation of PRIMARY KEY constraint 'PK_D_Gheimat'. Cannot insert duplicate key in object "
+              "'dbo.D_Gheimat'.");
+    EXPECT_EQ(error("Alter Table D_Gheimat Add Constraint PK_Other Primary Key (GheimatNam)"),
+              "Table 'D_Gheimat' already has a primary key defined on it.");
+}
+
+TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicates) {
+    createLegacyTable();
+    EXPECT_EQ(error("Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered "
+                    "(GheimatCod)"),
+              "Cannot define PRIMARY KEY constraint on nullable column in table 'D_Gheimat'.");
+    db->execute("Insert Into D_Gheimat Values ('  1', 'Duplicate code')");
+    db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
+    EXPECT_EQ(
+        error("Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered "
+              "(GheimatCod)"),
+        "The CREATE UNIQUE INDEX statement terminated because a duplicate key was found for the object name "
+        "'dbo.D_Gheimat' and the index name 'PK_D_Gheimat'. The duplicate key value is (  1).");
+    EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'").isEmpty());
+    EXPECT_TRUE(db->keyColumns("D_Gheimat").isEmpty());
+}
+
+TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
+    createLegacyTable();
+    db->execute("Create Unique Index PK_D_Gheimat On D_Gheimat(GheimatCod) With Ignore_dup_key ");
+    EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Ignored')"), 0);
+    EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  3', 'Kept')"), 1);
+    EXPECT_EQ(value("Select Count(*) From D_Gheimat"), "3");
+    EXPECT_EQ(error("Update D_Gheimat Set GheimatCod = '  1' Where GheimatCod = '  3'"),
+              "Cannot insert duplicate key row in object 'dbo.D_Gheimat' with unique index 'PK_D_Gheimat'.");
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
+              QStringList{"PK_D_Gheimat"});
+    EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
+}
+
+TEST_F(BridgeSchemaTest, ColLengthReportsDeclaredLengthsAndNullForMissingObjects) {
+    db->execute("Create Table GrohTafsily2 (Tafsily2GrohCod Varchar(2) Not Null, Qty Int, Nam NVarchar(10))");
+    EXPECT_EQ(
+        rows("Select COL_LENGTH('GrohTafsily2', 'Tafsily2GrohCod') As L, COL_LENGTH('GrohTafsily2', 'Qty'), "
+             "COL_LENGTH('GrohTafsily2', 'Nam'), COL_LENGTH('GrohTafsily2', 'Nope'), "
+             "COL_LENGTH('M_GrohProject', 'ProjectGrohCod')"),
+        QStringList{"2|4|20|NULL|NULL"});
+}
+
+TEST_F(BridgeSchemaTest, CrossDatabaseNamesAttachASiblingFile) {
+    EXPECT_EQ(error("Select Code From Link..Codes"), "Invalid object name 'Link.Codes'.");
+    EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
+    {
+        SqliteBackend other(dir.filePath("Link.db"));
+        other.execute("Create Table Codes (Code Varchar(6))");
+        other.execute("Insert Into Codes Values ('010001')");
+    }
+    open();
+    EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});
+    EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
+}
