@@ -11,6 +11,49 @@ namespace tarvand::sql {
 SqliteSession::SqliteSession(std::shared_ptr<SqliteConnection> connection, ConstraintCatalog& constraints)
     : connection_(std::move(connection)), constraints_(constraints) {}
 
+namespace {
+
+// Enough for the statements of a form and its procedures; a long day's one-off texts (temporary
+// table names carry the time) must not pile up.
+constexpr qsizetype idleLimit = 128;
+
+} // namespace
+
+SqliteSession::~SqliteSession() {
+    for (sqlite3_stmt* stmt : std::as_const(idle_)) {
+        sqlite3_finalize(stmt);
+    }
+}
+
+sqlite3_stmt* SqliteSession::take(const QString& sql) {
+    if (sqlite3_stmt* stmt = idle_.take(sql)) {
+        return stmt;
+    }
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v3(db(), text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) !=
+        SQLITE_OK) {
+        fail(stmt);
+    }
+    return stmt;
+}
+
+void SqliteSession::recycle(const QString& sql, sqlite3_stmt* stmt) {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (idle_.contains(sql)) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    if (idle_.size() >= idleLimit) {
+        for (sqlite3_stmt* old : std::as_const(idle_)) {
+            sqlite3_finalize(old);
+        }
+        idle_.clear();
+    }
+    idle_.insert(sql, stmt);
+}
+
 ColumnDescriber SqliteSession::describer() const {
     ConstraintCatalog* catalog = &constraints_;
     return ColumnDescriber(db(), [catalog](const QString& table) {

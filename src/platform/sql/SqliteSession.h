@@ -4,6 +4,7 @@
 #include "ConstraintCatalog.h"
 #include "SqliteConnection.h"
 
+#include <QHash>
 #include <QSet>
 #include <memory>
 
@@ -14,6 +15,9 @@ namespace tarvand::sql {
 class SqliteSession {
 public:
     SqliteSession(std::shared_ptr<SqliteConnection> connection, ConstraintCatalog& constraints);
+    ~SqliteSession();
+    SqliteSession(const SqliteSession&) = delete;
+    SqliteSession& operator=(const SqliteSession&) = delete;
 
     sqlite3* db() const { return connection_->handle(); }
     const std::shared_ptr<SqliteConnection>& connection() const { return connection_; }
@@ -21,6 +25,13 @@ public:
     ColumnDescriber describer() const;
 
     sqlite3_stmt* prepare(const QString& sql) const;
+    // A statement from the cache of recently used ones (prepared when missing); hand it back with
+    // recycle() when done, so that statements sent again and again (row writes, procedure bodies)
+    // are compiled by SQLite once.
+    sqlite3_stmt* take(const QString& sql);
+    // Resets stmt and keeps it for the next take() of the same text; finalizes it when that text
+    // already has a statement waiting.
+    void recycle(const QString& sql, sqlite3_stmt* stmt);
     // Runs one statement without parameters to its end; returns the rows it changed.
     qint64 exec(const QString& sql) const;
     // First column of the first row as an integer (0 without a row); values bind to ?1, ?2, …
@@ -36,6 +47,7 @@ private:
     std::shared_ptr<SqliteConnection> connection_;
     ConstraintCatalog& constraints_;
     QSet<QString> attached_;
+    QHash<QString, sqlite3_stmt*> idle_;
 };
 
 } // namespace tarvand::sql

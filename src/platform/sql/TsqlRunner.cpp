@@ -49,6 +49,28 @@ void bindVariant(sqlite3_stmt* stmt, int index, const QVariant& value) {
     }
 }
 
+// A statement of the session's cache, handed back when it goes out of scope.
+class BorrowedStatement {
+public:
+    BorrowedStatement(SqliteSession& session, const QString& sql)
+        : session_(session), sql_(sql), stmt_(session.take(sql)) {}
+    ~BorrowedStatement() {
+        if (stmt_) {
+            session_.recycle(sql_, stmt_);
+        }
+    }
+    BorrowedStatement(const BorrowedStatement&) = delete;
+    BorrowedStatement& operator=(const BorrowedStatement&) = delete;
+
+    operator sqlite3_stmt*() const { return stmt_; }
+    sqlite3_stmt* release() { return std::exchange(stmt_, nullptr); }
+
+private:
+    SqliteSession& session_;
+    const QString& sql_;
+    sqlite3_stmt* stmt_;
+};
+
 bool isPlainSelect(const TsqlStatement& statement) {
     if (statement.kind != Kind::Select || !statement.select->into.isEmpty()) {
         return false;
@@ -192,7 +214,6 @@ void TsqlRunner::bind(sqlite3_stmt* stmt, const Frame& frame) {
         if (name[0] == '?') {
             const int ordinal = QByteArray(name + 1).toInt();
             if (!frame.params || ordinal > frame.params->size()) {
-                sqlite3_finalize(stmt);
                 throw EDatabaseError(QStringLiteral("No value given for one or more required parameters."));
             }
             bindVariant(stmt, i, frame.params->at(ordinal - 1));
@@ -201,96 +222,84 @@ void TsqlRunner::bind(sqlite3_stmt* stmt, const Frame& frame) {
         const QString variable = QString::fromUtf8(name);
         const auto found = frame.variables.constFind(variable.toLower());
         if (found == frame.variables.constEnd()) {
-            sqlite3_finalize(stmt);
             throw EDatabaseError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(variable));
         }
         bindVariant(stmt, i, found->value.toVariant());
     }
 }
 
-sqlite3_stmt* TsqlRunner::prepareBound(const QString& sql, const Frame& frame) {
-    sqlite3_stmt* stmt = s_.prepare(sql);
-    bind(stmt, frame);
-    return stmt;
-}
-
 qint64 TsqlRunner::change(const QString& sql, const Frame& frame) {
-    sqlite3_stmt* stmt = prepareBound(sql, frame);
+    BorrowedStatement stmt(s_, sql);
+    bind(stmt, frame);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) {
-        s_.fail(stmt);
+        s_.fail();
     }
-    sqlite3_finalize(stmt);
     return sqlite3_changes64(s_.db());
 }
 
 TsqlValue TsqlRunner::evaluate(const QString& sql, const Frame& frame) {
-    sqlite3_stmt* stmt = prepareBound(sql, frame);
+    BorrowedStatement stmt(s_, sql);
+    bind(stmt, frame);
     const int rc = sqlite3_step(stmt);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        s_.fail(stmt);
+        s_.fail();
     }
-    const TsqlValue value =
-        rc == SQLITE_ROW ? TsqlValue::fromSqlite(sqlite3_column_value(stmt, 0)) : TsqlValue();
-    sqlite3_finalize(stmt);
-    return value;
+    return rc == SQLITE_ROW ? TsqlValue::fromSqlite(sqlite3_column_value(stmt, 0)) : TsqlValue();
 }
 
 void TsqlRunner::select(const TsqlStatement& statement, Frame& frame, bool live) {
-    sqlite3_stmt* stmt = prepareBound(statement.sqlite, frame);
-    const int rc = sqlite3_step(stmt);
+    BorrowedStatement stmt(s_, statement.sqlite);
+    bind(stmt, frame);
+    int rc = sqlite3_step(stmt);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        s_.fail(stmt);
+        s_.fail();
     }
     if (!frame.wantRows) {
-        int more = rc;
-        while (more == SQLITE_ROW) {
-            more = sqlite3_step(stmt);
+        while (rc == SQLITE_ROW) {
+            rc = sqlite3_step(stmt);
         }
-        if (more != SQLITE_DONE) {
-            s_.fail(stmt);
+        if (rc != SQLITE_DONE) {
+            s_.fail();
         }
-        sqlite3_finalize(stmt);
         return;
     }
     QList<ColumnInfo> columns = s_.describer().describe(stmt, rc == SQLITE_ROW);
     if (live) {
-        frame.rows =
-            std::make_unique<SqliteCursor>(s_.connection(), stmt, std::move(columns), rc == SQLITE_ROW);
+        // The caller reads the rows at its own pace; the statement is the cursor's from now on.
+        frame.rows = std::make_unique<SqliteCursor>(s_.connection(), stmt.release(), std::move(columns),
+                                                    rc == SQLITE_ROW);
         return;
     }
     try {
         frame.rows = std::make_unique<MemoryCursor>(std::move(columns), stmt, rc == SQLITE_ROW);
     } catch (const EDatabaseError&) {
-        s_.fail(stmt);
+        s_.fail();
     }
-    sqlite3_finalize(stmt);
 }
 
 void TsqlRunner::assign(const TsqlStatement& statement, Frame& frame) {
     const auto& items = statement.select->items;
     for (const TsqlSelectItem& item : items) {
         if (item.assignTo.isEmpty()) {
-            throw EDatabaseError(
-                QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
-                               "combined with data-retrieval operations."));
+            throw EDatabaseError(QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
+                                                "combined with data-retrieval operations."));
         }
     }
-    sqlite3_stmt* stmt = prepareBound(statement.sqlite, frame);
+    BorrowedStatement stmt(s_, statement.sqlite);
+    bind(stmt, frame);
     int rc;
     // As in SQL Server, every row assigns in turn, so the last row's values remain.
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int i = 0; i < int(items.size()); ++i) {
-            setVariable(items[std::size_t(i)].assignTo, TsqlValue::fromSqlite(sqlite3_column_value(stmt, i)),
-                        frame);
+            setVariable(items[std::size_t(i)].assignTo, TsqlValue::fromSqlite(sqlite3_column_value(stmt, i)), frame);
         }
     }
     if (rc != SQLITE_DONE) {
-        s_.fail(stmt);
+        s_.fail();
     }
-    sqlite3_finalize(stmt);
 }
 
 void TsqlRunner::selectInto(const TsqlStatement& statement, Frame& frame) {
@@ -318,7 +327,7 @@ void TsqlRunner::selectInto(const TsqlStatement& statement, Frame& frame) {
     }
     // The new table takes the declared types of the query's columns, as SQL Server's does: the
     // prepared query knows them for table columns, the printer for casts and literals.
-    sqlite3_stmt* stmt = prepareBound(statement.sqlite, frame);
+    sqlite3_stmt* stmt = s_.prepare(statement.sqlite);
     TsqlPrinter printer;
     QStringList definitions;
     const int count = sqlite3_column_count(stmt);

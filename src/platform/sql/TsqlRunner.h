@@ -53,7 +53,6 @@ private:
     void declare(const TsqlStatement& statement, Frame& frame);
     void setVariable(const QString& name, const TsqlValue& value, Frame& frame);
 
-    sqlite3_stmt* prepareBound(const QString& sql, const Frame& frame);
     void bind(sqlite3_stmt* stmt, const Frame& frame);
     TsqlValue evaluate(const QString& sql, const Frame& frame);
     TsqlValue argument(const TsqlExpr* expr, const Frame& frame);
