@@ -22,24 +22,6 @@ SqliteConnection::~SqliteConnection() {
     sqlite3_close_v2(db_);
 }
 
-sqlite3_stmt* SqliteConnection::prepare(const QByteArray& sql) const {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v3(db_, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
-                           nullptr) != SQLITE_OK) {
-        throw EDatabaseError(lastError());
-    }
-    return stmt;
-}
-
-void SqliteConnection::exec(const QByteArray& sql) const {
-    char* message = nullptr;
-    if (sqlite3_exec(db_, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db_));
-        sqlite3_free(message);
-        throw EDatabaseError(text);
-    }
-}
-
 QString SqliteConnection::lastError() const {
     return QString::fromUtf8(sqlite3_errmsg(db_));
 }

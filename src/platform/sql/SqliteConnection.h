@@ -17,10 +17,6 @@ public:
     sqlite3* handle() const { return db_; }
     QString path() const { return path_; }
 
-    // Prepares one statement; throws EDatabaseError with the engine's message on failure.
-    sqlite3_stmt* prepare(const QByteArray& sql) const;
-    // Runs statements that take no parameters and return no rows.
-    void exec(const QByteArray& sql) const;
     QString lastError() const;
 
 private:

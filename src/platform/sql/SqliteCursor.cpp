@@ -29,6 +29,8 @@ bool SqliteCursor::next() {
     if (rc != SQLITE_DONE) {
         throw EDatabaseError(connection_->lastError());
     }
+    // A finished statement holds nothing, so the table it read can be dropped while the cursor lives.
+    sqlite3_reset(stmt_);
     return false;
 }
 

@@ -31,8 +31,8 @@ sqlite3_stmt* SqliteSession::take(const QString& sql) {
     }
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v3(db(), text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_prepare_v3(db(), text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
+                           nullptr) != SQLITE_OK) {
         fail(stmt);
     }
     return stmt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TsqlDdlParser.h"
 #include "TsqlExprParser.h"
 #include "TsqlStatement.h"
 
@@ -16,20 +17,15 @@ public:
     static std::vector<TsqlBatch> parse(const QString& script);
 
 private:
-    TsqlParser(TsqlTokenStream& tokens) : t_(tokens), e_(tokens) {}
+    explicit TsqlParser(TsqlTokenStream& tokens)
+        : t_(tokens), e_(tokens), ddl_(tokens, e_, [this] { return statement(false); }) {}
 
     TsqlBatch batch();
     TsqlStatementPtr statement(bool firstInBatch);
     TsqlStatementPtr insert();
     TsqlStatementPtr update();
     TsqlStatementPtr remove();
-    TsqlStatementPtr create(qsizetype startOffset);
-    TsqlStatementPtr createTable();
-    TsqlStatementPtr createIndex(bool unique);
-    TsqlStatementPtr createProcedure(qsizetype startOffset);
-    TsqlStatementPtr drop();
-    TsqlStatementPtr alter();
-    TsqlStatementPtr call(bool bareName);
+    TsqlStatementPtr call();
     TsqlStatementPtr execute();
     TsqlStatementPtr conditional();
     TsqlStatementPtr loop();
@@ -37,12 +33,10 @@ private:
     TsqlStatementPtr declare();
     TsqlStatementPtr set();
     TsqlStatementPtr transaction();
-    TsqlColumnDef columnDefinition();
-    TsqlKeyDef keyDefinition(const QString& name);
-    std::vector<TsqlColumnDef> parameterList();
 
     TsqlTokenStream& t_;
     TsqlExprParser e_;
+    TsqlDdlParser ddl_;
 };
 
 } // namespace tarvand::sql

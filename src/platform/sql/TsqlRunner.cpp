@@ -284,8 +284,9 @@ void TsqlRunner::assign(const TsqlStatement& statement, Frame& frame) {
     const auto& items = statement.select->items;
     for (const TsqlSelectItem& item : items) {
         if (item.assignTo.isEmpty()) {
-            throw EDatabaseError(QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
-                                                "combined with data-retrieval operations."));
+            throw EDatabaseError(
+                QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
+                               "combined with data-retrieval operations."));
         }
     }
     BorrowedStatement stmt(s_, statement.sqlite);
@@ -294,7 +295,8 @@ void TsqlRunner::assign(const TsqlStatement& statement, Frame& frame) {
     // As in SQL Server, every row assigns in turn, so the last row's values remain.
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int i = 0; i < int(items.size()); ++i) {
-            setVariable(items[std::size_t(i)].assignTo, TsqlValue::fromSqlite(sqlite3_column_value(stmt, i)), frame);
+            setVariable(items[std::size_t(i)].assignTo, TsqlValue::fromSqlite(sqlite3_column_value(stmt, i)),
+                        frame);
         }
     }
     if (rc != SQLITE_DONE) {
