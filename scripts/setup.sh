@@ -7,6 +7,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libgl-dev libsqlite3-dev unixodbc-dev
           googletest libgtest-dev libbenchmark-dev
+          libsqliteodbc odbcinst unixodbc
           fonts-dejavu-core)
 
 missing=()

@@ -1,0 +1,194 @@
+#include "EDatabaseError.h"
+#include "OdbcTestDatabase.h"
+
+using namespace tarvand;
+using namespace tarvand::sql;
+
+namespace {
+
+class OdbcBackendTest : public OdbcTestDatabase {};
+
+const QString persianName = QStringLiteral("میز اداری چوبی");
+
+qint64 countRows(SqlBackend& backend, const QString& table) {
+    auto cursor = backend.query(QStringLiteral("Select Count(*) From ") + table);
+    EXPECT_TRUE(cursor->next());
+    return cursor->cellInt(0);
+}
+
+} // namespace
+
+TEST_F(OdbcBackendTest, ParametersCarryNullsIntegersRealsAndPersianText) {
+    db->execute(
+        "Create Table D_Amval (DaraCod varchar(10) Not Null, DaraNam varchar(50), Qty int, Price float)");
+    EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)",
+                          {QStringLiteral("001"), persianName, qint64(5000000000), 12.75}),
+              1);
+    EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)",
+                          {QStringLiteral("002"), QVariant(), 7, QVariant()}),
+              1);
+
+    auto cursor = db->query("Select DaraCod, DaraNam, Qty, Price From D_Amval Where DaraCod = ?",
+                            {QStringLiteral("001")});
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cellString(*cursor, 0), "001");
+    EXPECT_EQ(cellString(*cursor, 1), persianName);
+    EXPECT_EQ(cursor->cellInt(2), 5000000000);
+    EXPECT_DOUBLE_EQ(cursor->cellFloat(3), 12.75);
+    EXPECT_FALSE(cursor->next());
+
+    cursor = db->query("Select DaraNam, Qty, Price From D_Amval Where DaraCod = '002'");
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Unknown);
+    EXPECT_TRUE(cursor->cellText(0).empty());
+    EXPECT_EQ(cursor->cellKind(1), ColumnKind::Integer);
+    EXPECT_EQ(cursor->cellInt(1), 7);
+    EXPECT_EQ(cursor->cellKind(2), ColumnKind::Unknown);
+}
+
+TEST_F(OdbcBackendTest, UpdatesAndDeletesReportTheRowsTheyChanged) {
+    db->execute("Create Table D_Makan (MakanCod varchar(10), MakanNam varchar(40))");
+    for (const char* code : {"1", "2", "3"}) {
+        db->execute("Insert Into D_Makan Values (?, ?)", {QString::fromLatin1(code), persianName});
+    }
+    EXPECT_EQ(
+        db->execute("Update D_Makan Set MakanNam = ? Where MakanCod <> ?", {QVariant(), QStringLiteral("1")}),
+        2);
+    EXPECT_EQ(db->execute("Update D_Makan Set MakanNam = 'x' Where MakanCod = 'none'"), 0);
+    EXPECT_EQ(countRows(*db, "D_Makan Where MakanNam Is Null"), 2);
+    EXPECT_EQ(db->execute("Delete From D_Makan Where MakanCod = ?", {QStringLiteral("1")}), 1);
+    EXPECT_EQ(countRows(*db, "D_Makan"), 2);
+    EXPECT_EQ(db->execute("Create Table Other (A int)"), 0);
+}
+
+TEST_F(OdbcBackendTest, TypedNullParametersAndBlobsRoundTrip) {
+    db->execute("Create Table Pic (Id int, Data varbinary(100), Note varchar(10))");
+    const QByteArray bytes("\x00\x01\xff\x7f", 4);
+    db->execute("Insert Into Pic Values (?, ?, ?)", {1, bytes, QStringLiteral("")});
+    db->execute("Insert Into Pic Values (?, ?, ?)",
+                {QVariant(QMetaType::fromType<int>()), QVariant(QMetaType::fromType<QByteArray>()),
+                 QVariant(QMetaType::fromType<QString>())});
+    auto cursor = db->query("Select Id, Data, Note From Pic Order By Id");
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Unknown);
+    EXPECT_EQ(cursor->cellKind(1), ColumnKind::Unknown);
+    EXPECT_EQ(cursor->cellKind(2), ColumnKind::Unknown);
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(1), ColumnKind::Blob);
+    const std::string_view stored = cursor->cellText(1);
+    EXPECT_EQ(QByteArray(stored.data(), qsizetype(stored.size())), bytes);
+    EXPECT_EQ(cursor->cellKind(2), ColumnKind::Text) << "an empty string is not NULL";
+    EXPECT_TRUE(cursor->cellText(2).empty());
+}
+
+TEST_F(OdbcBackendTest, AStatementWithoutRowsGivesAnEmptyCursor) {
+    auto cursor = db->query("Create Table T (A int)");
+    EXPECT_TRUE(cursor->columns().isEmpty());
+    EXPECT_FALSE(cursor->next());
+    EXPECT_FALSE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Unknown);
+    cursor = db->query("Insert Into T Values (?)", {1});
+    EXPECT_FALSE(cursor->next());
+    EXPECT_EQ(countRows(*db, "T"), 1);
+}
+
+TEST_F(OdbcBackendTest, ErrorsCarryTheServersTextWithoutDriverTags) {
+    try {
+        db->query("Select * From Missing");
+        FAIL() << "no error";
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message.startsWith("no such table: Missing")) << error.Message.toStdString();
+    }
+    try {
+        db->execute("Selec 1");
+        FAIL() << "no error";
+    } catch (const EDatabaseError& error) {
+        EXPECT_FALSE(error.Message.startsWith(u'[')) << error.Message.toStdString();
+        EXPECT_TRUE(error.Message.contains("syntax error")) << error.Message.toStdString();
+    }
+}
+
+TEST_F(OdbcBackendTest, ADuplicateKeyIsRefusedWithTheEnginesMessage) {
+    db->execute("Create Table D_Sakhtar (SakhtarCod varchar(10), SakhtarRaj int, "
+                "Constraint PK_D_Sakhtar Primary Key (SakhtarCod, SakhtarRaj))");
+    db->execute("Insert Into D_Sakhtar Values (?, ?)", {QStringLiteral("A"), 1});
+    try {
+        db->execute("Insert Into D_Sakhtar Values (?, ?)", {QStringLiteral("A"), 1});
+        FAIL() << "duplicate accepted";
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(
+            error.Message.startsWith("UNIQUE constraint failed: D_Sakhtar.SakhtarCod, D_Sakhtar.SakhtarRaj"))
+            << error.Message.toStdString();
+    }
+    EXPECT_EQ(countRows(*db, "D_Sakhtar"), 1);
+    EXPECT_EQ(db->execute("Insert Into D_Sakhtar Values (?, ?)", {QStringLiteral("A"), 2}), 1)
+        << "the connection stays usable after an error";
+}
+
+TEST_F(OdbcBackendTest, MissingParametersAreAnErrorNotACrash) {
+    db->execute("Create Table T (A int, B int)");
+    EXPECT_THROW(db->execute("Insert Into T Values (?, ?)", {1}), EDatabaseError);
+    EXPECT_THROW(db->execute("Insert Into T Values (?, ?)"), EDatabaseError);
+    EXPECT_EQ(countRows(*db, "T"), 0);
+}
+
+TEST_F(OdbcBackendTest, AConnectionThatCannotBeMadeReportsWhy) {
+    try {
+        tarvand::sql::OdbcBackend broken(QStringLiteral("DRIVER=%1;Database=%2")
+                                             .arg(dir.filePath("no-such-driver.so"), dir.filePath("x.db")));
+        FAIL() << "connected";
+    } catch (const EDatabaseError& error) {
+        EXPECT_FALSE(error.Message.isEmpty());
+        EXPECT_FALSE(error.Message.startsWith(u'[')) << error.Message.toStdString();
+        EXPECT_TRUE(error.Message.contains("no-such-driver.so")) << error.Message.toStdString();
+    }
+}
+
+TEST_F(OdbcBackendTest, RollbackDiscardsAndCommitKeeps) {
+    db->execute("Create Table T (A int)");
+    db->beginTransaction();
+    db->execute("Insert Into T Values (1)");
+    EXPECT_EQ(countRows(*db, "T"), 1);
+    db->rollback();
+    EXPECT_EQ(countRows(*db, "T"), 0);
+
+    db->beginTransaction();
+    db->execute("Insert Into T Values (2)");
+    db->commit();
+    EXPECT_EQ(countRows(*db, "T"), 1);
+    EXPECT_EQ(countRows(*connect(), "T"), 1) << "committed rows are visible to other connections";
+
+    db->execute("Insert Into T Values (3)");
+    EXPECT_EQ(countRows(*connect(), "T"), 2) << "outside a transaction every statement commits";
+}
+
+TEST_F(OdbcBackendTest, TransactionCallsOutOfOrderAreErrors) {
+    EXPECT_THROW(db->commit(), EDatabaseError);
+    EXPECT_THROW(db->rollback(), EDatabaseError);
+    db->beginTransaction();
+    EXPECT_THROW(db->beginTransaction(), EDatabaseError);
+    db->rollback();
+    db->beginTransaction();
+    db->commit();
+}
+
+TEST_F(OdbcBackendTest, AnOpenTransactionIsRolledBackWhenTheBackendCloses) {
+    db->execute("Create Table T (A int)");
+    db->beginTransaction();
+    db->execute("Insert Into T Values (1)");
+    db.reset();
+    EXPECT_EQ(countRows(*connect(), "T"), 0);
+}
+
+TEST_F(OdbcBackendTest, ACursorOutlivesItsBackend) {
+    db->execute("Create Table T (A int)");
+    db->execute("Insert Into T Values (1)");
+    db->execute("Insert Into T Values (2)");
+    auto cursor = db->query("Select A From T Order By A");
+    db.reset();
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellInt(0), 1);
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellInt(0), 2);
+    EXPECT_FALSE(cursor->next());
+}
