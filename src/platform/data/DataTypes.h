@@ -6,7 +6,19 @@ namespace tarvand::data {
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert, dsCalcFields };
 
-enum class TFieldType { ftUnknown, ftString, ftSmallint, ftInteger, ftAutoInc, ftFloat, ftBCD, ftBoolean, ftDateTime, ftMemo, ftBlob };
+enum class TFieldType {
+    ftUnknown,
+    ftString,
+    ftSmallint,
+    ftInteger,
+    ftAutoInc,
+    ftFloat,
+    ftBCD,
+    ftBoolean,
+    ftDateTime,
+    ftMemo,
+    ftBlob
+};
 
 enum class TFieldKind { fkData, fkCalculated };
 

@@ -34,6 +34,7 @@ public:
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    bool InTransaction() const { return inTransaction_; }
 
     sql::SqlBackend& Backend(); // throws EDatabaseError when not connected
 
@@ -45,6 +46,7 @@ private:
     QString connectionString_;
     std::unique_ptr<sql::SqlBackend> backend_;
     QList<TCustomADODataSet*> dataSets_;
+    bool inTransaction_ = false;
 };
 
 } // namespace tarvand::data

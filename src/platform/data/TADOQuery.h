@@ -19,6 +19,9 @@ public:
 
     QString UpdateTable() const override;
 
+protected:
+    QString CommandText() const override;
+
 private:
     QString sql_;
 };

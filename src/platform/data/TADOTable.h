@@ -10,9 +10,12 @@ public:
     TADOTable() = default;
 
     const QString& TableName() const { return tableName_; }
-    void SetTableName(const QString& name); // only while closed
+    void SetTableName(const QString& name); // only while closed; throws EDatabaseError otherwise
 
     QString UpdateTable() const override { return tableName_; }
+
+protected:
+    QString CommandText() const override;
 
 private:
     QString tableName_;

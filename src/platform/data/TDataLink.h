@@ -13,6 +13,8 @@ public:
     virtual ~TDataLink() = default;
     // info: the TField* for deFieldChange, the scroll distance for deDataSetScroll, 0 otherwise.
     virtual void DataEvent(TDataSet* dataSet, TDataEvent event, long long info) = 0;
+    // The dataset is being destroyed: a link that keeps a pointer to it must drop it.
+    virtual void DataSetDestroyed(TDataSet* dataSet) { static_cast<void>(dataSet); }
 };
 
 } // namespace tarvand::data

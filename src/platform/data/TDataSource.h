@@ -26,11 +26,14 @@ public:
     void RemoveLink(TDataLink* link);
 
     void DataEvent(TDataSet* dataSet, TDataEvent event, long long info) override;
+    void DataSetDestroyed(TDataSet* dataSet) override;
 
     std::function<void(TDataSource*, TField*)> OnDataChange; // record changed or scrolled (field or null)
     std::function<void(TDataSource*)> OnStateChange;
 
 private:
+    void forward(TDataEvent event, long long info);
+
     TDataSet* dataSet_ = nullptr;
     bool enabled_ = true;
     QList<TDataLink*> links_;

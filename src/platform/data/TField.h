@@ -75,12 +75,18 @@ public:
 
 private:
     friend class TDataSet;
+    friend class FieldList;
+    friend class RecordValues;
+    void assign(const QVariant& value);
+
     TDataSet* dataSet_;
     QString fieldName_;
     TFieldType dataType_;
     int size_;
     TFieldKind kind_;
     int index_ = -1;
+    // Column of the row store for a data field, slot among the calculated values otherwise.
+    int slot_ = -1;
     bool readOnly_ = false;
     bool required_ = false;
     bool visible_ = true;

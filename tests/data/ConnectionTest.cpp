@@ -1,0 +1,92 @@
+// The connection: which backend a connection string chooses, and what closing it does to the
+// datasets on it.
+#include "DataTestDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvand::data::test {
+namespace {
+
+TEST(Connection, BarePathAndProviderStringOpenTheSameDatabase) {
+    DataTestDatabase db;
+    db.createCodedTable({QStringLiteral("1")});
+    TADOConnection bare;
+    bare.SetConnectionString(db.path());
+    bare.Open();
+    EXPECT_TRUE(bare.Connected());
+    TADOQuery query;
+    query.SetConnection(&bare);
+    query.SetSQL(QStringLiteral("Select Count(*) As N From Makan"));
+    query.Open();
+    EXPECT_EQ(query.FieldByName(QStringLiteral("N"))->AsInteger(), 1);
+}
+
+TEST(Connection, OtherProvidersAreRefused) {
+    TADOConnection odbc;
+    odbc.SetConnectionString(QStringLiteral("Provider=MSDASQL;DSN=Company;UID=sa"));
+    try {
+        odbc.Open();
+        FAIL() << "an ODBC connection opened";
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(error.Message, QStringLiteral("ODBC backend not available"));
+    }
+    EXPECT_FALSE(odbc.Connected());
+    TADOConnection unknown;
+    unknown.SetConnectionString(QStringLiteral("Provider=Jet;Data Source=x.mdb"));
+    EXPECT_THROW(unknown.Open(), EDatabaseError);
+    TADOConnection empty;
+    EXPECT_THROW(empty.Open(), EDatabaseError);
+    EXPECT_THROW(empty.Backend(), EDatabaseError);
+}
+
+TEST(Connection, DatasetOpensItsConnectionAndCloseClosesTheDatasets) {
+    DataTestDatabase db;
+    db.createCodedTable({QStringLiteral("1")});
+    db.connection().Close();
+    TADOTable table;
+    table.SetConnection(&db.connection());
+    table.SetTableName(QStringLiteral("Makan"));
+    table.Open();
+    EXPECT_TRUE(db.connection().Connected());
+    db.connection().Close();
+    EXPECT_FALSE(table.Active());
+}
+
+TEST(Connection, DatasetsOutliveTheirConnection) {
+    auto table = std::make_unique<TADOTable>();
+    {
+        DataTestDatabase db;
+        db.createCodedTable({QStringLiteral("1")});
+        table->SetConnection(&db.connection());
+        table->SetTableName(QStringLiteral("Makan"));
+        table->Open();
+    }
+    EXPECT_FALSE(table->Active());
+    EXPECT_EQ(table->Connection(), nullptr);
+    EXPECT_THROW(table->Open(), EDatabaseError);
+}
+
+TEST(Connection, StatementsAndTransactions) {
+    DataTestDatabase db;
+    db.createCodedTable({});
+    TADOConnection& connection = db.connection();
+    EXPECT_EQ(connection.Execute(QStringLiteral("Insert Into Makan (Code) Values ('1')")), 1);
+    connection.BeginTrans();
+    EXPECT_TRUE(connection.InTransaction());
+    auto table = db.openTable(QStringLiteral("Makan"));
+    table->Append();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("2"));
+    table->Post();
+    connection.RollbackTrans();
+    EXPECT_FALSE(connection.InTransaction());
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("1"));
+    TADOQuery command;
+    command.SetConnection(&connection);
+    command.SetSQL(QStringLiteral("Delete From Makan"));
+    EXPECT_EQ(command.ExecSQL(), 1);
+    EXPECT_FALSE(command.Active());
+    EXPECT_THROW(command.Open(), EDatabaseError) << "a statement without rows cannot be opened";
+}
+
+} // namespace
+} // namespace tarvand::data::test

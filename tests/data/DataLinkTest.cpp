@@ -1,0 +1,114 @@
+// What data-aware controls hear from a dataset, directly or through a data source.
+#include "DataTestDatabase.h"
+#include "EAbort.h"
+#include "RecordingLink.h"
+#include "TDataSource.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvand::data::test {
+namespace {
+
+class DataLinks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db.createCodedTable({QStringLiteral("1"), QStringLiteral("2")});
+        table = db.openTable(QStringLiteral("Makan"));
+        source.SetDataSet(table.get());
+        source.AddLink(&link);
+        link.events.clear();
+    }
+
+    DataTestDatabase db;
+    std::unique_ptr<TADOTable> table;
+    TDataSource source;
+    RecordingLink link;
+};
+
+TEST_F(DataLinks, TypicalEditInOrder) {
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("x"));
+    table->Post();
+    EXPECT_EQ(link.events, QStringList({"CheckBrowseMode", "UpdateState", "RecordChange", "FieldChange",
+                                        "UpdateRecord", "CheckBrowseMode", "UpdateState", "DataSetChange"}));
+}
+
+TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePost) {
+    link.onEvent = [](TDataSet* dataSet, TDataEvent event, long long) {
+        if (event == TDataEvent::deUpdateRecord) {
+            dataSet->FieldByName(QStringLiteral("Name"))->SetText(QStringLiteral("from the grid"));
+        }
+    };
+    QString seenByBeforePost;
+    table->BeforePost = [&](TDataSet* dataSet) {
+        seenByBeforePost = dataSet->FieldByName(QStringLiteral("Name"))->AsString();
+    };
+    table->Edit();
+    table->Next();
+    EXPECT_EQ(seenByBeforePost, QStringLiteral("from the grid"));
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Name From Makan Where Code = '1'")),
+              QStringLiteral("from the grid"));
+}
+
+TEST_F(DataLinks, ScrollsCarryTheDistance) {
+    QList<long long> distances;
+    link.onEvent = [&](TDataSet*, TDataEvent event, long long info) {
+        if (event == TDataEvent::deDataSetScroll) {
+            distances.append(info);
+        }
+    };
+    table->Next();
+    table->Next();
+    table->Prior();
+    EXPECT_EQ(distances, QList<long long>({1, 0, -1}));
+}
+
+TEST_F(DataLinks, DisabledControlsHearOneChangeAtTheEnd) {
+    table->DisableControls();
+    table->DisableControls();
+    for (table->First(); !table->Eof(); table->Next()) {
+        table->FieldByName(QStringLiteral("Code"))->AsString();
+    }
+    table->EnableControls();
+    EXPECT_TRUE(link.events.isEmpty());
+    EXPECT_TRUE(table->ControlsDisabled());
+    table->EnableControls();
+    EXPECT_FALSE(table->ControlsDisabled());
+    EXPECT_EQ(link.events, QStringList({"DataSetChange"}));
+}
+
+TEST_F(DataLinks, DataSourceReportsStateAndDataChanges) {
+    int stateChanges = 0;
+    QList<TField*> dataChanges;
+    source.OnStateChange = [&](TDataSource*) { ++stateChanges; };
+    source.OnDataChange = [&](TDataSource*, TField* field) { dataChanges.append(field); };
+    table->Edit();
+    TField* name = table->FieldByName(QStringLiteral("Name"));
+    name->SetAsString(QStringLiteral("y"));
+    table->Cancel();
+    EXPECT_EQ(stateChanges, 2);
+    EXPECT_EQ(dataChanges, QList<TField*>({nullptr, name, nullptr}));
+    source.SetEnabled(false);
+    table->Next();
+    EXPECT_EQ(dataChanges.size(), 3);
+}
+
+TEST_F(DataLinks, SwitchingAndLosingTheDataSet) {
+    auto other = db.openTable(QStringLiteral("Makan"));
+    source.SetDataSet(other.get());
+    link.events.clear();
+    table->Next();
+    EXPECT_TRUE(link.events.isEmpty()) << "the old dataset no longer reaches the controls";
+    other.reset();
+    EXPECT_EQ(source.DataSet(), nullptr);
+    EXPECT_TRUE(link.destroyed);
+}
+
+TEST_F(DataLinks, OpenAndCloseChangeTheActivity) {
+    table->Close();
+    table->Open();
+    EXPECT_EQ(link.events, QStringList({"UpdateState", "ActiveChange", "UpdateState", "ActiveChange"}));
+}
+
+} // namespace
+} // namespace tarvand::data::test

@@ -1,0 +1,285 @@
+// The record state machine as the editors drive it: refusals by EAbort keep the row as typed,
+// PostError decides what a failed write becomes, a cancelled insertion leaves no current record.
+#include "DataTestDatabase.h"
+#include "EAbort.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvand::data::test {
+namespace {
+
+using State = TDataSetState;
+
+class DataSetState : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db.createCodedTable({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+        table = db.openTable(QStringLiteral("Makan"));
+    }
+    QString stored(const QString& code) {
+        return db.scalar(QStringLiteral("Select Name From Makan Where Code = '%1'").arg(code));
+    }
+
+    DataTestDatabase db;
+    std::unique_ptr<TADOTable> table;
+};
+
+TEST_F(DataSetState, BeforeEditAbortStaysInBrowse) {
+    table->BeforeEdit = [](TDataSet*) { Abort(); };
+    EXPECT_THROW(table->Edit(), EAbort);
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_THROW(table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("x")),
+                 EDatabaseError);
+}
+
+TEST_F(DataSetState, BeforePostAbortKeepsTypedValuesAndWritesNothing) {
+    table->BeforePost = [](TDataSet*) { Abort(); };
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("typed"));
+    EXPECT_THROW(table->Post(), EAbort);
+    EXPECT_EQ(table->State(), State::dsEdit);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("typed"));
+    EXPECT_TRUE(table->Modified());
+    EXPECT_EQ(stored(QStringLiteral("1")), QStringLiteral("name 1"));
+}
+
+TEST_F(DataSetState, RefusedPostOnLeavingTheRowKeepsTheCursor) {
+    table->BeforePost = [](TDataSet*) { Abort(); };
+    table->Append();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("9"));
+    const int recNo = table->RecNo();
+    EXPECT_THROW(table->Prior(), EAbort);
+    EXPECT_EQ(table->State(), State::dsInsert);
+    EXPECT_EQ(table->RecNo(), recNo);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("9"));
+    EXPECT_EQ(table->RecordCount(), 4);
+}
+
+TEST_F(DataSetState, BeforePostMayCancelAndAbortRestoringTheRow) {
+    table->BeforePost = [](TDataSet* dataSet) {
+        dataSet->Edit(); // already editing: nothing happens
+        dataSet->Cancel();
+        Abort();
+    };
+    table->Edit();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("7"));
+    EXPECT_THROW(table->Post(), EAbort);
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("1"));
+}
+
+TEST_F(DataSetState, DeleteGoesThroughOnlyWithTheCommandTag) {
+    table->BeforeDelete = [](TDataSet* dataSet) {
+        if (dataSet->Tag != 10) {
+            Abort();
+        }
+    };
+    table->AfterDelete = [](TDataSet* dataSet) { dataSet->Tag = 11; };
+    EXPECT_THROW(table->Delete(), EAbort);
+    EXPECT_EQ(table->RecordCount(), 3);
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("3"));
+    table->Tag = 10;
+    table->Delete();
+    EXPECT_EQ(table->Tag, 11);
+    EXPECT_EQ(table->RecordCount(), 2);
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("2"));
+}
+
+TEST_F(DataSetState, TagIsLeftAloneByEveryOperation) {
+    table->Tag = 42;
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("a"));
+    table->Post();
+    table->Append();
+    table->Cancel();
+    table->SetSort(QStringLiteral("Name DESC"));
+    table->Requery();
+    table->Last();
+    table->Delete();
+    table->Close();
+    table->Open();
+    EXPECT_EQ(table->Tag, 42);
+}
+
+TEST_F(DataSetState, PostErrorAbortIsSilentAndKeepsTheNewRow) {
+    TDataAction seen = TDataAction::daRetry;
+    QString message;
+    table->OnPostError = [&](TDataSet*, EDatabaseError& error, TDataAction& action) {
+        seen = action;
+        message = error.Message;
+        action = TDataAction::daAbort;
+    };
+    table->Append();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("2"));
+    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("again"));
+    EXPECT_THROW(table->Post(), EAbort);
+    EXPECT_EQ(seen, TDataAction::daFail);
+    EXPECT_TRUE(message.contains(QStringLiteral("PRIMARY KEY"), Qt::CaseInsensitive)) << qPrintable(message);
+    EXPECT_EQ(table->State(), State::dsInsert);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("again"));
+}
+
+TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOn) {
+    table->Append();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("3"));
+    try {
+        table->Post();
+        FAIL() << "a duplicate key was accepted";
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message.toUpper().contains(QStringLiteral("VIOLATION OF PRIMARY KEY CONSTRAINT")))
+            << qPrintable(error.Message);
+    }
+    EXPECT_EQ(table->State(), State::dsInsert);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("3"));
+}
+
+TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
+    int calls = 0;
+    table->OnPostError = [&](TDataSet* dataSet, EDatabaseError&, TDataAction& action) {
+        ++calls;
+        dataSet->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("8"));
+        action = TDataAction::daRetry;
+    };
+    table->Append();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("1"));
+    table->Post();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan Where Code = '8'")), QStringLiteral("1"));
+}
+
+TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
+    int recNoInAfterCancel = 0;
+    table->AfterCancel = [&](TDataSet* dataSet) {
+        recNoInAfterCancel = dataSet->RecNo();
+        if (dataSet->RecNo() == -1) {
+            auto* ado = static_cast<TCustomADODataSet*>(dataSet);
+            ado->CancelUpdates();
+            ado->Last();
+        }
+    };
+    table->Next();
+    table->Insert();
+    EXPECT_EQ(table->RecordCount(), 4);
+    EXPECT_EQ(table->RecNo(), 2);
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("5"));
+    table->Cancel();
+    EXPECT_EQ(recNoInAfterCancel, -1);
+    EXPECT_EQ(table->RecordCount(), 3);
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("3"));
+}
+
+TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
+    table->Next();
+    table->Insert();
+    table->Cancel();
+    EXPECT_EQ(table->RecNo(), -1);
+    EXPECT_TRUE(table->FieldByName(QStringLiteral("Code"))->IsNull());
+    table->Next();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("2"));
+}
+
+TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValues) {
+    table->Last();
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("changed"));
+    table->Cancel();
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("name 3"));
+}
+
+TEST_F(DataSetState, LeavingAModifiedRowPostsIt) {
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("moved on"));
+    table->Next();
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_EQ(table->RecNo(), 2);
+    EXPECT_EQ(stored(QStringLiteral("1")), QStringLiteral("moved on"));
+}
+
+TEST_F(DataSetState, LeavingAnUntouchedNewRowCancelsIt) {
+    int newRecords = 0;
+    table->OnNewRecord = [&](TDataSet* dataSet) {
+        ++newRecords;
+        dataSet->FieldByName(QStringLiteral("Rate"))->SetAsInteger(5);
+    };
+    table->Append();
+    EXPECT_FALSE(table->Modified());
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Rate"))->AsInteger(), 5);
+    table->Prior();
+    EXPECT_EQ(newRecords, 1);
+    EXPECT_EQ(table->RecordCount(), 3);
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("3"));
+}
+
+TEST_F(DataSetState, AppendScrollsToTheNewRow) {
+    int scrolls = 0;
+    table->AfterScroll = [&](TDataSet* dataSet) {
+        ++scrolls;
+        EXPECT_TRUE(dataSet->FieldByName(QStringLiteral("Code"))->AsString().isEmpty());
+    };
+    table->Append();
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(table->RecNo(), table->RecordCount());
+}
+
+TEST_F(DataSetState, EditOfAnEmptyDatasetInserts) {
+    db.exec(QStringLiteral("Delete From Makan"));
+    table->Requery();
+    table->Edit();
+    EXPECT_EQ(table->State(), State::dsInsert);
+    EXPECT_EQ(table->RecordCount(), 1);
+}
+
+TEST_F(DataSetState, DeleteMovesToTheNextRowOrThePreviousAtTheEnd) {
+    table->Next();
+    table->Delete();
+    EXPECT_EQ(table->RecNo(), 2);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("3"));
+    table->Delete();
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("1"));
+    table->Delete();
+    EXPECT_EQ(table->RecNo(), -1);
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_THROW(table->Delete(), EDatabaseError);
+}
+
+TEST_F(DataSetState, DeleteWhileInsertingCancelsTheNewRow) {
+    table->Append();
+    table->Delete();
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 3);
+}
+
+TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOne) {
+    table->Last();
+    table->Insert();
+    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("25"));
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->ValueAt(3, 0).toString(), QStringLiteral("3"));
+    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("4"));
+}
+
+TEST_F(DataSetState, SettingFieldsOutsideEditIsRefused) {
+    EXPECT_THROW(table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("x")),
+                 EDatabaseError);
+    EXPECT_THROW(table->Post(), EDatabaseError);
+    table->Cancel(); // nothing to cancel: no error
+    EXPECT_EQ(table->State(), State::dsBrowse);
+}
+
+TEST_F(DataSetState, ReadOnlyQueryRefusesEditing) {
+    auto query =
+        db.openQuery(QStringLiteral("Select a.Code, b.Name From Makan a, Makan b Where a.Code = b.Code"));
+    EXPECT_TRUE(query->UpdateTable().isEmpty());
+    EXPECT_THROW(query->Edit(), EDatabaseError);
+    EXPECT_THROW(query->Append(), EDatabaseError);
+    EXPECT_EQ(query->State(), State::dsBrowse);
+}
+
+} // namespace
+} // namespace tarvand::data::test

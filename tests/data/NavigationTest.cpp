@@ -1,0 +1,150 @@
+// Record numbers, Bof/Eof and moves on the row counts where they go wrong: none, one, several.
+#include "DataTestDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvand::data::test {
+namespace {
+
+class Navigation : public ::testing::Test {
+protected:
+    std::unique_ptr<TADOTable> open(const QStringList& codes) {
+        db.createCodedTable(codes);
+        auto table = db.openTable(QStringLiteral("Makan"));
+        table->AfterScroll = [this](TDataSet*) { ++scrolls; };
+        return table;
+    }
+    QString code(const TDataSet& dataSet) { return dataSet.FieldByName(QStringLiteral("Code"))->AsString(); }
+
+    DataTestDatabase db;
+    int scrolls = 0;
+};
+
+TEST_F(Navigation, EmptyDatasetHasNoRecord) {
+    auto table = open({});
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_EQ(table->RecordCount(), 0);
+    EXPECT_EQ(table->RecNo(), -1);
+    EXPECT_TRUE(table->Bof());
+    EXPECT_TRUE(table->Eof());
+    table->First();
+    table->Next();
+    table->Last();
+    table->Prior();
+    EXPECT_EQ(table->MoveBy(5), 0);
+    EXPECT_EQ(table->RecNo(), -1);
+    EXPECT_TRUE(table->FieldByName(QStringLiteral("Code"))->IsNull());
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Rate"))->AsInteger(), 0);
+    EXPECT_FALSE(table->Locate(QStringLiteral("Code"), QStringLiteral("1")));
+}
+
+TEST_F(Navigation, OneRowIsBothFirstAndLast) {
+    auto table = open({QStringLiteral("1")});
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_TRUE(table->Bof());
+    EXPECT_FALSE(table->Eof());
+    table->Next();
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->RecNo(), 1);
+    table->Prior();
+    EXPECT_TRUE(table->Bof());
+    EXPECT_FALSE(table->Eof());
+    table->Last();
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->RecNo(), table->RecordCount());
+}
+
+TEST_F(Navigation, WalkingStopsAtTheEndWithEofSet) {
+    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    QStringList seen;
+    for (table->First(); !table->Eof(); table->Next()) {
+        seen.append(code(*table));
+    }
+    EXPECT_EQ(seen, QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(table->RecNo(), 3);
+    const int before = scrolls;
+    table->Next(); // already at the end: nothing moves, nothing scrolls
+    EXPECT_EQ(scrolls, before);
+}
+
+TEST_F(Navigation, AfterScrollFollowsOpenAndEveryMove) {
+    auto table = std::make_unique<TADOTable>();
+    db.createCodedTable({QStringLiteral("1"), QStringLiteral("2")});
+    table->SetConnection(&db.connection());
+    table->SetTableName(QStringLiteral("Makan"));
+    QStringList codes;
+    table->AfterScroll = [&](TDataSet* dataSet) { codes.append(code(*dataSet)); };
+    table->Open();
+    table->Next();
+    table->First();
+    table->SetRecNo(2);
+    EXPECT_EQ(codes, QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1"),
+                                  QStringLiteral("2")}));
+}
+
+TEST_F(Navigation, MoveByReportsTheDistanceMoved) {
+    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    EXPECT_EQ(table->MoveBy(2), 2);
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->MoveBy(5), 1);
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->MoveBy(-10), -3);
+    EXPECT_TRUE(table->Bof());
+    EXPECT_EQ(table->RecNo(), 1);
+}
+
+TEST_F(Navigation, SetRecNoIgnoresNumbersOutsideTheRows) {
+    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    table->SetRecNo(3);
+    EXPECT_EQ(code(*table), QStringLiteral("3"));
+    table->SetRecNo(0);
+    table->SetRecNo(4);
+    table->SetRecNo(-1);
+    EXPECT_EQ(table->RecNo(), 3);
+}
+
+TEST_F(Navigation, ClosedDatasetRefusesToMoveButAnswersQuestions) {
+    auto table = open({QStringLiteral("1")});
+    table->Close();
+    EXPECT_EQ(table->RecordCount(), 0);
+    EXPECT_EQ(table->RecNo(), -1);
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_THROW(table->Next(), EDatabaseError);
+    EXPECT_THROW(table->Edit(), EDatabaseError);
+    EXPECT_EQ(table->FieldCount(), 0);
+}
+
+TEST_F(Navigation, LocateMovesToTheFirstMatchOnly) {
+    auto table = open({QStringLiteral("a1"), QStringLiteral("b2"), QStringLiteral("B3")});
+    db.exec(QStringLiteral("Update Makan Set Rate = 7 Where Code In ('b2', 'B3')"));
+    table->Requery();
+    EXPECT_TRUE(table->Locate(QStringLiteral("Rate"), 7));
+    EXPECT_EQ(code(*table), QStringLiteral("b2"));
+    EXPECT_TRUE(table->Locate(QStringLiteral("Rate"), QStringLiteral("7")));
+    table->First();
+    EXPECT_FALSE(table->Locate(QStringLiteral("Code"), QStringLiteral("b3")));
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_TRUE(
+        table->Locate(QStringLiteral("Code"), QStringLiteral("b3"), TLocateOption::loCaseInsensitive));
+    EXPECT_EQ(code(*table), QStringLiteral("B3"));
+    EXPECT_TRUE(table->Locate(QStringLiteral("code"), QStringLiteral("A"),
+                              TLocateOption::loCaseInsensitive | TLocateOption::loPartialKey));
+    EXPECT_EQ(code(*table), QStringLiteral("a1"));
+    EXPECT_FALSE(table->Locate(QStringLiteral("Code"), QStringLiteral("a")));
+}
+
+TEST_F(Navigation, LocateOnSeveralFields) {
+    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    db.exec(QStringLiteral("Update Makan Set Rate = 5"));
+    db.exec(QStringLiteral("Update Makan Set Name = 'same' Where Code <> '1'"));
+    table->Requery();
+    EXPECT_TRUE(table->Locate(QStringLiteral("Name;Rate"), QVariantList{QStringLiteral("same"), 5}));
+    EXPECT_EQ(code(*table), QStringLiteral("2"));
+    EXPECT_FALSE(table->Locate(QStringLiteral("Name;Rate"), QVariantList{QStringLiteral("same"), 6}));
+    EXPECT_TRUE(table->Locate(QStringLiteral("Value"), QVariant()));
+    EXPECT_THROW(table->Locate(QStringLiteral("Name;Rate"), QStringLiteral("same")), EDatabaseError);
+    EXPECT_THROW(table->Locate(QStringLiteral("Missing"), QStringLiteral("x")), EDatabaseError);
+}
+
+} // namespace
+} // namespace tarvand::data::test
