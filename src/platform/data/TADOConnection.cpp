@@ -5,40 +5,65 @@
 #include "TCustomADODataSet.h"
 
 #include <QHash>
+#include <QStringList>
+
+#ifdef TARVAND_HAVE_ODBC
+#include "OdbcBackend.h"
+#endif
 
 namespace tarvand::data {
 
 namespace {
 
-// "Key=Value;Key=\"Value; with semicolons\"" as a map of lower-cased keys.
-QHash<QString, QString> parseConnectionString(const QString& text) {
-    QHash<QString, QString> entries;
+// The "Key=Value" entries of a connection string, split at semicolons outside double quotes.
+QStringList splitEntries(const QString& text) {
+    QStringList entries;
     QString part;
     bool quoted = false;
-    auto take = [&entries](const QString& entry) {
-        const qsizetype equals = entry.indexOf(u'=');
-        if (equals < 0) {
-            return;
-        }
-        QString value = entry.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')) {
-            value = value.mid(1, value.size() - 2);
-        }
-        entries.insert(entry.left(equals).trimmed().toLower(), value);
-    };
     for (const QChar ch : text) {
         if (ch == u'"') {
             quoted = !quoted;
         }
         if (ch == u';' && !quoted) {
-            take(part);
+            entries.append(part);
             part.clear();
         } else {
             part += ch;
         }
     }
-    take(part);
+    entries.append(part);
     return entries;
+}
+
+QString entryKey(const QString& entry) {
+    return entry.section(u'=', 0, 0).trimmed().toLower();
+}
+
+// The values of a connection string by lower-cased key, quotes taken off.
+QHash<QString, QString> parseConnectionString(const QString& text) {
+    QHash<QString, QString> values;
+    for (const QString& entry : splitEntries(text)) {
+        if (!entry.contains(u'=')) {
+            continue;
+        }
+        QString value = entry.section(u'=', 1, -1).trimmed();
+        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')) {
+            value = value.mid(1, value.size() - 2);
+        }
+        values.insert(entryKey(entry), value);
+    }
+    return values;
+}
+
+// The driver manager's part of an ADO string: every entry but the provider, as written.
+QString odbcConnectionString(const QString& text) {
+    QStringList entries;
+    for (const QString& entry : splitEntries(text)) {
+        if (!entry.trimmed().isEmpty() && entryKey(entry) != u"provider") {
+            entries.append(entry.trimmed());
+        }
+    }
+    return entries.join(u';');
 }
 
 std::unique_ptr<sql::SqlBackend> createBackend(const QString& connectionString) {
@@ -60,7 +85,11 @@ std::unique_ptr<sql::SqlBackend> createBackend(const QString& connectionString) 
     }
     // ADO's default provider is the ODBC one.
     if (provider.isEmpty() || provider.startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive)) {
+#ifdef TARVAND_HAVE_ODBC
+        return std::make_unique<sql::OdbcBackend>(odbcConnectionString(text));
+#else
         throw EDatabaseError(QStringLiteral("ODBC backend not available"));
+#endif
     }
     throw EDatabaseError(QStringLiteral("Provider '%1' is not supported").arg(provider));
 }
