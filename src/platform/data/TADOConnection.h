@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EDatabaseError.h"
 #include "SqlBackend.h"
 
 #include <QList>
