@@ -14,9 +14,11 @@ Create Procedure sp_Is_Name_Repeated
     @NameExpr Varchar(1000),
     @Value    Varchar(1000)
 As
-Exec('Select Top 1 ' + @NameExpr + ' As RepeatedName From ' + @Table
-   + ' Where Replace(Replace(' + @NameExpr + ', '' '', ''''), ''ـ'', '''') = '''
-   + Replace(Replace(Replace(@Value, ' ', ''), 'ـ', ''), '''', '''''') + '''')
+Declare @Statement Varchar(4000)
+Set @Statement = 'Select Top 1 ' + @NameExpr + ' As RepeatedName From ' + @Table
+    + ' Where Replace(Replace(' + @NameExpr + ', '' '', ''''), ''ـ'', '''') = '''
+    + Replace(Replace(Replace(@Value, ' ', ''), 'ـ', ''), '''', '''''') + ''''
+Exec(@Statement)
 GO
 
 -- Locations: assets stand in them, transfer documents move assets between them.

@@ -3,6 +3,7 @@
 #include "DatabaseSetup.h"
 #include "EDatabaseError.h"
 #include "SqliteBackend.h"
+#include "TsqlTranslator.h"
 #include "TsvWriter.h"
 
 #include <QFileInfo>
@@ -22,6 +23,8 @@ const char* const UsageText =
     "      them) and prints the rows of the last statement that returns rows, tab-separated, with a\n"
     "      header line. NULL prints as nothing; tabs, line breaks and backslashes inside a value\n"
     "      print as \\t, \\n and \\\\.\n"
+    "  tarvand-db translate STATEMENT\n"
+    "      Prints the SQLite text that the T-SQL bridge runs for the statement.\n"
     "  tarvand-db help\n"
     "      Prints this text.\n"
     "Exit status: 0 done, 1 failed, 2 bad arguments.\n";
@@ -44,6 +47,9 @@ int AdminTool::run(const QStringList& arguments) {
         }
         if (command == QLatin1String("sql")) {
             return runStatements(rest);
+        }
+        if (command == QLatin1String("translate")) {
+            return translate(rest);
         }
         if (command == QLatin1String("help") || command == QLatin1String("--help") ||
             command == QLatin1String("-h")) {
@@ -138,6 +144,18 @@ int AdminTool::runStatements(const QStringList& arguments) {
             writer.writeRow(row);
         }
     }
+    return 0;
+}
+
+int AdminTool::translate(const QStringList& arguments) {
+    if (arguments.size() != 1) {
+        return usage(QStringLiteral("translate takes exactly one statement."));
+    }
+    QString text = sql::TsqlTranslator::translate(arguments.first());
+    if (!text.endsWith(QLatin1Char('\n'))) {
+        text += QLatin1Char('\n');
+    }
+    out_ << text;
     return 0;
 }
 

@@ -108,6 +108,16 @@ TEST_F(AdminToolTest, SqlOnAMissingDatabaseCreatesNothing) {
     EXPECT_FALSE(QFile::exists(file));
 }
 
+TEST_F(AdminToolTest, TranslatePrintsTheSqliteText) {
+    const ToolRun run = tarvandDb({"translate", "Select Top 3 Koll + Moein As Code From Moein"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("LIMIT 3", Qt::CaseInsensitive)) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains("Top", Qt::CaseInsensitive)) << run.out.toStdString();
+    const ToolRun broken = tarvandDb({"translate", "Select Koll From"});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_FALSE(broken.err.isEmpty());
+}
+
 TEST_F(AdminToolTest, BadArgumentsShowTheUsage) {
     const QList<QStringList> bad = {{},
                                     {"frobnicate"},
@@ -116,7 +126,9 @@ TEST_F(AdminToolTest, BadArgumentsShowTheUsage) {
                                     {"init", file, "--assets", "many"},
                                     {"init", file, "--assets", "-3"},
                                     {"init", file, "--colour"},
-                                    {"sql", file}};
+                                    {"sql", file},
+                                    {"translate"},
+                                    {"translate", "Select 1", "Select 2"}};
     for (const QStringList& arguments : bad) {
         const ToolRun run = tarvandDb(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
@@ -126,4 +138,5 @@ TEST_F(AdminToolTest, BadArgumentsShowTheUsage) {
     const ToolRun help = tarvandDb({"help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("tarvand-db init PATH"));
+    EXPECT_TRUE(help.out.contains("tarvand-db translate STATEMENT"));
 }

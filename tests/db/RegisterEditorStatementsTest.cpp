@@ -120,3 +120,16 @@ TEST_F(RegisterEditorStatementsTest, PersonnelEditorReadsEveryPersonWithPayrollD
     EXPECT_GE(people.column("D_TAFSILY2"), 0);
     EXPECT_GE(people.column("KOLL"), 0);
 }
+
+TEST_F(RegisterEditorStatementsTest, CostCentreHeldInALinkedDatabaseIsFound) {
+    {
+        // The stores system keeps its own database beside the company's.
+        tarvand::sql::SqliteBackend stores(demo.folder() + "/Anbar.db");
+        stores.execute(
+            "Create Table AnbarMarkaz (MarkazCod Varchar(6) Not Null, MarkazNam Varchar(100) Null)");
+        stores.execute("Insert Into AnbarMarkaz (MarkazCod, MarkazNam) Values ('010001', 'انبار خط يك')");
+    }
+    const QString link = " Select MarkazCod From Anbar..AnbarMarkaz Where MarkazCod='%1'";
+    EXPECT_EQ(select(link.arg("010001")).texts("MarkazCod"), QStringList{"010001"});
+    EXPECT_EQ(select(link.arg("020001")).rowCount(), 0);
+}

@@ -220,8 +220,11 @@ void DatabaseSetup::createDemoDatabase(const QString& path, int extraAssets, boo
     try {
         SqliteBackend backend(building);
         DatabaseSetup setup(backend);
+        // One transaction for the whole file: a commit per batch would wait for the disk each time.
+        backend.beginTransaction();
         setup.createSchema();
         setup.loadDemoData();
+        backend.commit();
         if (extraAssets > 0) {
             setup.generateAssets(extraAssets);
         }
