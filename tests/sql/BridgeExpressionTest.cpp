@@ -7,7 +7,7 @@ namespace {
 class BridgeExpressionTest : public BridgeFixture {
 protected:
     BridgeExpressionTest() {
-        db->execute("Create Table Koll (Koll Varchar(3) Not Null, NamHesab Varchar(50) Null, Qty Int Null, "
+        db->execute("Create Table Koll (Koll Varchar(5) Not Null, NamHesab Varchar(50) Null, Qty Int Null, "
                     "Price Float Null, Constraint PK_Koll Primary Key (Koll))");
         db->execute("Insert Into Koll Values (' 11', 'Cash', 5, 1.5)");
         db->execute("Insert Into Koll Values (' 12', 'Bank', 7, 2.25)");
@@ -102,6 +102,11 @@ TEST_F(BridgeExpressionTest, AnUnquotedNumberConvertsTheCharacterColumn) {
     EXPECT_EQ(value("Select Count(*) From Koll Where Koll In (11, 99)"), "1");
     EXPECT_EQ(value("Select Count(*) From Koll Where 12 = Koll"), "2");
     EXPECT_EQ(value("Select Count(*) From Koll Where '00012' = 12"), "3");
+    // A numeric column keeps its value: 1.5 is not 1.
+    EXPECT_EQ(value("Select Count(*) From Koll Where Price = 1"), "0");
+    EXPECT_EQ(value("Select Count(*) From Koll Where Price = 1.5"), "1");
+    EXPECT_EQ(error("Select Count(*) From Koll Where NamHesab = 3"),
+              "Conversion failed when converting the varchar value 'Cash' to data type int.");
 }
 
 TEST_F(BridgeExpressionTest, BracketedNamesAliasesAndAliasAssignments) {

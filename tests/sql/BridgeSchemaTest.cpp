@@ -54,6 +54,8 @@ TEST_F(BridgeSchemaTest, DuplicateKeysAndMissingValuesFailInTheServersWords) {
     EXPECT_EQ(
         error("Insert Into D_Makan (MakanCod) Values ('  2')"),
         "Cannot insert the value NULL into column 'MakanNam', table 'D_Makan'; column does not allow nulls.");
+    EXPECT_EQ(error("Insert Into D_Makan Values ('   12', 'Too long')"),
+              "String or binary data would be truncated.");
     EXPECT_EQ(error("Update D_Makan Set MakanCod = '  1' Where MakanNam = 'Lower'"),
               "Violation of PRIMARY KEY constraint 'PK_D_Makan'. Cannot insert duplicate key in object "
               "'dbo.D_Makan'.");

@@ -38,6 +38,10 @@ TEST_F(BridgeTempTableTest, SelectIntoKeepsDeclaredTypesAndIsSharedByEveryCursor
     EXPECT_EQ(cell(*second, 0), "Ali Rezaei");
     EXPECT_EQ(error("Select Code Into ##T1 From Person"),
               "There is already an object named '##T1' in the database.");
+    EXPECT_EQ(
+        error("Select Code, Name + Family Into ##T9 From Person"),
+        "An object or column name is missing or empty. For SELECT INTO statements, verify each column has a "
+        "name.");
 }
 
 TEST_F(BridgeTempTableTest, IdentityNumbersRowsInTheQuerysOrderInBothSpellings) {

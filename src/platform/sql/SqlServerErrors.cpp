@@ -1,5 +1,7 @@
 #include "SqlServerErrors.h"
 
+#include "TsqlSchemaWriter.h"
+
 #include <QRegularExpression>
 
 namespace tarvand::sql {
@@ -98,6 +100,9 @@ QString SqlServerErrors::translate(sqlite3* db, int extendedCode, const QString&
             }
         }
         return message;
+    }
+    if (extendedCode == SQLITE_CONSTRAINT_CHECK && message.contains(TsqlSchemaWriter::lengthCheckPrefix())) {
+        return QStringLiteral("String or binary data would be truncated.");
     }
     if (extendedCode == SQLITE_CONSTRAINT_NOTNULL) {
         const QString detail = message.section(QStringLiteral("failed: "), 1);

@@ -92,7 +92,7 @@ QString TableRebuilder::definition(const ExistingColumn& column, bool singleKey)
     if (!column.defaultValue.isEmpty()) {
         text += QStringLiteral(" DEFAULT (") + column.defaultValue + u')';
     }
-    return text;
+    return text + TsqlSchemaWriter::lengthCheck(column.name, column.type);
 }
 
 void TableRebuilder::alterColumn(const QString& table, const TsqlColumnDef& change) {

@@ -84,6 +84,24 @@ void cast(sqlite3_context* context, int, sqlite3_value** argv) {
     }
 }
 
+// The character operand of a comparison with a number, converted as SQL Server converts it; numbers
+// and NULL pass unchanged.
+void number(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type != SQLITE_TEXT && type != SQLITE_BLOB) {
+        sqlite3_result_value(context, argv[0]);
+        return;
+    }
+    static const DeclaredType integerType(QStringLiteral("int"));
+    static const DeclaredType floatType(QStringLiteral("float"));
+    const bool integer = qstrcmp(reinterpret_cast<const char*>(sqlite3_value_text(argv[1])), "int") == 0;
+    try {
+        TsqlValue::fromSqlite(argv[0]).cast(integer ? integerType : floatType).setResult(context);
+    } catch (const EDatabaseError& error) {
+        fail(context, error);
+    }
+}
+
 void substring(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(context);
@@ -297,6 +315,7 @@ void TsqlFunctions::registerAll(sqlite3* db) {
     sqlite3_create_collation_v2(db, "TSQL", SQLITE_UTF8, nullptr, collate, nullptr);
     define(db, "tsql_add", 2, add);
     define(db, "tsql_cast", 2, cast);
+    define(db, "tsql_number", 2, number);
     define(db, "tsql_substring", 3, substring);
     define(db, "tsql_replace", 3, replace);
     define(db, "tsql_patindex", 2, patindex);

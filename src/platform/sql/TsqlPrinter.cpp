@@ -338,8 +338,9 @@ QString TsqlPrinter::comparison(const QString& op, const TsqlExpr& left, const T
 }
 
 QString TsqlPrinter::numericSide(const TsqlExpr& side, const TsqlExpr& number) {
-    // SQL Server converts the character side to the number's type ('00012' = 12 holds).
-    return QStringLiteral("tsql_cast(%1, '%2')")
+    // SQL Server converts a character side to the number's type ('00012' = 12 holds); a numeric
+    // side keeps its value (0.5 = 0 stays false).
+    return QStringLiteral("tsql_number(%1, '%2')")
         .arg(expression(side), isIntegerLiteral(number) ? QStringLiteral("int") : QStringLiteral("float"));
 }
 

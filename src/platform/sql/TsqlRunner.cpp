@@ -317,15 +317,16 @@ void TsqlRunner::selectInto(const TsqlStatement& statement, Frame& frame) {
     QString identityName;
     bool itemsMatchColumns = true;
     for (const TsqlSelectItem& item : query.items) {
-        if (item.expr->kind == TsqlExpr::Kind::Identity) {
-            if (item.alias.isEmpty()) {
-                throw EDatabaseError(
-                    QStringLiteral("An object or column name is missing or empty. For SELECT INTO "
-                                   "statements, verify each column has a name."));
-            }
+        const TsqlExpr::Kind kind = item.expr->kind;
+        if (kind == TsqlExpr::Kind::Identity) {
             identityName = item.alias;
         }
-        itemsMatchColumns = itemsMatchColumns && item.expr->kind != TsqlExpr::Kind::Star;
+        if (item.alias.isEmpty() && kind != TsqlExpr::Kind::Star && kind != TsqlExpr::Kind::Column) {
+            throw EDatabaseError(
+                QStringLiteral("An object or column name is missing or empty. For SELECT INTO "
+                               "statements, verify each column has a name."));
+        }
+        itemsMatchColumns = itemsMatchColumns && kind != TsqlExpr::Kind::Star;
     }
     // The new table takes the declared types of the query's columns, as SQL Server's does: the
     // prepared query knows them for table columns, the printer for casts and literals.
@@ -351,6 +352,7 @@ void TsqlRunner::selectInto(const TsqlStatement& statement, Frame& frame) {
             if (!collation.isEmpty()) {
                 definition += QStringLiteral(" COLLATE ") + collation;
             }
+            definition += TsqlSchemaWriter::lengthCheck(name, type);
         }
         definitions.append(definition);
     }

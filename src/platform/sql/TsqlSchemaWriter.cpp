@@ -39,7 +39,18 @@ QString TsqlSchemaWriter::column(const TsqlColumnDef& column, TsqlPrinter& print
     if (column.defaultValue) {
         text += QStringLiteral(" DEFAULT (") + printer.expression(*column.defaultValue) + u')';
     }
-    return text;
+    return text + lengthCheck(column.name, column.type);
+}
+
+QString TsqlSchemaWriter::lengthCheck(const QString& column, const QString& type) {
+    const DeclaredType declared(type);
+    if (declared.characterLength() <= 0) {
+        return {};
+    }
+    // SQL Server refuses a value longer than the declared length instead of storing it.
+    return QStringLiteral(" CONSTRAINT %1 CHECK (length(%2) <= %3)")
+        .arg(TsqlPrinter::quoteName(lengthCheckPrefix() + column), TsqlPrinter::quoteName(column))
+        .arg(declared.characterLength());
 }
 
 QString TsqlSchemaWriter::constraintName(const TsqlKeyDef& key, const QString& table) {

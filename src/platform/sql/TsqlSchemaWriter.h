@@ -18,6 +18,10 @@ public:
     static Table createTable(const TsqlStatement& statement, TsqlPrinter& printer);
     // One column as it appears in a Create Table (also used to rebuild a table).
     static QString column(const TsqlColumnDef& column, TsqlPrinter& printer);
+    // The check that refuses values longer than a character column's declared length; empty for
+    // other types.
+    static QString lengthCheck(const QString& column, const QString& type);
+    static QString lengthCheckPrefix() { return QStringLiteral("tsql_length_"); }
     static QString collationFor(const QString& type, const QString& written = {});
     static QString uniqueIndex(const QString& name, const QString& table, const QStringList& columns);
     static QString index(const QString& name, const QString& table, const QStringList& columns, bool unique);
