@@ -183,3 +183,21 @@ TEST_F(BridgeSchemaTest, CrossDatabaseNamesAttachASiblingFile) {
     EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});
     EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
 }
+
+TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
+    db->execute("Create Table D_Sakhtar (SakhtarCod Varchar(3) Null, SakhtarRaj Int Not Null, "
+                "IDX Int Identity(1, 1) Not Null, Constraint PK_Raj Unique (SakhtarRaj))");
+    db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  1', 1)");
+    db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  1', 2)");
+    db->execute("Delete From D_Sakhtar Where SakhtarRaj = 2");
+    db->execute("Alter Table D_Sakhtar Alter Column SakhtarCod Varchar(5) Not Null");
+    db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('12345', 3)");
+    // Identity values are not reused after a delete, before or after the rebuild.
+    EXPECT_EQ(rows("Select SakhtarRaj, IDX From D_Sakhtar Order By IDX"), QStringList({"1|1", "3|3"}));
+    EXPECT_EQ(error("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  2', 1)"),
+              "Violation of UNIQUE KEY constraint 'PK_Raj'. Cannot insert duplicate key in object "
+              "'dbo.D_Sakhtar'.");
+    EXPECT_EQ(error("Alter Table D_Sakhtar Alter Column SakhtarCod Varchar(2) Not Null"),
+              "String or binary data would be truncated.");
+    EXPECT_EQ(db->tableColumns("D_Sakhtar")[0].size, 5);
+}

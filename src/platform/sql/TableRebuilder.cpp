@@ -182,6 +182,18 @@ void TableRebuilder::alterColumn(const QString& table, const TsqlColumnDef& chan
     }
     sqlite3_finalize(stmt);
 
+    // The identity's high-water mark lives beside the table and goes with it: keep it, so that
+    // numbers of deleted rows are not handed out again.
+    bool autoIncrement = false;
+    for (const ExistingColumn& column : columns) {
+        autoIncrement = autoIncrement || column.autoIncrement;
+    }
+    const QString sequence = schema + QStringLiteral(".sqlite_sequence");
+    const qint64 highWater = autoIncrement
+                                 ? count(QStringLiteral("SELECT ifnull(max(seq), 0) FROM %1 WHERE name = %2")
+                                             .arg(sequence, TsqlPrinter::quoteString(declared)))
+                                 : 0;
+
     const QString scratch = QStringLiteral("tsql_rebuild_") + declared;
     const QString quotedScratch = schema + u'.' + TsqlPrinter::quoteName(scratch);
     exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedScratch, definitions.join(QStringLiteral(", "))));
@@ -192,6 +204,13 @@ void TableRebuilder::alterColumn(const QString& table, const TsqlColumnDef& chan
     exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quotedScratch, TsqlPrinter::quoteName(declared)));
     for (const QString& dependent : dependents) {
         exec(dependent);
+    }
+    if (autoIncrement) {
+        exec(QStringLiteral("DELETE FROM %1 WHERE name = %2")
+                 .arg(sequence, TsqlPrinter::quoteString(declared)));
+        exec(QStringLiteral("INSERT INTO %1 (name, seq) VALUES (%2, %3)")
+                 .arg(sequence, TsqlPrinter::quoteString(declared))
+                 .arg(highWater));
     }
 }
 

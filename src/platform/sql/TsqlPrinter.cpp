@@ -34,7 +34,7 @@ const QString sysObjects = QStringLiteral(
     "main.tsql_procedure UNION ALL SELECT name, kind, kind FROM main.tsql_constraint)");
 const QString tempObjects = QStringLiteral(
     "(SELECT name AS \"Name\", 'U' AS \"xtype\", 'U' AS \"type\" FROM temp.sqlite_master WHERE type "
-    "= 'table')");
+    "= 'table' AND name NOT LIKE 'tsql!_%' ESCAPE '!')");
 
 } // namespace
 
