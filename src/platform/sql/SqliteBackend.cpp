@@ -41,10 +41,6 @@ SqliteBackend::SqliteBackend(const QString& path) : connection_(std::make_shared
 
 SqliteBackend::~SqliteBackend() = default;
 
-QString SqliteBackend::path() const {
-    return connection_->path();
-}
-
 std::unique_ptr<ResultCursor> SqliteBackend::query(const QString& statement, const QVariantList& params) {
     TsqlRunner::Outcome outcome = runner_->run(*compiler_->compile(statement), params, true);
     if (outcome.rows) {

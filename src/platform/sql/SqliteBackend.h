@@ -31,8 +31,6 @@ public:
     void commit() override;
     void rollback() override;
 
-    QString path() const;
-
 private:
     std::shared_ptr<SqliteConnection> connection_;
     std::unique_ptr<ConstraintCatalog> constraints_;

@@ -4,7 +4,7 @@
 
 namespace tarvand::sql {
 
-SqliteConnection::SqliteConnection(const QString& path) : path_(path) {
+SqliteConnection::SqliteConnection(const QString& path) {
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr) != SQLITE_OK) {
         const QString message =

@@ -15,13 +15,11 @@ public:
     SqliteConnection& operator=(const SqliteConnection&) = delete;
 
     sqlite3* handle() const { return db_; }
-    QString path() const { return path_; }
 
     QString lastError() const;
 
 private:
     sqlite3* db_ = nullptr;
-    QString path_;
 };
 
 } // namespace tarvand::sql

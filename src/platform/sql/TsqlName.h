@@ -9,7 +9,6 @@ struct TsqlName {
     QString database; // empty for the current database
     QString name;
 
-    bool isTemporary() const { return name.startsWith(u'#'); }
     bool isEmpty() const { return name.isEmpty(); }
 };
 
