@@ -155,6 +155,10 @@ TEST_F(BridgeExpressionTest, PositionalParametersBindInOrder) {
               QStringList{"Cash"});
     EXPECT_EQ(value("Select Top 1 NamHesab From Koll Where Koll = ? Order By Koll", {QStringLiteral(" 12")}),
               "Bank");
+    // Placeholders count through the whole text, whatever statement holds them.
+    db->execute("Update Koll Set Qty = ? Where Koll = ' 11'; Update Koll Set Qty = ? Where Koll = ' 12'",
+                {1, 2});
+    EXPECT_EQ(rows("Select Qty From Koll Where Qty Is Not Null Order By Koll"), QStringList({"1", "2"}));
 }
 
 TEST_F(BridgeExpressionTest, SyntaxErrorsAndUnsupportedConstructsAreDatabaseErrors) {
@@ -165,4 +169,9 @@ TEST_F(BridgeExpressionTest, SyntaxErrorsAndUnsupportedConstructsAreDatabaseErro
     EXPECT_EQ(error("Select Nope From Koll"), "Invalid column name 'Nope'.");
     EXPECT_EQ(error("Select * From Nope"), "Invalid object name 'Nope'.");
     EXPECT_FALSE(error("Select * From Koll Where (").isEmpty());
+    // Absurd nesting and operator chains are refused instead of exhausting the stack.
+    EXPECT_EQ(error("Select " + QString(5000, u'(') + "1" + QString(5000, u')')),
+              "The statement is nested too deeply.");
+    EXPECT_EQ(error("Select 1" + QStringLiteral(" + 1").repeated(5000)),
+              "The statement is too complex: more than 1000 operators.");
 }

@@ -18,6 +18,8 @@ bool isComparison(const TsqlToken& token) {
 } // namespace
 
 TsqlExprPtr TsqlExprParser::binary(const QString& op, TsqlExprPtr left, TsqlExprPtr right) {
+    // Operator chains nest to the left; their depth is bounded like that of parentheses.
+    t_.countOperator();
     auto expr = node(TsqlExpr::Kind::Binary, op);
     expr->args.push_back(std::move(left));
     expr->args.push_back(std::move(right));
@@ -25,6 +27,7 @@ TsqlExprPtr TsqlExprParser::binary(const QString& op, TsqlExprPtr left, TsqlExpr
 }
 
 TsqlExprPtr TsqlExprParser::expression() {
+    const TsqlTokenStream::Nesting nesting(t_);
     return disjunction();
 }
 
@@ -45,6 +48,7 @@ TsqlExprPtr TsqlExprParser::conjunction() {
 }
 
 TsqlExprPtr TsqlExprParser::negation() {
+    const TsqlTokenStream::Nesting nesting(t_);
     if (t_.acceptWord(u"NOT")) {
         auto expr = node(TsqlExpr::Kind::Unary, QStringLiteral("NOT"));
         expr->args.push_back(negation());
@@ -155,6 +159,7 @@ TsqlExprPtr TsqlExprParser::multiplicative() {
 }
 
 TsqlExprPtr TsqlExprParser::unary() {
+    const TsqlTokenStream::Nesting nesting(t_);
     const TsqlToken& token = t_.peek();
     if (token.isSymbol(u"-") || token.isSymbol(u"+") || token.isSymbol(u"~")) {
         const QString op = t_.take().text;
@@ -338,6 +343,7 @@ TsqlExprPtr TsqlExprParser::functionCall(const QString& name) {
 }
 
 std::shared_ptr<TsqlSelect> TsqlExprParser::select() {
+    const TsqlTokenStream::Nesting nesting(t_);
     std::shared_ptr<TsqlSelect> first = selectMember();
     TsqlSelect* last = first.get();
     while (t_.acceptWord(u"UNION")) {

@@ -38,7 +38,7 @@ private:
     void fromClause(TsqlSelect& select);
     TsqlTableSource tableSource();
     QString optionalAlias();
-    static TsqlExprPtr binary(const QString& op, TsqlExprPtr left, TsqlExprPtr right);
+    TsqlExprPtr binary(const QString& op, TsqlExprPtr left, TsqlExprPtr right);
 
     TsqlTokenStream& t_;
 };

@@ -43,7 +43,8 @@ TsqlBatch TsqlParser::batch() {
 }
 
 TsqlStatementPtr TsqlParser::statement(bool firstInBatch) {
-    t_.resetPlaceholders();
+    const TsqlTokenStream::Nesting nesting(t_);
+    t_.startStatement();
     const TsqlToken& token = t_.peek();
     if (token.isWord(u"SELECT")) {
         auto statement = make(Kind::Select);

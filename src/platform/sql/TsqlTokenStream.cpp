@@ -83,6 +83,22 @@ QString TsqlTokenStream::takeName() {
     return take().text;
 }
 
+TsqlTokenStream::Nesting::Nesting(TsqlTokenStream& tokens) : tokens_(tokens) {
+    // SQL Server's own limit on nested expressions and blocks is of the same order.
+    constexpr int limit = 200;
+    if (++tokens_.depth_ > limit) {
+        --tokens_.depth_;
+        tokens_.fail(QStringLiteral("The statement is nested too deeply."));
+    }
+}
+
+void TsqlTokenStream::countOperator() {
+    constexpr int limit = 1000;
+    if (++operators_ > limit) {
+        fail(QStringLiteral("The statement is too complex: more than %1 operators.").arg(limit));
+    }
+}
+
 void TsqlTokenStream::fail() const {
     const TsqlToken& token = peek();
     if (token.kind == TsqlTokenKind::End || token.kind == TsqlTokenKind::BatchSeparator) {

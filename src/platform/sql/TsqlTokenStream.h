@@ -25,11 +25,28 @@ public:
     bool peekName(int ahead = 0) const;
     static bool isReserved(const QString& word);
 
-    // Numbers the '?' placeholders of a statement in order of appearance.
+    // Called at the start of each statement: operators are counted per statement.
+    void startStatement() { operators_ = 0; }
+    // Numbers the '?' placeholders of the whole script in order of appearance, as ADO numbers the
+    // parameters of a command text.
     int nextPlaceholder() { return ++placeholders_; }
-    void resetPlaceholders() { placeholders_ = 0; }
+    // Operator chains nest to the left; their length is bounded like the nesting of parentheses.
+    void countOperator();
 
     const QString& source() const { return source_; }
+
+    // Held while parsing a nested construct, so that absurd nesting fails with a message instead of
+    // exhausting the stack.
+    class Nesting {
+    public:
+        explicit Nesting(TsqlTokenStream& tokens);
+        ~Nesting() { --tokens_.depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        TsqlTokenStream& tokens_;
+    };
 
     [[noreturn]] void fail() const;
     [[noreturn]] void fail(const QString& message) const;
@@ -39,6 +56,8 @@ private:
     const QString& source_;
     qsizetype pos_ = 0;
     int placeholders_ = 0;
+    int depth_ = 0;
+    int operators_ = 0;
 };
 
 } // namespace tarvand::sql
