@@ -1,0 +1,243 @@
+// Controls: popup menus, tab sheets, alignment, combo boxes, memos and class names.
+#include "EAbort.h"
+#include "TApplication.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TForm.h"
+#include "TMemo.h"
+#include "TPageControl.h"
+#include "TPanel.h"
+#include "TPopupMenu.h"
+#include "TShape.h"
+#include "TTabSheet.h"
+
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvand::ui {
+namespace {
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application->OnException = [this](const std::exception& error) {
+            errors.append(QString::fromUtf8(error.what()));
+        };
+    }
+    void TearDown() override { Application->OnException = nullptr; }
+
+    TMenuItem* addItem(TPopupMenu& menu, const QString& caption, const QString& shortCut, int* clicks) {
+        auto* item = new TMenuItem(&menu);
+        item->SetCaption(caption);
+        item->SetShortCut(QKeySequence(shortCut));
+        item->OnClick = [clicks](TObject*) { ++*clicks; };
+        menu.Items()->Add(item);
+        return item;
+    }
+
+    QStringList errors;
+};
+
+TEST_F(Controls, PopupOpensAfterOnPopupAndNotWhenItAborts) {
+    TPopupMenu menu;
+    int clicks = 0;
+    addItem(menu, QStringLiteral("حذف رديف"), QStringLiteral("Ctrl+Del"), &clicks);
+    bool refuse = true;
+    int asked = 0;
+    menu.OnPopup = [&](TObject*) {
+        ++asked;
+        if (refuse) {
+            Abort();
+        }
+    };
+    EXPECT_FALSE(menu.Popup(10, 10));
+    EXPECT_EQ(menu.OpenMenu(), nullptr);
+    refuse = false;
+    EXPECT_TRUE(menu.Popup(10, 10));
+    ASSERT_NE(menu.OpenMenu(), nullptr);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(errors.isEmpty());
+    const QList<QAction*> actions = menu.OpenMenu()->actions();
+    ASSERT_EQ(actions.size(), 1);
+    EXPECT_EQ(actions.at(0)->text(), QStringLiteral("حذف رديف"));
+    EXPECT_EQ(actions.at(0)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Del")));
+    actions.at(0)->trigger();
+    EXPECT_EQ(clicks, 1);
+    menu.OpenMenu()->close();
+}
+
+TEST_F(Controls, PopupShowsVisibleItemsSeparatorsAndSubMenus) {
+    TPopupMenu menu;
+    int clicks = 0;
+    addItem(menu, QStringLiteral("جستجو ..."), QStringLiteral("Ctrl+F"), &clicks);
+    addItem(menu, QStringLiteral("-"), QString(), &clicks);
+    TMenuItem* send = addItem(menu, QStringLiteral("ارسال به"), QString(), &clicks);
+    auto* excel = new TMenuItem;
+    excel->SetCaption(QStringLiteral("Excel"));
+    send->Add(excel);
+    addItem(menu, QStringLiteral("کپي خانه به حافظه"), QStringLiteral("Ctrl+C"), &clicks)->SetVisible(false);
+    addItem(menu, QStringLiteral("چاپ ..."), QStringLiteral("Ctrl+P"), &clicks)->SetEnabled(false);
+    ASSERT_TRUE(menu.Popup(0, 0));
+    const QList<QAction*> actions = menu.OpenMenu()->actions();
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_TRUE(actions.at(1)->isSeparator());
+    ASSERT_NE(actions.at(2)->menu(), nullptr);
+    EXPECT_EQ(actions.at(2)->menu()->actions().at(0)->text(), QStringLiteral("Excel"));
+    EXPECT_FALSE(actions.at(3)->isEnabled());
+    EXPECT_EQ(send->MenuIndex(), 2);
+    EXPECT_EQ(excel->Parent(), send);
+    menu.OpenMenu()->close();
+}
+
+TEST_F(Controls, ShortcutsRunEnabledItemsEvenHiddenOnesInTheOwningControl) {
+    TForm form;
+    auto* edit = new TEdit(&form);
+    TPopupMenu menu;
+    int copies = 0;
+    int prints = 0;
+    addItem(menu, QStringLiteral("کپي خانه به حافظه"), QStringLiteral("Ctrl+C"), &copies)->SetVisible(false);
+    addItem(menu, QStringLiteral("چاپ ..."), QStringLiteral("Ctrl+P"), &prints)->SetEnabled(false);
+    edit->SetPopupMenu(&menu);
+    form.Show();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(prints, 0);
+}
+
+TEST_F(Controls, MenuItemsAreFoundByIndexAndInsertedInPlace) {
+    TPopupMenu menu;
+    int clicks = 0;
+    addItem(menu, QStringLiteral("a"), QString(), &clicks)->SetImageIndex(0);
+    addItem(menu, QStringLiteral("b"), QString(), &clicks);
+    auto* barcode = new TMenuItem;
+    barcode->SetCaption(QStringLiteral("چاپ باركد ..."));
+    menu.Items()->Insert(1, barcode);
+    EXPECT_EQ(menu.Items()->Items(1), barcode);
+    EXPECT_EQ(menu.Items()->Count(), 3);
+    EXPECT_EQ(QKeySequence(QStringLiteral("Ctrl+Del")).toString(QKeySequence::PortableText),
+              QStringLiteral("Ctrl+Del"));
+    menu.Items()->Delete(1);
+    EXPECT_EQ(menu.Items()->Count(), 2);
+}
+
+class Pages : public Controls {
+protected:
+    void SetUp() override {
+        Controls::SetUp();
+        pages = new TPageControl(&form);
+        pages->SetAlign(alClient);
+        for (int i = 0; i < 3; ++i) {
+            auto* sheet = new TTabSheet(pages);
+            sheet->SetCaption(QStringLiteral("tab %1").arg(i));
+            sheet->SetPageControl(pages);
+            sheet->OnShow = [this, i](TObject*) { shown.append(i); };
+            sheets.append(sheet);
+        }
+        form.resize(400, 300);
+    }
+
+    TForm form;
+    TPageControl* pages = nullptr;
+    QList<TTabSheet*> sheets;
+    QList<int> shown;
+};
+
+TEST_F(Pages, SheetOnShowRunsWhenTheSheetBecomesVisible) {
+    form.Show();
+    EXPECT_EQ(shown, QList<int>({0}));
+    pages->SetActivePage(sheets.at(2));
+    pages->SetActivePage(sheets.at(2));
+    EXPECT_EQ(shown, QList<int>({0, 2}));
+    EXPECT_EQ(pages->ActivePage(), sheets.at(2));
+    EXPECT_EQ(sheets.at(2)->PageIndex(), 2);
+}
+
+TEST_F(Pages, TabsRunRightToLeft) {
+    form.Show();
+    const QRect first = pages->tabBar()->tabRect(0);
+    const QRect second = pages->tabBar()->tabRect(1);
+    EXPECT_GT(first.left(), second.left());
+}
+
+TEST_F(Pages, ADisabledSheetCanBeShownButBlocksItsControls) {
+    auto* edit = new TEdit(sheets.at(1));
+    sheets.at(1)->SetEnabled(false);
+    form.Show();
+    pages->SetActivePage(sheets.at(1));
+    EXPECT_EQ(shown, QList<int>({0, 1}));
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("123"));
+    EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_FALSE(edit->isEnabled());
+    sheets.at(1)->SetEnabled(true);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("123"));
+    EXPECT_EQ(edit->text(), QStringLiteral("123"));
+}
+
+TEST_F(Controls, AlignedPanelsShareTheirParentAsStripsAndClientArea) {
+    TForm form;
+    form.resize(300, 200);
+    auto* caption = new TPanel(&form);
+    caption->SetHeight(24);
+    caption->SetAlign(alTop);
+    auto* hint = new TPanel(&form);
+    hint->SetHeight(20);
+    hint->SetAlign(alBottom);
+    auto* client = new TPanel(&form);
+    client->SetAlign(alClient);
+    form.Show();
+    EXPECT_EQ(caption->geometry(), QRect(0, 0, 300, 24));
+    EXPECT_EQ(hint->geometry(), QRect(0, 180, 300, 20));
+    EXPECT_EQ(client->geometry(), QRect(0, 24, 300, 156));
+    hint->SetVisible(false);
+    EXPECT_EQ(client->geometry(), QRect(0, 24, 300, 176));
+}
+
+TEST_F(Controls, ComboBoxChangeIsTheUsersNotTheCodes) {
+    TForm form;
+    auto* combo = new TComboBox(&form);
+    combo->SetItems({QStringLiteral("گروه تفصيلي"), QStringLiteral("تفصيلي")});
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    combo->SetItemIndex(1);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(combo->Text(), QStringLiteral("تفصيلي"));
+    form.Show();
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Up);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(Controls, MemoCountsLinesAsShown) {
+    TMemo memo;
+    memo.resize(220, 80);
+    memo.SetWordWrap(true);
+    memo.SetText(QStringLiteral("one\r\ntwo\nthree"));
+    EXPECT_EQ(memo.Lines(), QStringList({"one", "two", "three"}));
+    EXPECT_EQ(memo.LineCount(), 3);
+    memo.SetText(QString(200, QLatin1Char('x')).replace(QLatin1Char('x'), QStringLiteral("word ")));
+    EXPECT_GT(memo.LineCount(), 4);
+}
+
+TEST_F(Controls, ClassNamesAreTheFormLibrarysWithoutNamespace) {
+    TForm form;
+    auto* panel = new TPanel(&form);
+    auto* shape = new TShape(&form);
+    EXPECT_EQ(panel->ClassName(), QStringLiteral("TPanel"));
+    EXPECT_EQ(shape->ClassName(), QStringLiteral("TShape"));
+    EXPECT_EQ(ClassNameOf(panel), QStringLiteral("TPanel"));
+    panel->SetName(QStringLiteral("Caption_Panel"));
+    EXPECT_EQ(panel->objectName(), QStringLiteral("Caption_Panel"));
+    panel->SetColor(Qt::blue);
+    panel->SetFontColor(Qt::white);
+    EXPECT_EQ(panel->Color(), QColor(Qt::blue));
+    EXPECT_EQ(panel->FontColor(), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace tarvand::ui

@@ -1,0 +1,198 @@
+// The form lifecycle: show, modal results, close actions, destruction, embedding and keys.
+#include "TApplication.h"
+#include "TBitBtn.h"
+#include "TEdit.h"
+#include "TForm.h"
+#include "TPanel.h"
+
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace tarvand::ui {
+namespace {
+
+class Forms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application->OnException = [this](const std::exception& error) {
+            errors.append(QString::fromUtf8(error.what()));
+        };
+    }
+    void TearDown() override { Application->OnException = nullptr; }
+
+    // Runs action once the modal loop that the test starts next is running.
+    static void whenModal(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+
+    QStringList errors;
+};
+
+TEST_F(Forms, NewFormsAreRightToLeftBorderlessWindowsWithTheFormFont) {
+    TForm form;
+    EXPECT_EQ(form.layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(form.isWindow());
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(form.font().pixelSize(), 13);
+    EXPECT_EQ(form.ClassName(), QStringLiteral("TForm"));
+}
+
+TEST_F(Forms, OnShowRunsOnEveryShow) {
+    TForm form;
+    int shows = 0;
+    form.OnShow = [&](TObject*) { ++shows; };
+    form.Show();
+    form.hide();
+    form.Show();
+    form.Show();
+    EXPECT_EQ(shows, 2);
+}
+
+TEST_F(Forms, ButtonsEndTheModalLoopWithTheirResult) {
+    for (const auto& [kind, expected] :
+         {std::pair{bkOK, mrOk}, {bkYes, mrYes}, {bkNo, mrNo}, {bkCancel, mrCancel}}) {
+        TForm form;
+        auto* button = new TBitBtn(&form);
+        button->SetKind(kind);
+        whenModal([button] { QTest::mouseClick(button, Qt::LeftButton); });
+        EXPECT_EQ(form.ShowModal(), expected);
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
+TEST_F(Forms, ModalResultSetInCodeEndsTheLoop) {
+    TForm form;
+    whenModal([&] { form.SetModalResult(mrYes); });
+    EXPECT_EQ(form.ShowModal(), mrYes);
+}
+
+TEST_F(Forms, ClosingAModalFormGivesCancel) {
+    TForm form;
+    whenModal([&] { form.Close(); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST_F(Forms, EnterAndEscPressTheDefaultAndCancelButtons) {
+    TForm form;
+    auto* edit = new TEdit(&form);
+    auto* yes = new TBitBtn(&form);
+    yes->SetKind(bkYes);
+    auto* no = new TBitBtn(&form);
+    no->SetCaption(QStringLiteral("&خير"));
+    no->SetModalResult(mrNo);
+    no->SetCancel(true);
+    whenModal([edit] {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    EXPECT_EQ(form.ShowModal(), mrNo);
+    whenModal([edit] {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(form.ShowModal(), mrYes);
+}
+
+TEST_F(Forms, CloseActionNoneKeepsAModalFormOpenUntilAllowed) {
+    TForm form;
+    bool allow = false;
+    int asked = 0;
+    form.OnClose = [&](TObject*, TCloseAction& action) {
+        ++asked;
+        if (!allow) {
+            action = caNone;
+        }
+    };
+    whenModal([&] {
+        form.SetModalResult(mrOk);
+        QTimer::singleShot(0, [&] {
+            EXPECT_TRUE(form.isVisible());
+            allow = true;
+            form.SetModalResult(mrYes);
+        });
+    });
+    EXPECT_EQ(form.ShowModal(), mrYes);
+    EXPECT_EQ(asked, 2);
+}
+
+TEST_F(Forms, CloseActionFreeDestroysTheFormOnceBackInTheEventLoop) {
+    QPointer<TForm> form = new TForm;
+    bool destroyed = false;
+    form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    form->OnDestroy = [&](TObject*) { destroyed = true; };
+    form->Show();
+    form->Close();
+    EXPECT_FALSE(form.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_TRUE(destroyed);
+}
+
+TEST_F(Forms, CloseActionNoneKeepsTheFormShown) {
+    TForm form;
+    form.OnClose = [](TObject*, TCloseAction& action) { action = caNone; };
+    form.Show();
+    form.Close();
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Forms, AnExceptionInOnCloseKeepsTheFormAndReachesTheHandler) {
+    TForm form;
+    form.OnClose = [](TObject*, TCloseAction&) { throw std::runtime_error("cannot close"); };
+    form.Show();
+    form.Close();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(errors, QStringList({"cannot close"}));
+}
+
+TEST_F(Forms, OnDestroyRunsWhileTheControlsStillExist) {
+    auto* form = new TForm;
+    auto* panel = new TPanel(form);
+    panel->SetName(QStringLiteral("HintPanel"));
+    QString seen;
+    form->OnDestroy = [&](TObject* sender) {
+        seen = static_cast<TForm*>(sender)->findChild<TPanel*>(QStringLiteral("HintPanel"))->Name();
+    };
+    delete form;
+    EXPECT_EQ(seen, QStringLiteral("HintPanel"));
+}
+
+TEST_F(Forms, AnEmbeddedMaximisedFormFillsItsParentAndFollowsItsSize) {
+    TPanel host;
+    host.resize(400, 300);
+    auto* form = new TForm;
+    form->SetWindowState(wsMaximized);
+    form->SetParentControl(&host);
+    host.show();
+    EXPECT_FALSE(form->isWindow());
+    EXPECT_EQ(form->geometry(), host.contentsRect());
+    host.resize(500, 320);
+    EXPECT_EQ(form->geometry(), host.contentsRect());
+    form->SetParentControl(nullptr);
+    EXPECT_TRUE(form->isWindow());
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    delete form;
+}
+
+TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirst) {
+    TForm form;
+    auto* edit = new TEdit(&form);
+    form.OnShortCut = [](WORD key, TShiftState, bool& handled) { handled = key == VK_ESCAPE || key == 'X'; };
+    form.Show();
+    QApplication::setActiveWindow(&form);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("aXb"));
+    EXPECT_EQ(edit->text(), QStringLiteral("ab"));
+}
+
+TEST_F(Forms, RoundedRegionClipsTheCorners) {
+    TForm form;
+    form.resize(200, 100);
+    form.SetRoundedRegion(QRect(0, 0, 200, 100), 20, 40);
+    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
+    EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
+}
+
+} // namespace
+} // namespace tarvand::ui

@@ -1,0 +1,13 @@
+// Widget tests need the application object before any widget exists, and no display.
+#include "GuardedApplication.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    tarvand::ui::GuardedApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
