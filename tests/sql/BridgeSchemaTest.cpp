@@ -201,3 +201,21 @@ TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
               "String or binary data would be truncated.");
     EXPECT_EQ(db->tableColumns("D_Sakhtar")[0].size, 5);
 }
+
+TEST_F(BridgeSchemaTest, EveryColumnTypeOfTheCompanyDatabaseReportsItsKindAndSize) {
+    db->execute("Create Table Kinds (a Int, b SmallInt, c Bit, d Float, e Real, f Decimal(19, 2), g Money, "
+                "h Varchar(10), i Char(6), j NVarchar(12), k Text, l DateTime)");
+    const QList<ColumnInfo> columns = db->tableColumns("Kinds");
+    ASSERT_EQ(columns.size(), 12);
+    const QList<ColumnKind> kinds = {ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Integer,
+                                     ColumnKind::Float,   ColumnKind::Float,   ColumnKind::Float,
+                                     ColumnKind::Float,   ColumnKind::Text,    ColumnKind::Text,
+                                     ColumnKind::Text,    ColumnKind::Text,    ColumnKind::Text};
+    const QList<int> sizes = {0, 0, 0, 0, 0, 0, 0, 10, 6, 12, 0, 0};
+    for (int i = 0; i < columns.size(); ++i) {
+        EXPECT_EQ(columns[i].kind, kinds[i]) << columns[i].name.toStdString();
+        EXPECT_EQ(columns[i].size, sizes[i]) << columns[i].name.toStdString();
+    }
+    db->execute("Insert Into Kinds (a, d, f, g, h, k) Values ('12', '1.5', 2.345, 3, 'abc', 'long text')");
+    EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3.0|abc"});
+}

@@ -72,9 +72,9 @@ TEST_F(BridgeTempTableTest, TempTablesAreListedInTempdbAndDroppedByTheGuardedDro
 
 TEST_F(BridgeTempTableTest, TempTablesVanishWithTheConnection) {
     db->execute("Select Code Into ##Gone From Person");
-    EXPECT_EQ(value("Select Count(*) From ##Gone"), "3");
+    EXPECT_EQ(value("Select Count(*) From [##Gone]"), "3");
     open();
-    EXPECT_EQ(error("Select * From ##Gone"), "Invalid object name '##Gone'.");
+    EXPECT_EQ(error("Select * From [##Gone]"), "Invalid object name '##Gone'.");
     EXPECT_EQ(value("Select Count(*) From Person"), "3");
 }
 
