@@ -8,6 +8,12 @@ TDataSource::~TDataSource() {
     if (dataSet_) {
         dataSet_->RemoveDataLink(this);
     }
+    // Controls often outlive their source (a form's members die before its child widgets).
+    const QList<TDataLink*> links = links_;
+    links_.clear();
+    for (TDataLink* link : links) {
+        link->DataSourceDestroyed(this);
+    }
 }
 
 void TDataSource::SetDataSet(TDataSet* dataSet) {

@@ -1,0 +1,213 @@
+// Typing into the grid: the grid's current row is the dataset's cursor, edits start with Edit,
+// leaving a row posts it, and refusals keep what the user typed.
+#include "EAbort.h"
+#include "GridFixture.h"
+#include "TField.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+
+namespace tarvand::ui::test {
+namespace {
+
+using data::TDataSetState;
+
+class GridEditing : public GridFixture {
+protected:
+    data::TField* name() const { return table->FieldByName(QStringLiteral("MakanNam")); }
+};
+
+TEST_F(GridEditing, TypingStartsAnEditAndLeavingTheRowPostsIt) {
+    type(QStringLiteral("انبار"));
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("انبار"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(table->RecNo(), 2);
+    EXPECT_EQ(currentViewRow(), 1);
+    EXPECT_EQ(stored(QStringLiteral("  1")), QStringLiteral("انبار"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("انبار"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(GridEditing, EnterWritesTheCellIntoItsFieldWithoutPosting) {
+    type(QStringLiteral("abc"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(name()->AsString(), QStringLiteral("abc"));
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_NE(stored(QStringLiteral("  1")), QStringLiteral("abc"));
+}
+
+TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
+    int refusals = 0;
+    table->BeforePost = [&](data::TDataSet*) {
+        ++refusals;
+        Abort();
+    };
+    type(QStringLiteral("xyz"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(refusals, 1);
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_EQ(currentViewRow(), 0);
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    EXPECT_EQ(name()->AsString(), QStringLiteral("xyz"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("xyz"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    // A click on another row is refused the same way.
+    const QRect third = grid->visualRect(grid->model()->index(2, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, third.center());
+    EXPECT_EQ(refusals, 2);
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_EQ(currentViewRow(), 0);
+}
+
+TEST_F(GridEditing, ARefusedEditTypesNothing) {
+    table->BeforeEdit = [](data::TDataSet*) { Abort(); };
+    const QString before = name()->AsString();
+    type(QStringLiteral("q"));
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(name()->AsString(), before);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRow) {
+    const QString before = name()->AsString();
+    type(QStringLiteral("Q"));
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    EXPECT_EQ(name()->AsString(), before);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+}
+
+TEST_F(GridEditing, EscAfterEnterCancelsTheWrittenCell) {
+    const QString before = name()->AsString();
+    type(QStringLiteral("Q"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(name()->AsString(), before);
+    EXPECT_EQ(cell(0, 1), before);
+}
+
+TEST_F(GridEditing, DownOnTheLastRowAppendsOneNewRow) {
+    table->Last();
+    press(Qt::Key_Down);
+    EXPECT_EQ(table->State(), TDataSetState::dsInsert);
+    EXPECT_EQ(table->RecordCount(), 10);
+    EXPECT_EQ(currentViewRow(), 9);
+    press(Qt::Key_Down);
+    EXPECT_EQ(table->RecordCount(), 10);
+    press(Qt::Key_Up);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 9);
+}
+
+TEST_F(GridEditing, ANewRowTypedIntoIsPostedOnTheWayOut) {
+    table->Last();
+    press(Qt::Key_Down);
+    grid->SetSelectedIndex(0);
+    type(QStringLiteral("77"));
+    press(Qt::Key_Tab);
+    type(QStringLiteral("new place"));
+    press(Qt::Key_Up);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(stored(QStringLiteral("77")), QStringLiteral("new place"));
+}
+
+TEST_F(GridEditing, InsertOpensANewRowAboveTheCurrentOne) {
+    table->SetRecNo(3);
+    press(Qt::Key_Insert);
+    EXPECT_EQ(table->State(), TDataSetState::dsInsert);
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(currentViewRow(), 2);
+    EXPECT_TRUE(cell(2, 0).isEmpty());
+}
+
+TEST_F(GridEditing, CtrlDeleteReachesOnKeyDownAndDeletesNothing) {
+    QList<WORD> keys;
+    TShiftState shift;
+    grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState state) {
+        keys.append(key);
+        shift = state;
+    };
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    // The Ctrl key on its way down is a key of its own, as in the form library.
+    EXPECT_EQ(keys, QList<WORD>({VK_CONTROL, VK_DELETE}));
+    EXPECT_EQ(shift, TShiftState(ssCtrl));
+    EXPECT_EQ(table->RecordCount(), 9);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+}
+
+TEST_F(GridEditing, PendingCellTextIsWrittenBeforeAPostFromCode) {
+    type(QStringLiteral("from the cell"));
+    table->Post();
+    EXPECT_EQ(stored(QStringLiteral("  1")), QStringLiteral("from the cell"));
+}
+
+TEST_F(GridEditing, AnEnterWalkThroughSelectedIndexCommitsEachCell) {
+    grid->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
+        if (key == VK_RETURN && grid->SelectedIndex() < grid->Columns()->Count() - 1) {
+            grid->SetSelectedIndex(grid->SelectedIndex() + 1);
+        }
+    };
+    QStringList entered;
+    grid->OnColEnter = [&](TObject*) { entered.append(grid->SelectedField()->FieldName()); };
+    type(QStringLiteral("walked"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(name()->AsString(), QStringLiteral("walked"));
+    EXPECT_EQ(entered, QStringList({"Tafsily2"}));
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+    EXPECT_EQ(grid->currentIndex().column(), 2);
+}
+
+TEST_F(GridEditing, MovingTheDatasetInCodeMovesTheGrid) {
+    table->SetRecNo(6);
+    EXPECT_EQ(currentViewRow(), 5);
+    table->First();
+    EXPECT_EQ(currentViewRow(), 0);
+}
+
+TEST_F(GridEditing, ClicksMoveTheCursorAndTitlesAndDoubleClicksReachTheirEvents) {
+    TColumn* clicked = nullptr;
+    int doubleClicks = 0;
+    grid->OnTitleClick = [&](TColumn* column) { clicked = column; };
+    grid->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    const QRect target = grid->visualRect(grid->model()->index(4, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
+    EXPECT_EQ(table->RecNo(), 5);
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
+    EXPECT_EQ(doubleClicks, 1);
+    const int titleX = grid->horizontalHeader()->sectionViewportPosition(0) + 5;
+    QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(titleX, 5));
+    EXPECT_EQ(clicked, grid->Columns()->Items(0));
+}
+
+TEST_F(GridEditing, ReadOnlyColumnsAndFieldsTakeNoTyping) {
+    grid->Columns()->Items(1)->SetReadOnly(true);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    grid->Columns()->Items(1)->SetReadOnly(false);
+    grid->SetOptions(grid->Options() & ~dgEditing);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    grid->SetOptions(grid->Options() | dgEditing);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+}
+
+TEST_F(GridEditing, TheCellEditorKeepsToTheFieldLength) {
+    grid->SetSelectedIndex(0);
+    type(QStringLiteral("12345"));
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("123"));
+}
+
+} // namespace
+} // namespace tarvand::ui::test

@@ -1,0 +1,219 @@
+// The grid's events: handlers that replace or swallow keys, exceptions from handlers, the popup
+// menu, masks and formats of the asset register, and large tables.
+#include "EAbort.h"
+#include "GridFixture.h"
+#include "TField.h"
+#include "TPopupMenu.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace tarvand::ui::test {
+namespace {
+
+using data::TDataSetState;
+
+using GridEvents = GridFixture;
+
+TEST_F(GridEvents, OnKeyPressReplacesAndSwallowsCharacters) {
+    // A digits-only code column that also maps the Arabic yeh to the Persian one.
+    grid->OnKeyPress = [](TObject*, QChar& key) {
+        if (key == QChar(0x064A)) {
+            key = QChar(0x06CC);
+        } else if (key == QLatin1Char('x')) {
+            key = QChar();
+        }
+    };
+    type(QStringLiteral("aيxb"));
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("aیb"));
+}
+
+TEST_F(GridEvents, AnAbortInOnKeyPressSwallowsSilentlyAndBackspaceGetsThrough) {
+    grid->OnKeyPress = [](TObject*, QChar& key) {
+        if (!key.isDigit() && key != QChar(8)) {
+            Abort();
+        }
+    };
+    type(QStringLiteral("1a2"));
+    press(Qt::Key_Backspace);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(GridEvents, ASwallowedFirstCharacterStartsNoEdit) {
+    grid->OnKeyPress = [](TObject*, QChar& key) { key = QChar(); };
+    type(QStringLiteral("a"));
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_FALSE(grid->EditorMode());
+}
+
+TEST_F(GridEvents, OnKeyDownThatZeroesTheKeyStopsTheGrid) {
+    grid->OnKeyDown = [](TObject*, WORD& key, TShiftState) {
+        if (key == VK_DOWN || key == 'A') {
+            key = 0;
+        }
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(table->RecNo(), 1);
+    type(QStringLiteral("a"));
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+}
+
+TEST_F(GridEvents, OnKeyDownThatReplacesTheKeyGetsTheReplacementHandled) {
+    grid->OnKeyDown = [](TObject*, WORD& key, TShiftState) {
+        if (key == VK_RETURN) {
+            key = VK_DOWN;
+        }
+    };
+    press(Qt::Key_Return);
+    EXPECT_EQ(table->RecNo(), 2);
+}
+
+TEST_F(GridEvents, OnKeyDownSeesKeysTypedIntoTheCellEditor) {
+    QList<WORD> keys;
+    grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { keys.append(key); };
+    type(QStringLiteral("ab"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(keys, QList<WORD>({'A', 'B', VK_RETURN}));
+}
+
+TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilent) {
+    grid->OnColEnter = [](TObject*) { throw EDatabaseError(QStringLiteral("column refused")); };
+    press(Qt::Key_Left);
+    EXPECT_EQ(errors, QStringList({"column refused"}));
+    grid->OnKeyDown = [](TObject*, WORD&, TShiftState) { Abort(); };
+    press(Qt::Key_Down);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(table->RecNo(), 1);
+    grid->OnKeyDown = nullptr;
+    grid->OnDblClick = [](TObject*) { throw std::runtime_error("picker failed"); };
+    const QRect target = grid->visualRect(grid->model()->index(0, 1));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
+    EXPECT_EQ(errors.last(), QStringLiteral("picker failed"));
+}
+
+TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
+    grid->SetSelectedIndex(0);
+    type(QStringLiteral("  2")); // the stored form of another location's code
+    press(Qt::Key_Down);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.at(0).contains(QStringLiteral("PK_D_Makan"))) << errors.at(0).toStdString();
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+}
+
+TEST_F(GridEvents, PopupMenuOpensOnRightClickUnlessOnPopupRefuses) {
+    TPopupMenu menu;
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption(QStringLiteral("حذف رديف"));
+    menu.Items()->Add(item);
+    bool refuse = true;
+    menu.OnPopup = [&](TObject*) {
+        if (refuse) {
+            Abort();
+        }
+    };
+    grid->SetPopupMenu(&menu);
+    const QPoint at = grid->visualRect(grid->model()->index(0, 1)).center();
+    QContextMenuEvent first(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &first);
+    EXPECT_EQ(menu.OpenMenu(), nullptr);
+    refuse = false;
+    QContextMenuEvent second(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &second);
+    ASSERT_NE(menu.OpenMenu(), nullptr);
+    EXPECT_EQ(menu.PopupComponent(), grid);
+    menu.OpenMenu()->close();
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(GridEvents, APopupShortcutRunsItsItemInsteadOfOnKeyDownEvenWhileEditing) {
+    TPopupMenu menu;
+    int deletes = 0;
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption(QStringLiteral("حذف رديف"));
+    item->SetShortCut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    item->OnClick = [&](TObject*) { ++deletes; };
+    menu.Items()->Add(item);
+    grid->SetPopupMenu(&menu);
+    int keyDowns = 0;
+    grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { keyDowns += key == VK_DELETE ? 1 : 0; };
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    type(QStringLiteral("a"));
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(deletes, 2);
+    EXPECT_EQ(keyDowns, 0);
+}
+
+TEST_F(GridEvents, AGridMayOutliveItsDataSource) {
+    auto* orphan = new TDBGrid(form.get());
+    {
+        data::TDataSource shortLived;
+        shortLived.SetDataSet(table.get());
+        orphan->SetDataSource(&shortLived);
+        EXPECT_EQ(orphan->model()->rowCount(), 9);
+    }
+    EXPECT_EQ(orphan->DataSource(), nullptr);
+    EXPECT_EQ(orphan->model()->rowCount(), 0);
+    table->Next();
+    delete orphan;
+}
+
+class AssetGrid : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        assets = openTable(QStringLiteral("D_Amval"));
+        assets->FieldByName(QStringLiteral("BahreDate"))->SetEditMask(QStringLiteral("0000/00/00"));
+        assets->FieldByName(QStringLiteral("EndValue"))
+            ->SetDisplayFormat(QStringLiteral("###,###,###,###,0"));
+        showGrid(assets.get(),
+                 {QStringLiteral("DaraCod"), QStringLiteral("BahreDate"), QStringLiteral("EndValue")});
+    }
+
+    std::unique_ptr<data::TADOTable> assets;
+};
+
+TEST_F(AssetGrid, DatesAreTypedThroughTheEditMask) {
+    grid->SetSelectedIndex(1);
+    type(QStringLiteral("14020105"));
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("1402/01/05"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(assets->FieldByName(QStringLiteral("BahreDate"))->AsString(), QStringLiteral("1402/01/05"));
+}
+
+TEST_F(AssetGrid, AnEmptiedDateLeavesTheMaskLiterals) {
+    grid->SetSelectedIndex(1);
+    press(Qt::Key_F2);
+    ASSERT_NE(editor(), nullptr);
+    editor()->selectAll();
+    press(Qt::Key_Delete);
+    press(Qt::Key_Return);
+    EXPECT_EQ(assets->FieldByName(QStringLiteral("BahreDate"))->AsString(), QStringLiteral("//"));
+}
+
+TEST_F(AssetGrid, AmountsShowWithTheDisplayFormatAndEditWithout) {
+    assets->Edit();
+    assets->FieldByName(QStringLiteral("EndValue"))->SetAsFloat(1234567);
+    EXPECT_EQ(cell(0, 2), QStringLiteral("1,234,567"));
+    grid->SetSelectedIndex(2);
+    press(Qt::Key_F2);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("1234567"));
+}
+
+TEST_F(AssetGrid, TextInANumericCellIsRefusedAndKeptForCorrection) {
+    grid->SetSelectedIndex(2);
+    type(QStringLiteral("12a"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(errors.size(), 1);
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(grid->EditText(), QStringLiteral("12a"));
+}
+
+} // namespace
+} // namespace tarvand::ui::test
