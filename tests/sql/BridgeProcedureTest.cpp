@@ -101,3 +101,55 @@ TEST_F(BridgeProcedureTest, ScriptsWithGoLinesCreateSeveralProcedures) {
     EXPECT_EQ(value("sp_A"), "a");
     EXPECT_EQ(value("sp_B"), "b");
 }
+
+TEST_F(BridgeProcedureTest, LoopsReturnAndAssignmentFromTheLastRow) {
+    db->execute("Create Procedure sp_Sum @Upto Int As\n"
+                "Declare @i Int, @total Int, @last Varchar(5)\n"
+                "Select @i = 1, @total = 0\n"
+                "While @i <= @Upto Begin Set @total = @total + @i Set @i = @i + 1 End\n"
+                "Select @last = Code From Person Order By Code\n"
+                "If @total > 100 Return\n"
+                "Select @total As Total, @last As LastCode");
+    EXPECT_EQ(rows("sp_Sum 4"), QStringList{"10|  102"});
+    EXPECT_TRUE(rows("sp_Sum 20").isEmpty());
+}
+
+TEST_F(BridgeProcedureTest, ProceduresCallProceduresAndTheInnerRowsComeBack) {
+    db->execute("Create Procedure sp_Outer @Code Varchar(20) As Exec sp_Depended_Person @Code");
+    EXPECT_EQ(value("sp_Outer '101'"), "1");
+    db->execute("Create Procedure sp_Forever As Exec sp_Forever");
+    EXPECT_EQ(error("sp_Forever"),
+              "Maximum stored procedure, function, trigger, or view nesting level exceeded (limit 32).");
+}
+
+TEST_F(BridgeProcedureTest, DynamicSqlRunsInAScopeOfItsOwn) {
+    db->execute("Create Procedure sp_Scope As Declare @x Int Set @x = 1 Exec('Select @x')");
+    EXPECT_EQ(error("sp_Scope"), "Must declare the scalar variable \"@x\".");
+    db->execute(
+        "Create Procedure sp_Write @Name Varchar(30) As\n"
+        "Declare @sql Varchar(200)\n"
+        "Set @sql = 'Insert Into Person Values (''  103'', ''' + Replace(@Name, '''', '''''') + ''', '''')'\n"
+        "Exec(@sql)");
+    db->execute("sp_Write 'D''Arcy'");
+    EXPECT_EQ(value("Select Name From Person Where Code = '  103'"), "D'Arcy");
+}
+
+TEST_F(BridgeProcedureTest, VariablesTakeTheirDeclaredTypes) {
+    auto cursor = db->query("Declare @s Varchar(3), @i Int, @f Float\n"
+                            "Set @s = 'abcdef' Set @i = '42' Set @f = 1\n"
+                            "Select @s, @i + 1, @f / 2");
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cell(*cursor, 0), "abc");
+    EXPECT_EQ(cell(*cursor, 1), "43");
+    EXPECT_EQ(cell(*cursor, 2), "0.5");
+    EXPECT_EQ(error("Declare @i Int Set @i = 'x'"),
+              "Conversion failed when converting the varchar value 'x' to data type int.");
+    EXPECT_EQ(error("Declare @a Int Declare @A Int"), "The variable name '@A' has already been declared. "
+                                                      "Variable names must be unique within a query batch "
+                                                      "or stored procedure.");
+}
+
+TEST_F(BridgeProcedureTest, ArgumentsMayComeFromPlaceholders) {
+    EXPECT_EQ(value("sp_Depended_Person ?", {QStringLiteral("101")}), "1");
+    EXPECT_EQ(rows("sp_Is_Name_Repeated ?, ?, ?", {"Person", "Name", QStringLiteral("O'Neil")}).size(), 1);
+}

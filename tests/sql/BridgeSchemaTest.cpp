@@ -219,3 +219,64 @@ TEST_F(BridgeSchemaTest, EveryColumnTypeOfTheCompanyDatabaseReportsItsKindAndSiz
     db->execute("Insert Into Kinds (a, d, f, g, h, k) Values ('12', '1.5', 2.345, 3, 'abc', 'long text')");
     EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3.0|abc"});
 }
+
+TEST_F(BridgeSchemaTest, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {
+    db->execute("Create Table T (a Varchar(3) Primary Key, b Varchar(3) Unique)");
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Name Like 'PK%' Or Name Like 'UQ%' Order By Name"),
+              QStringList({"PK__T", "UQ__T__b"}));
+    EXPECT_EQ(error("Create Table U (a Int, Constraint PK__T Primary Key (a))"),
+              "There is already an object named 'PK__T' in the database.");
+    EXPECT_EQ(error("Create Table U (a Int Primary Key, b Int, Primary Key (b))"),
+              "Cannot add multiple PRIMARY KEY constraints to table 'U'.");
+    EXPECT_EQ(error("Create Table U (a Int, Constraint PK_U Primary Key (c))"),
+              "Column name 'c' does not exist in the target table or view.");
+    EXPECT_EQ(
+        error("Create Index PK__T On T(b)"),
+        "The operation failed because an index or statistics with name 'PK__T' already exists on table 'T'.");
+    EXPECT_EQ(error("Create Table T (x Int)"), "There is already an object named 'T' in the database.");
+}
+
+TEST_F(BridgeSchemaTest, IdentitySeedAndTruncate) {
+    db->execute("Create Table T (Id Int Identity(100, 1), a Varchar(3))");
+    db->execute("Insert Into T (a) Values ('x')");
+    db->execute("Insert Into T (a) Values ('y')");
+    EXPECT_EQ(rows("Select Id, a From T Order By Id"), QStringList({"100|x", "101|y"}));
+    EXPECT_EQ(db->execute("Truncate Table T"), 2);
+    EXPECT_EQ(value("Select Count(*) From T"), "0");
+}
+
+TEST_F(BridgeSchemaTest, DroppingConstraintsIndexesAndAddingColumns) {
+    createLegacyTable();
+    db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
+    db->execute("Alter Table D_Gheimat Add Constraint PK_D_Gheimat Primary Key (GheimatCod)");
+    EXPECT_EQ(error("Drop Index D_Gheimat.PK_D_Gheimat"),
+              "An explicit DROP INDEX is not allowed on index 'D_Gheimat.PK_D_Gheimat'. It is being used for "
+              "PRIMARY KEY constraint enforcement.");
+    db->execute("Alter Table D_Gheimat Drop Constraint PK_D_Gheimat");
+    EXPECT_TRUE(db->keyColumns("D_Gheimat").isEmpty());
+    EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Now allowed')"), 1);
+    db->execute("Drop Index IX_Gheimat_Nam On D_Gheimat");
+    EXPECT_TRUE(rows("Select Name From SysIndexes Where Name = 'IX_Gheimat_Nam'").isEmpty());
+    EXPECT_EQ(
+        error("Drop Index D_Gheimat.IX_Gheimat_Nam"),
+        "Cannot drop the index 'D_Gheimat.IX_Gheimat_Nam', because it does not exist or you do not have "
+        "permission.");
+    db->execute("Alter Table D_Gheimat Add Rate Float Null Default 0, Note Varchar(4) Null");
+    EXPECT_EQ(rows("Select Rate, Note From D_Gheimat Where GheimatNam = 'Customs'"), QStringList{"0.0|NULL"});
+    EXPECT_EQ(error("Update D_Gheimat Set Note = 'too long'"), "String or binary data would be truncated.");
+    EXPECT_EQ(error("Drop Table Missing"),
+              "Cannot drop the table 'Missing', because it does not exist or you do not have permission.");
+    EXPECT_EQ(db->execute("Drop Table If Exists Missing"), 0);
+}
+
+TEST_F(BridgeSchemaTest, CharacterKeysCompareAsTheServerComparesThem) {
+    db->execute("Create Table Codes (Code Varchar(5) Not Null, Constraint PK_Codes Primary Key (Code))");
+    db->execute("Insert Into Codes Values ('ab')");
+    EXPECT_FALSE(error("Insert Into Codes Values ('AB  ')").isEmpty());
+    db->execute("Insert Into Codes Values ('Ab1')");
+    db->execute("Insert Into Codes Values ('b')");
+    EXPECT_EQ(rows("Select Code From Codes Order By Code"), QStringList({"ab", "Ab1", "b"}));
+    EXPECT_EQ(
+        rows("Select Upper(Code) From Codes Where Code In ('AB ', 'B') Group By Upper(Code) Order By 1"),
+        QStringList({"AB", "B"}));
+}
