@@ -66,11 +66,6 @@ void TsqlCompiler::compileStatement(TsqlStatement& statement) {
     case Kind::ExecString:
         statement.sqlite = evaluation(*statement.expr);
         break;
-    case Kind::Return:
-        if (statement.expr) {
-            statement.sqlite = evaluation(*statement.expr);
-        }
-        break;
     case Kind::Declare:
         for (const TsqlColumnDef& variable : statement.parameters) {
             statement.sqliteParts.append(variable.defaultValue ? evaluation(*variable.defaultValue)

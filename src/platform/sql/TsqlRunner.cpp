@@ -197,7 +197,7 @@ void TsqlRunner::runStatement(const TsqlStatement& statement, Frame& frame, bool
         frame.returned = true;
         return;
     case Kind::Transaction:
-        s_.exec(statement.text == u"BEGIN" ? QStringLiteral("BEGIN") : statement.text);
+        s_.exec(statement.text);
         return;
     case Kind::Nothing:
         return;

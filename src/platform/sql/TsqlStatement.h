@@ -50,7 +50,7 @@ struct TsqlStatement {
         Block,           // body
         Declare,         // parameters (name, type, default as initial value)
         SetVariable,     // name, expr
-        Return,          // expr (optional)
+        Return,          // expr (optional; a procedure's return value, which callers do not read)
         Truncate,        // table
         Transaction,     // text: BEGIN, COMMIT or ROLLBACK
         Nothing,         // session options (Set NoCount On, …) and Print, which have no effect here
@@ -82,7 +82,7 @@ struct TsqlStatement {
     bool replace = false;
 
     // Filled by the compiler: the SQLite text of the statement's query or data change (for If,
-    // While, Set, Exec(…) and Return the SELECT that evaluates its expression), the initialisers
+    // While, Set and Exec(…) the SELECT that evaluates its expression), the initialisers
     // of Declare, and the databases the text names as db..table.
     QString sqlite;
     QStringList sqliteParts;
