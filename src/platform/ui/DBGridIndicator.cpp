@@ -14,7 +14,11 @@ DBGridIndicator::DBGridIndicator(QWidget* parent) : QHeaderView(Qt::Vertical, pa
 }
 
 void DBGridIndicator::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    // The style leaves a clip of its own behind.
+    painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
+
     const int mark = model() != nullptr
                          ? model()->headerData(logicalIndex, Qt::Vertical, DBGridModel::IndicatorRole).toInt()
                          : 0;

@@ -2,6 +2,7 @@
 
 #include "DBGridDelegate.h"
 #include "DBGridIndicator.h"
+#include "DBGridKeyboard.h"
 #include "DBGridModel.h"
 #include "Guard.h"
 #include "TDataSet.h"
@@ -28,6 +29,7 @@ bool isEditing(const data::TDataSet* dataSet) {
 
 TDBGrid::TDBGrid(QWidget* parent)
     : QTableView(parent), TControl(this), model_(new DBGridModel(this)), delegate_(new DBGridDelegate(this)),
+      keyboard_(std::make_unique<DBGridKeyboard>(this)),
       options_(dgEditing | dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs |
                dgConfirmDelete | dgCancelOnExit) {
     model_->SetListener(this);
@@ -41,7 +43,7 @@ TDBGrid::TDBGrid(QWidget* parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setLayoutDirection(Qt::RightToLeft);
-    verticalHeader()->setFixedWidth(12);
+    verticalHeader()->setFixedWidth(14);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setSectionsMovable(false);
@@ -226,7 +228,7 @@ int TDBGrid::VisibleRowCount() const {
 
 void TDBGrid::keyPressEvent(QKeyEvent* event) {
     // The popup menu's shortcuts were offered the key already, by its event filter.
-    if (Guard::value(true, [&] { return handleKey(event, false); })) {
+    if (Guard::value(true, [&] { return keyboard_->handle(event, false); })) {
         event->accept();
     } else {
         event->ignore();
@@ -240,127 +242,7 @@ bool TDBGrid::editorKey(QKeyEvent* event) {
     if (TPopupMenu* menu = PopupMenu(); menu != nullptr && menu->IsShortCut(event)) {
         return true;
     }
-    return Guard::value(true, [&] { return handleKey(event, true); });
-}
-
-bool TDBGrid::handleKey(QKeyEvent* event, bool inEditor) {
-    const TShiftState shift = event->modifiers() & ~Qt::KeypadModifier;
-    int qtKey = event->key();
-    if (OnKeyDown) {
-        const WORD original = VirtualKey::fromQt(qtKey);
-        WORD key = original;
-        if (key != 0) {
-            QPointer<TDBGrid> self(this);
-            if (!Guard::run([&] { OnKeyDown(this, key, shift); }) || self.isNull() || key == 0) {
-                return true;
-            }
-            if (key != original) {
-                // A replaced key is handled as that key; it types nothing.
-                navigate(VirtualKey::toQt(key), shift, inEditor);
-                return true;
-            }
-        }
-    }
-    if (navigate(qtKey, shift, inEditor)) {
-        return true;
-    }
-    const QString text = event->text();
-    const bool backspace = qtKey == Qt::Key_Backspace;
-    const bool character = (backspace || (text.size() == 1 && text.at(0).isPrint())) &&
-                           !(shift & (Qt::ControlModifier | Qt::AltModifier));
-    if (!character) {
-        return false;
-    }
-    QChar typed = backspace ? QChar(8) : text.at(0);
-    if (OnKeyPress && (!Guard::run([&] { OnKeyPress(this, typed); }) || typed.isNull())) {
-        return true;
-    }
-    typeCharacter(typed, event);
-    return true;
-}
-
-bool TDBGrid::navigate(int key, TShiftState shift, bool inEditor) {
-    const bool plain = !(shift & (Qt::ControlModifier | Qt::AltModifier));
-    switch (key) {
-    case Qt::Key_Up:
-        moveRows(-1);
-        return true;
-    case Qt::Key_Down:
-        moveDown();
-        return true;
-    case Qt::Key_PageUp:
-        moveRows(-VisibleRowCount());
-        return true;
-    case Qt::Key_PageDown:
-        moveRows(VisibleRowCount());
-        return true;
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        if (shift & Qt::ControlModifier) {
-            if (data::TDataSet* dataSet = DataSet(); dataSet != nullptr && commitGuarded()) {
-                Guard::run([&] { key == Qt::Key_Home ? dataSet->First() : dataSet->Last(); });
-            }
-            return true;
-        }
-        if (inEditor) {
-            return false;
-        }
-        Guard::run([&] { SetSelectedIndex(key == Qt::Key_Home ? 0 : Columns()->Count() - 1); });
-        return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (inEditor || !plain) {
-            return false;
-        }
-        // Visual direction: in a right-to-left grid the next column is on the left.
-        stepColumn((key == Qt::Key_Left) == isRightToLeft() ? 1 : -1, false);
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (!options_.testFlag(dgTabs)) {
-            return false;
-        }
-        stepColumn(key == Qt::Key_Backtab || (shift & Qt::ShiftModifier) ? -1 : 1, true);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (editor_ == nullptr) {
-            return false;
-        }
-        if (commitGuarded()) {
-            closeCellEditor();
-        }
-        return true;
-    case Qt::Key_Escape:
-        return escape();
-    case Qt::Key_Insert:
-        if (shift != Qt::NoModifier) {
-            return false;
-        }
-        insertRecord();
-        return true;
-    case Qt::Key_F2:
-        openEditor();
-        return true;
-    case Qt::Key_Delete:
-        // Deleting a record is the popup menu's command, never the grid's.
-        return !inEditor || !plain;
-    default:
-        return false;
-    }
-}
-
-void TDBGrid::typeCharacter(QChar character, const QKeyEvent* original) {
-    if (!startEditing() || editor_ == nullptr) {
-        return;
-    }
-    const bool same = original->text() == QString(character);
-    QKeyEvent forwarded(QEvent::KeyPress,
-                        character == QChar(8) ? int(Qt::Key_Backspace) : (same ? original->key() : 0),
-                        original->modifiers(), QString(character));
-    forwarding_ = true;
-    QCoreApplication::sendEvent(editor_, &forwarded);
-    forwarding_ = false;
+    return Guard::value(true, [&] { return keyboard_->handle(event, true); });
 }
 
 // Puts the dataset into edit state for typing into the selected cell; false when the cell may not
@@ -405,78 +287,8 @@ void TDBGrid::closeCellEditor() {
     }
 }
 
-bool TDBGrid::escape() {
-    if (editor_ != nullptr && editorModified_) {
-        closeCellEditor();
-        return true;
-    }
-    const bool hadEditor = editor_ != nullptr;
-    closeCellEditor();
-    data::TDataSet* dataSet = DataSet();
-    if (isEditing(dataSet)) {
-        Guard::run([&] { dataSet->Cancel(); });
-        return true;
-    }
-    return hadEditor;
-}
-
 bool TDBGrid::commitGuarded() {
     return Guard::run([this] { UpdateData(); });
-}
-
-void TDBGrid::moveRows(int distance) {
-    data::TDataSet* dataSet = DataSet();
-    if (dataSet == nullptr || !commitGuarded()) {
-        return;
-    }
-    Guard::run([&] { dataSet->MoveBy(distance); });
-}
-
-void TDBGrid::moveDown() {
-    data::TDataSet* dataSet = DataSet();
-    if (dataSet == nullptr || !commitGuarded()) {
-        return;
-    }
-    const bool lastRow = dataSet->RecNo() == dataSet->RecordCount();
-    // A new row nobody typed into stays the last row.
-    if (lastRow && dataSet->State() == data::TDataSetState::dsInsert && !dataSet->Modified()) {
-        return;
-    }
-    Guard::run([&] {
-        const int moved = dataSet->MoveBy(1);
-        if (moved == 0 && dataSet->RecNo() == dataSet->RecordCount() && canModify()) {
-            dataSet->Append();
-        }
-    });
-}
-
-void TDBGrid::insertRecord() {
-    data::TDataSet* dataSet = DataSet();
-    if (dataSet == nullptr || !canModify() || !commitGuarded()) {
-        return;
-    }
-    Guard::run([&] { dataSet->Insert(); });
-}
-
-void TDBGrid::stepColumn(int step, bool wrapToNextRow) {
-    const int count = Columns()->Count();
-    int index = selectedIndex_;
-    do {
-        index += step;
-    } while (index >= 0 && index < count && !Columns()->Items(index)->Visible());
-    if (index >= 0 && index < count) {
-        Guard::run([&] { SetSelectedIndex(index); });
-        return;
-    }
-    if (!wrapToNextRow) {
-        return;
-    }
-    if (step > 0) {
-        moveDown();
-    } else {
-        moveRows(-1);
-    }
-    Guard::run([&] { SetSelectedIndex(step > 0 ? 0 : count - 1); });
 }
 
 bool TDBGrid::canModify() const {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QTableView>
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 
@@ -23,6 +24,7 @@ class TField;
 namespace tarvand::ui {
 
 class DBGridDelegate;
+class DBGridKeyboard;
 class DBGridModel;
 
 // The data-aware grid. Its rows are the records of the data source's dataset, read on demand, and
@@ -105,23 +107,15 @@ protected:
 
 private:
     friend class DBGridDelegate;
+    friend class DBGridKeyboard;
 
     void recordUpdateRequested() override;
     void currentRecordChanged() override;
     void dataSetStateChanged() override;
 
-    // Key handling shared by the grid and its cell editor; true when the key was used up.
-    bool handleKey(QKeyEvent* event, bool inEditor);
-    bool navigate(int key, TShiftState shift, bool inEditor);
-    void typeCharacter(QChar character, const QKeyEvent* original);
     bool startEditing();
     bool openEditor();
     void closeCellEditor();
-    bool escape();
-    void moveRows(int distance);
-    void moveDown();
-    void insertRecord();
-    void stepColumn(int step, bool wrapToNextRow);
     bool canModify() const;
     bool commitGuarded();
     void leftGrid();
@@ -141,6 +135,7 @@ private:
 
     DBGridModel* model_;
     DBGridDelegate* delegate_;
+    std::unique_ptr<DBGridKeyboard> keyboard_;
     TDBGridOptions options_;
     bool readOnly_ = false;
     int selectedIndex_ = 0;

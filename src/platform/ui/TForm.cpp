@@ -20,7 +20,6 @@ TForm::TForm(QWidget* parent) : QWidget(parent), TControl(this) {
     setLayoutDirection(Qt::RightToLeft);
     setFont(DefaultFont());
     applyWindowFlags();
-    qApp->installEventFilter(this);
 }
 
 TForm::~TForm() {
@@ -190,6 +189,8 @@ bool TForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Only shown forms look at the application's keys (for OnShortCut).
+    qApp->installEventFilter(this);
     if (!event->spontaneous() && OnShow) {
         Guard::run([this] { OnShow(this); });
     }
@@ -197,6 +198,7 @@ void TForm::showEvent(QShowEvent* event) {
 
 void TForm::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
+    qApp->removeEventFilter(this);
     if (!event->spontaneous() && OnHide) {
         Guard::run([this] { OnHide(this); });
     }
