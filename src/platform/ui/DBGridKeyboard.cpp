@@ -176,7 +176,8 @@ void DBGridKeyboard::moveDown() {
     }
     Guard::run([&] {
         const int moved = dataSet->MoveBy(1);
-        if (moved == 0 && dataSet->RecNo() == dataSet->RecordCount() && grid_->canModify()) {
+        const bool atEnd = dataSet->IsEmpty() || dataSet->RecNo() == dataSet->RecordCount();
+        if (moved == 0 && atEnd && grid_->canModify()) {
             dataSet->Append();
         }
     });

@@ -68,6 +68,11 @@ TDBGrid::TDBGrid(QWidget* parent)
 
 TDBGrid::~TDBGrid() {
     model_->SetListener(nullptr);
+    // The editor dies with the viewport, after this object: it must not report back to it.
+    if (editor_ != nullptr) {
+        editor_->removeEventFilter(delegate_);
+        editor_->disconnect(this);
+    }
 }
 
 data::TDataSource* TDBGrid::DataSource() const {

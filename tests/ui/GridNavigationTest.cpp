@@ -1,0 +1,147 @@
+// Moving around the grid: empty tables, sorting, hidden columns, column widths and focus.
+#include "GridFixture.h"
+#include "TEdit.h"
+#include "TField.h"
+
+#include <QHeaderView>
+
+namespace tarvand::ui::test {
+namespace {
+
+using data::TDataSetState;
+
+class GridNavigation : public GridFixture {
+protected:
+    void emptyTheTable() {
+        form.reset();
+        connection.Execute(QStringLiteral("Delete From D_Makan"));
+        table = openTable(QStringLiteral("D_Makan"));
+        showGrid(table.get(), {QStringLiteral("MakanCod"), QStringLiteral("MakanNam")});
+    }
+};
+
+TEST_F(GridNavigation, TypingIntoAnEmptyTableStartsItsFirstRow) {
+    emptyTheTable();
+    EXPECT_EQ(grid->model()->rowCount(), 0);
+    type(QStringLiteral("5"));
+    EXPECT_EQ(table->State(), TDataSetState::dsInsert);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), QStringLiteral("5"));
+    EXPECT_EQ(currentViewRow(), 0);
+}
+
+TEST_F(GridNavigation, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRow) {
+    emptyTheTable();
+    press(Qt::Key_Down);
+    EXPECT_EQ(table->State(), TDataSetState::dsInsert);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 0);
+    EXPECT_EQ(grid->model()->rowCount(), 0);
+    EXPECT_FALSE(grid->currentIndex().isValid());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(GridNavigation, SortingKeepsTheGridOnTheCurrentRecord) {
+    table->SetRecNo(2);
+    const QString code = table->FieldByName(QStringLiteral("MakanCod"))->AsString();
+    table->SetSort(QStringLiteral(" MakanCod DESC "));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("  9"));
+    EXPECT_EQ(cell(currentViewRow(), 0), code);
+    EXPECT_EQ(currentViewRow(), table->RecNo() - 1);
+}
+
+TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRow) {
+    grid->Columns()->Items(2)->SetVisible(false);
+    EXPECT_TRUE(grid->isColumnHidden(2));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(grid->SelectedIndex(), 0);
+    EXPECT_EQ(table->RecNo(), 2);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+}
+
+TEST_F(GridNavigation, ArrowsMoveBetweenColumnsInVisualOrder) {
+    // Right to left: the next column is on the left.
+    press(Qt::Key_Left);
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    EXPECT_EQ(grid->SelectedIndex(), 0);
+    press(Qt::Key_End);
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+    press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(table->RecNo(), 9);
+}
+
+TEST_F(GridNavigation, ColumnWidthsArePixelsBothWays) {
+    grid->Columns()->Items(1)->SetWidth(250);
+    EXPECT_EQ(grid->columnWidth(1), 250);
+    grid->horizontalHeader()->resizeSection(1, 180);
+    EXPECT_EQ(grid->Columns()->Items(1)->Width(), 180);
+}
+
+TEST_F(GridNavigation, LeavingTheGridWritesTheCellAndRunsOnExit) {
+    auto* other = new TEdit(form.get());
+    other->show();
+    int exits = 0;
+    int enters = 0;
+    grid->OnExit = [&](TObject*) { ++exits; };
+    grid->OnEnter = [&](TObject*) { ++enters; };
+    type(QStringLiteral("typed"));
+    other->setFocus();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("MakanNam"))->AsString(), QStringLiteral("typed"));
+    EXPECT_EQ(exits, 1);
+    grid->setFocus();
+    EXPECT_EQ(enters, 1);
+    press(Qt::Key_Down);
+    EXPECT_EQ(stored(QStringLiteral("  1")), QStringLiteral("typed"));
+}
+
+TEST_F(GridNavigation, LeavingTheGridDropsANewRowNobodyTypedInto) {
+    auto* other = new TEdit(form.get());
+    other->show();
+    press(Qt::Key_Insert);
+    EXPECT_EQ(table->RecordCount(), 10);
+    other->setFocus();
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 9);
+}
+
+TEST_F(GridNavigation, EditorModeOpensWithoutEditingAndClosesWriting) {
+    grid->SetEditorMode(true);
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(grid->EditText(), table->FieldByName(QStringLiteral("MakanNam"))->Text());
+    press(Qt::Key_End);
+    type(QStringLiteral("!"));
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    grid->SetEditorMode(false);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_TRUE(table->FieldByName(QStringLiteral("MakanNam"))->AsString().endsWith(QLatin1Char('!')));
+}
+
+TEST_F(GridNavigation, AReadOnlyGridNeitherEditsNorAppends) {
+    grid->SetReadOnly(true);
+    type(QStringLiteral("x"));
+    table->Last();
+    press(Qt::Key_Down);
+    press(Qt::Key_Insert);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 9);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(GridNavigation, PageKeysMoveAScreenful) {
+    form->resize(640, 140);
+    const int page = grid->VisibleRowCount();
+    ASSERT_LT(page, 8);
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(table->RecNo(), 1 + page);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(table->RecNo(), 1);
+}
+
+} // namespace
+} // namespace tarvand::ui::test
