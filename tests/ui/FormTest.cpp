@@ -4,6 +4,7 @@
 #include "TEdit.h"
 #include "TForm.h"
 #include "TPanel.h"
+#include "WindowDrag.h"
 
 #include <QPointer>
 #include <QTest>
@@ -192,6 +193,28 @@ TEST_F(Forms, RoundedRegionClipsTheCorners) {
     EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
     EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
+}
+
+TEST_F(Forms, TheCaptionStripDragsTheWindow) {
+    TForm form;
+    form.setGeometry(100, 100, 300, 200);
+    auto* caption = new TPanel(&form);
+    caption->SetHeight(24);
+    caption->SetAlign(alTop);
+    caption->OnMouseDown = [caption](TObject*, TMouseButton button, TShiftState, int, int) {
+        if (button == mbLeft) {
+            WindowDrag::start(caption);
+        }
+    };
+    form.Show();
+    const QPoint start = form.pos();
+    QCursor::setPos(caption->mapToGlobal(QPoint(50, 10)));
+    QTest::mousePress(caption, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(90, 40), caption->mapToGlobal(QPointF(90, 40)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(caption, &move);
+    QTest::mouseRelease(caption, Qt::LeftButton, Qt::NoModifier, QPoint(90, 40));
+    EXPECT_EQ(form.pos(), start + QPoint(40, 30));
 }
 
 } // namespace

@@ -52,6 +52,7 @@ TEST_F(GridNavigation, SortingKeepsTheGridOnTheCurrentRecord) {
 }
 
 TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRow) {
+    (new TEdit(form.get()))->show(); // somewhere else Tab could go
     grid->Columns()->Items(2)->SetVisible(false);
     EXPECT_TRUE(grid->isColumnHidden(2));
     press(Qt::Key_Tab);
@@ -60,6 +61,16 @@ TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRow) {
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_EQ(grid->SelectedIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+}
+
+TEST_F(GridNavigation, WithoutTheTabsOptionTabLeavesTheGrid) {
+    auto* other = new TEdit(form.get());
+    other->show();
+    grid->SetOptions(grid->Options() & ~dgTabs);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(grid->SelectedIndex(), 1);
 }
 
 TEST_F(GridNavigation, ArrowsMoveBetweenColumnsInVisualOrder) {

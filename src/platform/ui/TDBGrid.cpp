@@ -381,6 +381,11 @@ void TDBGrid::leftGrid() {
     }
 }
 
+// With dgTabs, Tab walks the columns (keyPressEvent) instead of leaving the grid.
+bool TDBGrid::focusNextPrevChild(bool next) {
+    return options_.testFlag(dgTabs) ? false : QTableView::focusNextPrevChild(next);
+}
+
 void TDBGrid::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
