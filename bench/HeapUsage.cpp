@@ -30,4 +30,6 @@ std::size_t HeapUsage::resetPeakResident() {
     return statusKilobytes("VmRSS");
 }
 
-std::size_t HeapUsage::peakResident() { return statusKilobytes("VmHWM"); }
+std::size_t HeapUsage::peakResident() {
+    return statusKilobytes("VmHWM");
+}

@@ -5,13 +5,13 @@
 void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
     for (const Run& run : reports)
         if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            seconds_[run.run_name.function_name] = run.GetAdjustedCPUTime();
     ConsoleReporter::ReportRuns(reports);
 }
 
 void RatioReporter::Finalize() {
     ConsoleReporter::Finalize();
-    std::printf("\nDataset time / bare sqlite3 loop over the same rows:\n");
+    std::printf("\nDataset CPU time / bare sqlite3 loop over the same rows:\n");
     for (const auto& [name, time] : seconds_) {
         const auto slash = name.find("/Dataset");
         if (slash == std::string::npos)
