@@ -1,0 +1,47 @@
+#include "CaptionStrip.h"
+
+#include "TPanel.h"
+#include "TShape.h"
+#include "TSpeedButton.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace tarvand::host {
+
+namespace {
+
+// The cross of the suite's close buttons, drawn on the button's own face.
+QPixmap closeGlyph() {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(2, 2, 10, 10);
+    painter.drawLine(10, 2, 2, 10);
+    return pixmap;
+}
+
+} // namespace
+
+void CaptionStrip::Style(ui::TPanel* panel, ui::TShape* closeShape, ui::TSpeedButton* closeButton) {
+    const QColor background = panel->palette().color(QPalette::Highlight);
+    panel->SetColor(background);
+    panel->SetFontColor(Qt::white);
+    panel->SetAlignment(ui::taLeftJustify);
+    panel->SetBevelOuter(ui::bvNone);
+    if (closeShape != nullptr) {
+        closeShape->SetBrushColor(background);
+        closeShape->SetPenColor(Qt::white);
+        closeShape->SetShape(ui::stRoundRect);
+    }
+    if (closeButton != nullptr) {
+        closeButton->SetFlat(true);
+        closeButton->setFocusPolicy(Qt::NoFocus);
+        closeButton->SetGlyph(closeGlyph());
+        closeButton->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+} // namespace tarvand::host
