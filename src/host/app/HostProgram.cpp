@@ -71,6 +71,7 @@ int HostProgram::Run() {
             EntryError,
             QStringLiteral("Ostavan of %1 failed: %2").arg(module_.Path(), QString::fromUtf8(error.what())));
     }
+    closeWithTheModulesWindow();
     if (options_.Tab >= 0 && !showTab())
         return fail(UsageError, QStringLiteral("The module's window has no tab %1.").arg(options_.Tab));
 
@@ -110,6 +111,16 @@ void HostProgram::buildWindow() {
     // The suite's windows fill the screen, as the module's own window does.
     mainForm_->SetWindowState(ui::wsMaximized);
     mainForm_->Show();
+}
+
+void HostProgram::closeWithTheModulesWindow() {
+    // This host has nothing to offer without the module's window: when the user closes that window,
+    // the program ends. The call is queued, so it is dropped when the main window goes first.
+    TMainForm* mainForm = mainForm_.get();
+    for (ui::TForm* window :
+         mainForm->plClient->findChildren<ui::TForm*>(QString(), Qt::FindDirectChildrenOnly))
+        QObject::connect(
+            window, &QObject::destroyed, mainForm, [mainForm] { mainForm->Close(); }, Qt::QueuedConnection);
 }
 
 bool HostProgram::showTab() {

@@ -42,6 +42,7 @@ private:
     int fail(ExitCode code, const QString& message);
     void openSession();
     void buildWindow();
+    void closeWithTheModulesWindow();
     bool showTab();
     bool saveScreenshot();
 
