@@ -3,11 +3,19 @@
 #include <QChar>
 #include <QString>
 
+class QRect;
+class QWidget;
+
 namespace tarvand {
 
 namespace data {
 class TADOConnection;
 }
+namespace ui {
+class TForm;
+class TShape;
+class TSpeedButton;
+} // namespace ui
 
 // The host's toolkit object: who is working on which company and period, and the operations that
 // every editor shares (settings texts, code padding, keyboard filtering, amount formatting, rights).
@@ -48,6 +56,21 @@ public:
     static QString ReplaceAll(const QString& text, const QString& oldText, const QString& newText);
     static QString FormatAmount(const QString& amount);
     QString FiscalPeriodSuffix() const;
+
+    // --- theme colours and window shape (the colours come from AppPath\Data\Options.ini)
+    // Colours the form and the controls it owns, matched by exact class name; embedded forms
+    // keep their own theme.
+    void ApplyTheme(ui::TForm* form);
+    // The whole window treatment of a form with caption buttons: rounded region, theme, and the
+    // buttons laid out from the right edge (of the screen when fullScreen) leftwards. The last
+    // three shapes and buttons may be null.
+    void ShapeForm(bool fullScreen, ui::TForm* form, ui::TShape* closeShape, ui::TShape* minShape,
+                   ui::TShape* sysShape, ui::TShape* condShape, ui::TSpeedButton* closeButton,
+                   ui::TSpeedButton* minButton, ui::TSpeedButton* sysButton, ui::TSpeedButton* condButton);
+    // Rounds the corners of the window region (0, 0) to (right, bottom) of rect.
+    void RoundWindow(const QRect& rect, ui::TForm* form);
+    // Lets the mouse move the window of control while the left button stays down.
+    void StartDragMove(QWidget* control);
 };
 
 } // namespace tarvand
