@@ -8,6 +8,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libgl-dev libsqlite3-dev unixodbc-dev
           googletest libgtest-dev libbenchmark-dev
           libsqliteodbc odbcinst unixodbc
+          libshp-dev dbview poppler-utils
           fonts-dejavu-core)
 
 missing=()
