@@ -108,6 +108,8 @@ public:
     void RemoveDataLink(TDataLink* link);
 
     int Tag = 0;
+    // The component name the form gives the dataset ("tblMakan"); exported files are named after it.
+    QString Name;
 
     TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;
     TDataSetNotifyEvent BeforeEdit, AfterEdit, BeforeInsert, AfterInsert, OnNewRecord;
