@@ -4,7 +4,15 @@
 #include "SqlEscape.h"
 #include "TADOQuery.h"
 
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
 namespace tarvand {
+
+TGlobal::TGlobal()
+    : OpenDocument([](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }),
+      ShowMessage([](const QString& text) { QMessageBox::information(nullptr, QString(), text); }) {}
 
 QString TGlobal::GetSetting(const QString& text, const QString& key) {
     const QString upperText = text.toUpper();
@@ -32,15 +40,18 @@ QString TGlobal::SetSetting(const QString& list, const QString& key, const QStri
 void TGlobal::LoadCopyPrintRights(data::TADOConnection* connection) {
     data::TADOQuery query;
     query.SetConnection(connection);
-    query.SetSQL(QStringLiteral("Select KORVASH From UserSdc Where UserId = '") + SqlEscape(QString::number(UserId)) +
-                 QLatin1Char('\''));
+    query.SetSQL(QStringLiteral("Select KORVASH From UserSdc Where UserId = '") +
+                 SqlEscape(QString::number(UserId)) + QLatin1Char('\''));
     query.Open();
-    const QString settings = query.IsEmpty() ? QString() : query.FieldByName(QStringLiteral("KORVASH"))->AsString();
+    const QString settings =
+        query.IsEmpty() ? QString() : query.FieldByName(QStringLiteral("KORVASH"))->AsString();
     CopyAllowed = GetSetting(settings, QStringLiteral("COPY"));
     PrintAllowed = GetSetting(settings, QStringLiteral("PRINT"));
 }
 
-QString TGlobal::PadBlank(const QString& text, int width) { return PadChar(text, QLatin1Char(' '), width); }
+QString TGlobal::PadBlank(const QString& text, int width) {
+    return PadChar(text, QLatin1Char(' '), width);
+}
 
 QString TGlobal::PadChar(const QString& text, QChar fill, int width) {
     if (width <= 0)
@@ -90,7 +101,8 @@ QString TGlobal::ReplaceFirst(const QString& text, const QString& oldText, const
     const qsizetype at = oldText.isEmpty() ? -1 : text.indexOf(oldText);
     if (at < 0)
         return text;
-    const QString replacement = mode == QLatin1String("BLANK") ? QLatin1Char(' ') + newText + QLatin1Char(' ') : newText;
+    const QString replacement =
+        mode == QLatin1String("BLANK") ? QLatin1Char(' ') + newText + QLatin1Char(' ') : newText;
     return text.left(at) + replacement + text.mid(at + oldText.size());
 }
 

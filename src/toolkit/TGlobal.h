@@ -1,18 +1,32 @@
 #pragma once
 
+#include "TPrintParams.h"
+
 #include <QChar>
 #include <QString>
+#include <functional>
 
 class QRect;
 class QWidget;
 
 namespace tarvand {
 
+class SiblingModule;
+class TMyDatabase;
+
 namespace data {
 class TADOConnection;
+class TADOQuery;
+class TDataSet;
+} // namespace data
+namespace host {
+class TDlgMsg;
 }
 namespace ui {
+class TColumn;
+class TDBGrid;
 class TForm;
+class TMenuItem;
 class TShape;
 class TSpeedButton;
 } // namespace ui
@@ -21,6 +35,10 @@ class TSpeedButton;
 // every editor shares (settings texts, code padding, keyboard filtering, amount formatting, rights).
 class TGlobal {
 public:
+    using ShowMsgHandler = std::function<int(const QString& msg, const QString& title, const QString& kind)>;
+
+    TGlobal();
+
     QString CompanyCode;
     QString FiscalYear; // four digits
     QString WorkDate;   // yyyy/mm/dd
@@ -38,9 +56,58 @@ public:
     unsigned int GridCaptionFRColor = 0x00000000;
     unsigned int GridCaptionFSColor = 0x000000FF;
 
+    // The host's database object and message dialog; the filter module gets them.
+    TMyDatabase* MyDatabase = nullptr;
+    host::TDlgMsg* DlgMsg = nullptr;
+    // Where the operations show their messages (the owner of the message dialog sets it).
+    ShowMsgHandler OnShowMsg;
+    // Opens an exported file in the program the desktop has for it.
+    std::function<void(const QString& path)> OpenDocument;
+    // A plain message box, for the loader's messages about the print modules.
+    std::function<void(const QString& text)> ShowMessage;
+
     // --- settings texts: runs of KEY=value; entries, keys matched upper-cased
     static QString GetSetting(const QString& text, const QString& key);
     static QString SetSetting(const QString& list, const QString& key, const QString& value);
+
+    // --- column layouts, stored per user in Grid_State under four codes that name the grid
+    void SaveColumnState(ui::TDBGrid* grid, const QString& sProg, const QString& sItem, const QString& sForm,
+                         const QString& sPart);
+    void ResetColumnState(ui::TDBGrid* grid, const QString& sProg, const QString& sItem, const QString& sForm,
+                          const QString& sPart);
+    void ApplyColumnState(data::TADOQuery* query, ui::TDBGrid* grid, const QString& sProg,
+                          const QString& sItem, const QString& sForm, const QString& sPart);
+    // Index of the first column showing the field (case-insensitive), -1 when none.
+    static int FindGridColumn(ui::TDBGrid* grid, const QString& fieldName);
+
+    // --- sorting, searching and filtering
+    bool SortByTitle(ui::TDBGrid* grid, ui::TColumn* lastColumn, ui::TColumn* column, const QString& prefix);
+    bool SortByColumn(data::TDataSet* dataset, ui::TDBGrid* grid, int columnIndex);
+    void SearchGrid(ui::TDBGrid* grid, const QString& text1, const QString& text2, QString& searchMemory);
+    void AdvancedSort(ui::TDBGrid* grid);
+    QString ShowFilterDialog(ui::TDBGrid* grid, const QString& reportText);
+    void ToggleFilter(ui::TMenuItem* item, ui::TDBGrid* grid, data::TDataSet* unfiltered,
+                      const QString& reportText);
+
+    // --- exports of the visible columns; each also leaves its text on the clipboard
+    void CopyGridToClipboard(data::TDataSet* dataset, ui::TDBGrid* grid, QWidget* window, bool reversed);
+    void ExportGridToFile(ui::TDBGrid* grid, bool reversed, const QString& extension);
+    void ExportGridToHtml(ui::TDBGrid* grid, bool reversed, const QString& title);
+
+    // --- record and cell memory
+    QString CopyRecord(ui::TDBGrid* grid);
+    void PasteRecord(data::TDataSet* dataset, ui::TDBGrid* grid, const QString& buffer);
+    void CopyCell(ui::TDBGrid* grid);
+    void PasteCell(ui::TDBGrid* grid);
+
+    // --- sibling form modules
+    // Loads AppPath + the suite path into module; on failure tells the user which file is
+    // missing or unusable and returns false.
+    bool LoadModule(SiblingModule& module, const QString& suitePath);
+    // Print.dll (Print1.dll when advanced) gets the address of the copy, completed with the
+    // session's part.
+    void PrintGrid(TPrintParams params, bool advanced);
+    void ShowReportProperties(const QString& title, data::TDataSet* dataset);
 
     // --- user rights
     void LoadCopyPrintRights(data::TADOConnection* connection);

@@ -12,6 +12,10 @@ class TADOConnection;
 class TADOQuery;
 } // namespace data
 
+namespace ui {
+class TDBGrid;
+}
+
 class TGlobal;
 
 // Out texts of ReadMoeinLevels.
@@ -59,6 +63,12 @@ public:
     bool IsCodeUsed(const QString& procedure, const QString& code);
     MoeinLevels ReadMoeinLevels(const QString& kollCode, const QString& moeinCode);
     void DropTempTable(const QString& nameWithoutHashes);
+
+    // Widens every visible column to its longest value in the grid's data (asked of the database
+    // over the dataset's own FROM and WHERE parts), to the formatted total of amount columns, and
+    // unless keepTitle to its title. slack lets values that many characters shorter than the
+    // longest count as candidates.
+    void BestFitColumns(ui::TDBGrid* grid, bool keepTitle, int slack);
 
 private:
     void openShared(const QString& statement);
