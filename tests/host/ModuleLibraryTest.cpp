@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -44,11 +43,6 @@ QString loadFailure(ModuleLibrary& module, const QString& path) {
     }
     return QString();
 }
-
-// Until the module exports its entries there is nothing to show; the loader's own checks still run.
-#define SKIP_WITHOUT_ENTRIES()                                                                               \
-    if (!QLibrary(moduleFile).resolve("Ostavan"))                                                            \
-    GTEST_SKIP() << "the module does not export Ostavan yet"
 
 // The host's objects over a demo company and a panel to show the module in.
 struct HostObjects {
@@ -114,7 +108,6 @@ TEST(ModuleLibrary, FindsTheModuleBuiltBesideTheHost) {
 }
 
 TEST(ModuleLibrary, LoadsAModuleNamedTheSuitesWay) {
-    SKIP_WITHOUT_ENTRIES();
     const QFileInfo file(moduleFile);
     // "…\LIB\Tarvand.dll" for ".../lib/libtarvand.so".
     const QString suitePath =
@@ -130,7 +123,6 @@ TEST(ModuleLibrary, LoadsAModuleNamedTheSuitesWay) {
 }
 
 TEST(ModuleLibrary, EntryShowsTheModulesWindowInTheGivenPanelAndReleaseDestroysIt) {
-    SKIP_WITHOUT_ENTRIES();
     HostObjects host;
     ModuleLibrary module;
     module.Load(moduleFile);
@@ -148,7 +140,6 @@ TEST(ModuleLibrary, EntryShowsTheModulesWindowInTheGivenPanelAndReleaseDestroysI
 }
 
 TEST(ModuleLibrary, SecondEntryShowsTheSameWindow) {
-    SKIP_WITHOUT_ENTRIES();
     HostObjects host;
     ModuleLibrary module;
     module.Load(moduleFile);
@@ -162,7 +153,6 @@ TEST(ModuleLibrary, SecondEntryShowsTheSameWindow) {
 }
 
 TEST(ModuleLibrary, UnloadReleasesTheWindowFirst) {
-    SKIP_WITHOUT_ENTRIES();
     HostObjects host;
     ModuleLibrary module;
     module.Load(moduleFile);
@@ -176,7 +166,6 @@ TEST(ModuleLibrary, UnloadReleasesTheWindowFirst) {
 }
 
 TEST(ModuleLibrary, EntryHandsTheModuleTheMessageDialog) {
-    SKIP_WITHOUT_ENTRIES();
     HostObjects host;
     ModuleLibrary module;
     module.Load(moduleFile);

@@ -44,7 +44,7 @@ TEST(InfoFormLayoutTest, TenTabsInPageOrderWithTheirCaptionsAndImages) {
     for (int index = 0; index < 9; ++index) {
         EXPECT_EQ(InfoForm->Info_PageControl->Pages(index), expected[index].sheet) << index;
         EXPECT_EQ(expected[index].sheet->Caption(), QString::fromUtf8(expected[index].caption)) << index;
-        EXPECT_EQ(InfoForm->Info_PageControl->tabText(index), QString::fromUtf8(expected[index].caption))
+        EXPECT_EQ(InfoForm->Info_PageControl->TabCaption(index), QString::fromUtf8(expected[index].caption))
             << index;
         EXPECT_EQ(expected[index].sheet->ImageIndex(), expected[index].image) << index;
     }

@@ -5,9 +5,9 @@
 #include "TPageControl.h"
 #include "TTabSheet.h"
 
+#include "MultiRowTabBar.h"
 #include <QDir>
 #include <QImage>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ void renderEveryTab(int userId) {
     const QString folder = pictureFolder(fallback);
     ModuleHost host(userId);
     host.Ostavan();
-    QTabBar* bar = InfoForm->Info_PageControl->tabBar();
+    const ui::MultiRowTabBar* bar = InfoForm->Info_PageControl->TabBar();
     for (int index = 0; index < InfoForm->Info_PageControl->PageCount(); ++index) {
         InfoForm->Info_PageControl->SetActivePageIndex(index);
         const QImage picture = host.MainForm().grab().toImage();

@@ -1,5 +1,6 @@
 // Controls: popup menus, tab sheets, alignment, combo boxes, memos and class names.
 #include "EAbort.h"
+#include "MultiRowTabBar.h"
 #include "TApplication.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -157,9 +158,55 @@ TEST_F(Pages, SheetOnShowRunsWhenTheSheetBecomesVisible) {
 
 TEST_F(Pages, TabsRunRightToLeft) {
     form.Show();
-    const QRect first = pages->tabBar()->tabRect(0);
-    const QRect second = pages->tabBar()->tabRect(1);
+    const QRect first = pages->TabBar()->tabRect(0);
+    const QRect second = pages->TabBar()->tabRect(1);
     EXPECT_GT(first.left(), second.left());
+}
+
+TEST_F(Pages, TabsThatDoNotFitWrapOntoMoreRowsAndStayWhole) {
+    for (int i = 3; i < 10; ++i) {
+        auto* sheet = new TTabSheet(pages);
+        sheet->SetCaption(QStringLiteral("ثبت اطلاعات %1").arg(i));
+        sheet->SetPageControl(pages);
+    }
+    form.Show();
+    const MultiRowTabBar* bar = pages->TabBar();
+    ASSERT_GT(bar->rowCount(), 1);
+    for (int i = 0; i < bar->count(); ++i) {
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << i;
+        for (int j = i + 1; j < bar->count(); ++j)
+            EXPECT_FALSE(bar->tabRect(i).intersects(bar->tabRect(j))) << i << " " << j;
+    }
+    // The page starts below the last row of tabs.
+    EXPECT_GE(sheets.at(0)->mapTo(pages, QPoint(0, 0)).y(), bar->height());
+    form.resize(2000, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->rowCount(), 1);
+}
+
+TEST_F(Pages, AClickOnATabShowsItsPageAndTellsOnChange) {
+    int changes = 0;
+    pages->OnChange = [&changes](TObject*) { ++changes; };
+    form.Show();
+    pages->SetActivePageIndex(1);
+    EXPECT_EQ(changes, 0);
+    QTest::mouseClick(pages->TabBar(), Qt::LeftButton, {}, pages->TabBar()->tabRect(2).center());
+    EXPECT_EQ(pages->ActivePage(), sheets.at(2));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(shown, QList<int>({0, 1, 2}));
+}
+
+TEST_F(Pages, CtrlTabWalksThePagesAndWrapsAround) {
+    form.Show();
+    pages->TabBar()->setFocus();
+    QTest::keyClick(pages->TabBar(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    QTest::keyClick(pages->TabBar(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(pages->TabBar(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    // In a right-to-left bar the previous tab lies to the right.
+    QTest::keyClick(pages->TabBar(), Qt::Key_Right);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
 }
 
 TEST_F(Pages, ADisabledSheetCanBeShownButBlocksItsControls) {

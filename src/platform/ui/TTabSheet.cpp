@@ -23,7 +23,7 @@ void TTabSheet::SetPageControl(TPageControl* pageControl) {
 }
 
 int TTabSheet::PageIndex() const {
-    return pageControl_ != nullptr ? pageControl_->indexOf(const_cast<TTabSheet*>(this)) : -1;
+    return pageControl_ != nullptr ? pageControl_->indexOf(this) : -1;
 }
 
 void TTabSheet::SetCaption(const QString& caption) {
