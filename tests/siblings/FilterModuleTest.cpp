@@ -1,0 +1,150 @@
+// Filter.dll: conditions built in the dialog become SQL that narrows the grid's rows.
+#include "SiblingEntries.h"
+#include "SiblingFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace tarvand::siblingtests {
+namespace {
+
+const QString filterModule = QStringLiteral("\\DLLS\\GlobalForms\\Filter.dll");
+const QString reportText = QStringLiteral("مكان استقرار دارايي");
+
+// Operators in the order of the dialog's list.
+enum OperatorIndex { Equal = 0, NotEqual, Greater, Less, GreaterOrEqual, LessOrEqual, Contains, StartsWith };
+
+class FilterModule : public SiblingFixture {
+protected:
+    FilterModule() : module_(filterModule) {}
+
+    QString filter(const std::function<void(QWidget*)>& work) {
+        const auto showFilter = module_.Resolve<sibling::ShowFilterEntry>("ShowFilter");
+        EXPECT_NE(showFilter, nullptr) << module_.ErrorText().toStdString();
+        QString result = QStringLiteral("untouched");
+        if (showFilter == nullptr)
+            return result;
+        const QString empty;
+        onModal(work, [&] {
+            showFilter(&global_, &myDatabase_, nullptr, grid_.get(), &reportText, &empty, &result);
+        });
+        return result;
+    }
+
+    // A control of the condition line `row` (1 is the first): "Link", "Field", "Operator" or "Value".
+    template <typename Control> static Control* control(QWidget* dialog, int row, const char* name) {
+        QWidget* line = dialog->findChild<QWidget*>(QStringLiteral("Condition%1").arg(row));
+        return line != nullptr ? line->findChild<Control*>(QLatin1String(name)) : nullptr;
+    }
+
+    // Fills a line the way a user does: choosing from the lists with the keyboard, typing the value.
+    static void fill(QWidget* dialog, int row, const QString& column, int op, const QString& value) {
+        auto* field = control<QComboBox>(dialog, row, "Field");
+        auto* operators = control<QComboBox>(dialog, row, "Operator");
+        auto* edit = control<QLineEdit>(dialog, row, "Value");
+        ASSERT_TRUE(field != nullptr && operators != nullptr && edit != nullptr);
+        const int index = field->findText(column);
+        ASSERT_GE(index, 0) << column.toStdString();
+        field->setCurrentIndex(index);
+        operators->setFocus();
+        press(dialog, Qt::Key_Home);
+        for (int i = 0; i < op; ++i)
+            press(dialog, Qt::Key_Down);
+        ASSERT_EQ(operators->currentIndex(), op);
+        edit->setFocus();
+        type(dialog, value);
+    }
+
+    static QString note(QWidget* dialog) {
+        QString text;
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->isVisible() && label->wordWrap())
+                text += label->text();
+        }
+        return text;
+    }
+
+    LoadedModule module_;
+};
+
+TEST_F(FilterModule, AContainsConditionOnATableNarrowsItsRows) {
+    showTable(QStringLiteral("D_Makan"));
+    grid_->SetSelectedIndex(1);
+    const QString sql = filter([](QWidget* dialog) {
+        keepPicture(dialog, QStringLiteral("FilterEmpty"));
+        // The first line starts on the selected column.
+        EXPECT_EQ(control<QComboBox>(dialog, 1, "Field")->currentText(), QStringLiteral("MakanNam"));
+        fill(dialog, 1, QStringLiteral("MakanNam"), Contains, QStringLiteral("كارخانه"));
+        keepPicture(dialog, QStringLiteral("FilterContains"));
+        press(dialog, Qt::Key_Return);
+    });
+    EXPECT_TRUE(sql.startsWith(QStringLiteral("Select * From D_Makan Where "))) << sql.toStdString();
+    EXPECT_EQ(rowsOf(sql), 5);
+}
+
+TEST_F(FilterModule, LinesJoinWithOrAndNumbersCompareAsNumbersOverAQuery) {
+    showQuery(QStringLiteral("Select DaraCod, DaraNam, EndValue From D_Amval Order By DaraCod"));
+    const int all = query_.RecordCount();
+    const int large = rowsOf(QStringLiteral("Select * From D_Amval Where EndValue >= 40000000000"));
+    ASSERT_GT(large, 0);
+    const QString sql = filter([](QWidget* dialog) {
+        fill(dialog, 1, QStringLiteral("EndValue"), GreaterOrEqual, QStringLiteral("40,000,000,000"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("AddCondition")), Qt::LeftButton);
+        fill(dialog, 2, QStringLiteral("DaraCod"), Equal, QStringLiteral("2001"));
+        control<QComboBox>(dialog, 2, "Link")->setCurrentIndex(1); // or
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Count")), Qt::LeftButton);
+        keepPicture(dialog, QStringLiteral("FilterTwoLines"));
+        EXPECT_TRUE(note(dialog).contains(QStringLiteral("سازگار"))) << note(dialog).toStdString();
+        press(dialog, Qt::Key_Return);
+    });
+    ASSERT_FALSE(sql.isEmpty());
+    data::TADOQuery filtered;
+    filtered.SetConnection(&connection_);
+    filtered.SetSQL(sql);
+    filtered.Open();
+    EXPECT_EQ(filtered.RecordCount(), large + 1);
+    EXPECT_LT(filtered.RecordCount(), all);
+    // The query's order holds in the filtered rows.
+    QString previous;
+    for (filtered.First(); !filtered.Eof(); filtered.Next()) {
+        const QString code = filtered.FieldByName(QStringLiteral("DaraCod"))->AsString();
+        EXPECT_LT(previous, code);
+        previous = code;
+    }
+}
+
+TEST_F(FilterModule, AQuoteInTheValueStaysInsideItsLiteral) {
+    showTable(QStringLiteral("D_Makan"));
+    const QString sql = filter([](QWidget* dialog) {
+        fill(dialog, 1, QStringLiteral("MakanNam"), Equal, QStringLiteral("x' Or 1=1 --"));
+        press(dialog, Qt::Key_Return);
+    });
+    ASSERT_FALSE(sql.isEmpty());
+    EXPECT_EQ(rowsOf(sql), 0);
+    const QString named = filter([](QWidget* dialog) {
+        fill(dialog, 1, QStringLiteral("MakanNam"), Contains, QStringLiteral("'"));
+        press(dialog, Qt::Key_Return);
+    });
+    EXPECT_EQ(rowsOf(named), 0);
+}
+
+TEST_F(FilterModule, ATextForANumberIsRefusedInTheDialogAndCancelGivesNothing) {
+    showQuery(QStringLiteral("Select DaraCod, EndValue From D_Amval"));
+    const QString sql = filter([](QWidget* dialog) {
+        fill(dialog, 1, QStringLiteral("EndValue"), Greater, QStringLiteral("زياد"));
+        press(dialog, Qt::Key_Return);
+        // Still open, saying why.
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        EXPECT_TRUE(note(dialog).contains(QStringLiteral("عدد")));
+        keepPicture(dialog, QStringLiteral("FilterRefused"));
+        press(dialog, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(sql.isEmpty());
+}
+
+} // namespace
+} // namespace tarvand::siblingtests

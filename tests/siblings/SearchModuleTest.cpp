@@ -1,0 +1,160 @@
+// Search.dll: finding text in the selected column, and the multi-column sort.
+#include "SiblingEntries.h"
+#include "SiblingFixture.h"
+#include "TColumn.h"
+#include "TColumnTitle.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tarvand::siblingtests {
+namespace {
+
+const QString searchModule = QStringLiteral("\\DLLs\\GlobalForms\\Search.dll");
+
+class SearchModule : public SiblingFixture {
+protected:
+    SearchModule() : module_(searchModule) {}
+
+    // Searches the grid's selected column, starting from previous; returns the entry's result.
+    QString search(const QString& previous, const std::function<void(QWidget*)>& work) {
+        const auto gridSearch = module_.Resolve<sibling::GridSearchEntry>("GridSearch");
+        EXPECT_NE(gridSearch, nullptr) << module_.ErrorText().toStdString();
+        QString result = QStringLiteral("untouched");
+        if (gridSearch == nullptr)
+            return result;
+        const QString text1, text2;
+        onModal(work, [&] { gridSearch(grid_.get(), &text1, &text2, &previous, &result); });
+        return result;
+    }
+
+    void advancedSort(const std::function<void(QWidget*)>& work) {
+        const auto advSort = module_.Resolve<sibling::AdvSortEntry>("AdvSort");
+        ASSERT_NE(advSort, nullptr) << module_.ErrorText().toStdString();
+        const QString empty;
+        QString result;
+        onModal(work, [&] { advSort(grid_.get(), &empty, &empty, &empty, &result); });
+    }
+
+    static QString note(QWidget* dialog) {
+        QString text;
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->isVisible() && label->wordWrap())
+                text += label->text();
+        }
+        return text;
+    }
+
+    LoadedModule module_;
+};
+
+TEST_F(SearchModule, NextAndPreviousWalkTheMatchesOfTheSelectedColumnAndTheTextComesBack) {
+    showTable(QStringLiteral("D_Makan"));
+    grid_->SetSelectedIndex(1);
+    const QString result = search(QString(), [this](QWidget* dialog) {
+        keepPicture(dialog, QStringLiteral("GridSearch"));
+        // Typed on a Persian keyboard: its kaf differs from the one the company's texts use.
+        type(dialog, QStringLiteral("کارخانه"));
+        press(dialog, Qt::Key_Return);
+        EXPECT_EQ(table_.RecNo(), 2);
+        press(dialog, Qt::Key_Return);
+        EXPECT_EQ(table_.RecNo(), 3);
+        press(dialog, Qt::Key_F3);
+        EXPECT_EQ(table_.RecNo(), 4);
+        QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("FindPrevious")), Qt::LeftButton);
+        EXPECT_EQ(table_.RecNo(), 3);
+        press(dialog, Qt::Key_F3, Qt::ShiftModifier);
+        EXPECT_EQ(table_.RecNo(), 2);
+        // Back past the first match goes round to the last one.
+        press(dialog, Qt::Key_F3, Qt::ShiftModifier);
+        EXPECT_EQ(table_.RecNo(), 7);
+        EXPECT_FALSE(note(dialog).isEmpty());
+        press(dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, QStringLiteral("کارخانه"));
+    EXPECT_EQ(current("MakanCod"), QStringLiteral("  7"));
+}
+
+TEST_F(SearchModule, StartsFromThePreviousTextAndWholeValueMatchesOnlyTheWholeCell) {
+    showTable(QStringLiteral("D_Makan"));
+    grid_->SetSelectedIndex(1);
+    const QString result = search(QStringLiteral("انبار موقت جاده ساوه"), [this](QWidget* dialog) {
+        auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(), QStringLiteral("انبار موقت جاده ساوه"));
+        QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("WholeValue")), Qt::LeftButton);
+        text->setFocus();
+        press(dialog, Qt::Key_Return);
+        EXPECT_EQ(current("MakanCod"), QStringLiteral("  9"));
+        // A word of a name is no whole name: nothing is found and the grid stays.
+        text->selectAll();
+        type(dialog, QStringLiteral("انبار"));
+        press(dialog, Qt::Key_Return);
+        EXPECT_EQ(current("MakanCod"), QStringLiteral("  9"));
+        EXPECT_TRUE(note(dialog).contains(QStringLiteral("پيدا نشد")));
+        press(dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, QStringLiteral("انبار"));
+}
+
+TEST_F(SearchModule, LeavingWithoutSearchingGivesThePreviousTextBack) {
+    showTable(QStringLiteral("D_Makan"));
+    const QString result =
+        search(QStringLiteral("دفتر"), [](QWidget* dialog) { press(dialog, Qt::Key_Escape); });
+    EXPECT_EQ(result, QStringLiteral("دفتر"));
+    EXPECT_EQ(table_.RecNo(), 1);
+}
+
+TEST_F(SearchModule, AdvancedSortSetsTheSortTextAndMarksTheTitles) {
+    showTable(QStringLiteral("D_Makan"));
+    advancedSort([this](QWidget* dialog) {
+        keepPicture(dialog, QStringLiteral("AdvSort"));
+        auto* columns = dialog->findChild<QListWidget*>(QStringLiteral("Columns"));
+        auto* sort = dialog->findChild<QListWidget*>(QStringLiteral("SortColumns"));
+        ASSERT_NE(columns, nullptr);
+        ASSERT_NE(sort, nullptr);
+        ASSERT_EQ(columns->count(), 3);
+        columns->setFocus();
+        columns->setCurrentRow(2); // Tafsily2
+        press(dialog, Qt::Key_Insert);
+        columns->setFocus();
+        columns->setCurrentRow(0); // MakanCod
+        press(dialog, Qt::Key_Insert);
+        sort->setFocus();
+        press(dialog, Qt::Key_Space); // MakanCod descending
+        ASSERT_EQ(sort->count(), 2);
+        keepPicture(dialog, QStringLiteral("AdvSortChosen"));
+        press(dialog, Qt::Key_Return);
+    });
+    EXPECT_EQ(table_.Sort(), QStringLiteral(" Tafsily2 ASC , MakanCod DESC "));
+    table_.First();
+    EXPECT_EQ(current("Tafsily2"), QStringLiteral("010001"));
+    table_.SetRecNo(5);
+    EXPECT_EQ(current("MakanCod"), QStringLiteral("  9")); // 020002 twice: 9 before 3
+    EXPECT_EQ(grid_->Columns()->Items(2)->Title()->FontColor(), QColor(Qt::red));
+    EXPECT_EQ(grid_->Columns()->Items(0)->Title()->FontColor(), QColor(Qt::blue));
+    EXPECT_EQ(grid_->Columns()->Items(1)->Title()->FontColor(), QColor(Qt::black));
+}
+
+TEST_F(SearchModule, AdvancedSortStartsFromTheDatasetsSortAndEscKeepsIt) {
+    showTable(QStringLiteral("D_Makan"));
+    table_.SetSort(QStringLiteral(" MakanNam DESC "));
+    advancedSort([](QWidget* dialog) {
+        auto* sort = dialog->findChild<QListWidget*>(QStringLiteral("SortColumns"));
+        ASSERT_NE(sort, nullptr);
+        ASSERT_EQ(sort->count(), 1);
+        EXPECT_TRUE(sort->item(0)->text().contains(QStringLiteral("نزولي")));
+        sort->setFocus();
+        press(dialog, Qt::Key_Delete);
+        EXPECT_EQ(sort->count(), 0);
+        press(dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(table_.Sort(), QStringLiteral(" MakanNam DESC "));
+}
+
+} // namespace
+} // namespace tarvand::siblingtests
