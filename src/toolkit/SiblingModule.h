@@ -25,6 +25,10 @@ public:
         return reinterpret_cast<Entry>(resolve(name));
     }
 
+    // A text a module returned, in memory of our own: a module's literals live in its image,
+    // which goes when the module is unloaded.
+    static QString OwnCopy(const QString& text) { return QString(text.constData(), text.size()); }
+
     // The platform path that was tried.
     QString FilePath() const { return filePath_; }
     // Whether that file exists (a module that exists but cannot be loaded is reported differently).

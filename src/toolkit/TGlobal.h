@@ -5,6 +5,8 @@
 #include <QChar>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QRect;
 class QWidget;
@@ -138,6 +140,12 @@ public:
     void RoundWindow(const QRect& rect, ui::TForm* form);
     // Lets the mouse move the window of control while the left button stays down.
     void StartDragMove(QWidget* control);
+
+private:
+    int showMsg(const QString& msg, const QString& title, const QString& kind);
+
+    // Queries of applied filters; they live as long as the session, undoing only detaches them.
+    std::vector<std::shared_ptr<data::TADOQuery>> filterQueries_;
 };
 
 } // namespace tarvand

@@ -67,7 +67,8 @@ const QString kDuplicateKeyMessage = QStringLiteral("امکان وارد کرد�
 TEST_F(MyDatabaseTest, ExecSqlReportsSuccessAndSwallowsFailures) {
     EXPECT_TRUE(db->ExecSql(QString()));
     EXPECT_TRUE(db->ExecSql(QStringLiteral("Update D_Makan Set MakanNam = 'x' Where MakanCod = '  2'")));
-    EXPECT_EQ(scalar(QStringLiteral("Select MakanNam From D_Makan Where MakanCod = '  2'")), QStringLiteral("x"));
+    EXPECT_EQ(scalar(QStringLiteral("Select MakanNam From D_Makan Where MakanCod = '  2'")),
+              QStringLiteral("x"));
     EXPECT_FALSE(db->ExecSql(QStringLiteral("Update NoSuchTable Set A = 1")));
     EXPECT_FALSE(db->ExecSql(QStringLiteral("Selec nonsense")));
     EXPECT_TRUE(shown.empty());
@@ -91,7 +92,8 @@ TEST_F(MyDatabaseTest, EnsureTableKeyAddsMissingKeyOnceAndMakesColumnNotNull) {
 
     // The key now refuses a duplicate in the server's words, which the editors look for.
     try {
-        connection.Execute(QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  1', 'x')"));
+        connection.Execute(
+            QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  1', 'x')"));
         FAIL() << "duplicate accepted";
     } catch (const EDatabaseError& e) {
         EXPECT_TRUE(e.Message.toUpper().contains(
@@ -112,7 +114,8 @@ TEST_F(MyDatabaseTest, EnsureTableKeyRedeclaresAnIntegerKeyAsIntNotNull) {
     for (const auto& c : connection.Backend().tableColumns(QStringLiteral("Depart_1")))
         if (c.name.compare(QStringLiteral("Code_field"), Qt::CaseInsensitive) == 0)
             EXPECT_EQ(c.kind, sql::ColumnKind::Integer);
-    EXPECT_EQ(scalar(QStringLiteral("Select Desk From Depart_1 Where Code_field = 3")), QStringLiteral("توليد"));
+    EXPECT_EQ(scalar(QStringLiteral("Select Desk From Depart_1 Where Code_field = 3")),
+              QStringLiteral("توليد"));
 }
 
 TEST_F(MyDatabaseTest, EnsureTableKeyCountsANameOnAnotherTableAndIgnoresUnknownKinds) {
@@ -125,8 +128,8 @@ TEST_F(MyDatabaseTest, EnsureTableKeyCountsANameOnAnotherTableAndIgnoresUnknownK
 }
 
 TEST_F(MyDatabaseTest, EnsureTableKeyWithUniqueIndexKind) {
-    EXPECT_TRUE(db->EnsureTableKey(QStringLiteral("INDEX"), QStringLiteral("D_Gheimat"), QStringLiteral("IX_Gheimat"),
-                                   {QStringLiteral("GheimatCod")}, 1));
+    EXPECT_TRUE(db->EnsureTableKey(QStringLiteral("INDEX"), QStringLiteral("D_Gheimat"),
+                                   QStringLiteral("IX_Gheimat"), {QStringLiteral("GheimatCod")}, 1));
     EXPECT_TRUE(constraintExists(QStringLiteral("IX_Gheimat")));
     // Ignore_dup_key: a duplicate is dropped without an error.
     connection.Execute(QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  1', 'x')"));
@@ -134,7 +137,8 @@ TEST_F(MyDatabaseTest, EnsureTableKeyWithUniqueIndexKind) {
 }
 
 TEST_F(MyDatabaseTest, EnsureTableKeyOnDuplicateCodesShowsTheSupportMessageAndAddsNoKey) {
-    connection.Execute(QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  1', 'تكراري')"));
+    connection.Execute(
+        QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values ('  1', 'تكراري')"));
     EXPECT_FALSE(db->EnsureTableKey(QStringLiteral("CLUSTERED"), QStringLiteral("D_Gheimat"),
                                     QStringLiteral("PK_D_Gheimat"), {QStringLiteral("GheimatCod")}, 1));
     ASSERT_EQ(shown.size(), 1u);
@@ -146,7 +150,8 @@ TEST_F(MyDatabaseTest, EnsureTableKeyOnDuplicateCodesShowsTheSupportMessageAndAd
 }
 
 TEST_F(MyDatabaseTest, EnsureTableKeyOnNullCodesShowsTheSupportMessage) {
-    connection.Execute(QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values (Null, 'بدون كد')"));
+    connection.Execute(
+        QStringLiteral("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values (Null, 'بدون كد')"));
     EXPECT_FALSE(db->EnsureTableKey(QStringLiteral("CLUSTERED"), QStringLiteral("D_Gheimat"),
                                     QStringLiteral("PK_D_Gheimat"), {QStringLiteral("GheimatCod")}, 1));
     ASSERT_EQ(shown.size(), 1u);
@@ -161,8 +166,8 @@ TEST_F(MyDatabaseTest, PrivilegeSubqueryRestrictsToTheUsersCodes) {
         QStringLiteral("(Select FieldCode From UserPrivilege Where UserId='1' And Upper(TableName)='KOLL') ");
     EXPECT_EQ(db->PrivilegeSubquery(QStringLiteral("Koll")), expected);
     EXPECT_EQ(db->PrivilegeSubquery(QStringLiteral("KOLL")), expected);
-    const QString count =
-        scalar(QStringLiteral("Select Count(*) From Koll Where Koll In ") + db->PrivilegeSubquery(QStringLiteral("Koll")));
+    const QString count = scalar(QStringLiteral("Select Count(*) From Koll Where Koll In ") +
+                                 db->PrivilegeSubquery(QStringLiteral("Koll")));
     EXPECT_GT(count.toInt(), 0);
 }
 
@@ -198,8 +203,8 @@ TEST_F(MyDatabaseTest, LookupValueReturnsFirstFieldOrEmpty) {
     EXPECT_EQ(db->LookupValue(QStringLiteral("MakanCod"), QStringLiteral("999"), QStringLiteral("MakanNam"),
                               QStringLiteral("D_Makan")),
               QString());
-    EXPECT_EQ(db->LookupValue(QStringLiteral("MakanCod"), QStringLiteral("' Or ''='"), QStringLiteral("MakanNam"),
-                              QStringLiteral("D_Makan")),
+    EXPECT_EQ(db->LookupValue(QStringLiteral("MakanCod"), QStringLiteral("' Or ''='"),
+                              QStringLiteral("MakanNam"), QStringLiteral("D_Makan")),
               QString());
     EXPECT_EQ(db->LookupValue(QStringLiteral("SCode"), QStringLiteral("011403"), QStringLiteral("Sdc"),
                               QStringLiteral("Options")),
@@ -209,11 +214,14 @@ TEST_F(MyDatabaseTest, LookupValueReturnsFirstFieldOrEmpty) {
 TEST_F(MyDatabaseTest, IsNameRepeatedEvaluatesTheNameExpression) {
     EXPECT_TRUE(db->IsNameRepeated(QStringLiteral("D_Makan"), QStringLiteral("MakanNam"),
                                    QStringLiteral("كارخانه - انبار مركزي")));
-    EXPECT_FALSE(db->IsNameRepeated(QStringLiteral("D_Makan"), QStringLiteral("MakanNam"), QStringLiteral("انبار جديد")));
-    EXPECT_FALSE(db->IsNameRepeated(QStringLiteral("D_Makan"), QStringLiteral("MakanNam"), QStringLiteral("O'Neil")));
+    EXPECT_FALSE(db->IsNameRepeated(QStringLiteral("D_Makan"), QStringLiteral("MakanNam"),
+                                    QStringLiteral("انبار جديد")));
+    EXPECT_FALSE(
+        db->IsNameRepeated(QStringLiteral("D_Makan"), QStringLiteral("MakanNam"), QStringLiteral("O'Neil")));
     EXPECT_TRUE(db->IsNameRepeated(QStringLiteral("Person"), QStringLiteral("Name+Family"),
                                    QStringLiteral("عليرضايي")));
-    EXPECT_TRUE(db->IsNameRepeated(QStringLiteral("D_Sakhtar"), QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam"),
+    EXPECT_TRUE(db->IsNameRepeated(QStringLiteral("D_Sakhtar"),
+                                   QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam"),
                                    QStringLiteral("  1رنگ")));
     EXPECT_FALSE(db->IsNameRepeated(QStringLiteral("D_Sakhtar"),
                                     QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam"),
@@ -249,8 +257,10 @@ TEST_F(MyDatabaseTest, DropTempTableDropsOnlyAnExistingTable) {
     EXPECT_EQ(scalar(QStringLiteral("Select Count(*) From ##ABC4512345")).toInt(),
               scalar(QStringLiteral("Select Count(*) From D_Makan")).toInt());
     db->DropTempTable(QStringLiteral("ABC4512345"));
-    EXPECT_EQ(scalar(QStringLiteral("Select Count(*) From Tempdb..SysObjects Where [Name] Like '%ABC4512345'")).toInt(),
-              0);
+    EXPECT_EQ(
+        scalar(QStringLiteral("Select Count(*) From Tempdb..SysObjects Where [Name] Like '%ABC4512345'"))
+            .toInt(),
+        0);
     EXPECT_FALSE(db->ExecSql(QStringLiteral("Select * Into ##Other From ##ABC4512345")));
     db->DropTempTable(QStringLiteral("ABC4512345")); // absent: silently nothing
     EXPECT_TRUE(shown.empty());

@@ -12,8 +12,9 @@ TEST(Settings, KeysMatchUpperCasedAndFirstOccurrenceWins) {
     EXPECT_EQ(TGlobal::GetSetting(text, QStringLiteral("TypeSarfaslCod")), QStringLiteral("NUM"));
     EXPECT_EQ(TGlobal::GetSetting(text, QStringLiteral("ABSENT")), QString());
     // A longer key ending with the wanted one matches too, and the first entry wins.
-    EXPECT_EQ(TGlobal::GetSetting(QStringLiteral("XNAMPROJECT=Q;NAMPROJECT=P;"), QStringLiteral("NAMPROJECT")),
-              QStringLiteral("Q"));
+    EXPECT_EQ(
+        TGlobal::GetSetting(QStringLiteral("XNAMPROJECT=Q;NAMPROJECT=P;"), QStringLiteral("NAMPROJECT")),
+        QStringLiteral("Q"));
     EXPECT_EQ(TGlobal::GetSetting(QStringLiteral("A=;B=2"), QStringLiteral("A")), QString());
     EXPECT_EQ(TGlobal::GetSetting(QStringLiteral("A=1;B=2"), QStringLiteral("B")), QStringLiteral("2"));
 }
@@ -21,8 +22,9 @@ TEST(Settings, KeysMatchUpperCasedAndFirstOccurrenceWins) {
 TEST(Settings, SetSettingReplacesOrAppendsInUpperCase) {
     EXPECT_EQ(TGlobal::SetSetting(QStringLiteral("a=1;b=2;"), QStringLiteral("b"), QStringLiteral("x")),
               QStringLiteral("A=1;B=X;"));
-    EXPECT_EQ(TGlobal::SetSetting(QStringLiteral("A=1;"), QStringLiteral("N_DEP_VAHED"), QStringLiteral("1,2")),
-              QStringLiteral("A=1;N_DEP_VAHED=1,2;"));
+    EXPECT_EQ(
+        TGlobal::SetSetting(QStringLiteral("A=1;"), QStringLiteral("N_DEP_VAHED"), QStringLiteral("1,2")),
+        QStringLiteral("A=1;N_DEP_VAHED=1,2;"));
     // The last entry without its semicolon is replaced whole.
     EXPECT_EQ(TGlobal::SetSetting(QStringLiteral("A=1;B=2"), QStringLiteral("B"), QStringLiteral("3")),
               QStringLiteral("A=1;B=3;"));
@@ -75,17 +77,20 @@ TEST(Text, RemoveBlanksDropsBlanksAndKashidas) {
 }
 
 TEST(Text, ReplaceFirstAndAll) {
-    EXPECT_EQ(TGlobal::ReplaceFirst(QStringLiteral("a-b-c"), QStringLiteral("-"), QStringLiteral("+"), QString()),
-              QStringLiteral("a+b-c"));
+    EXPECT_EQ(
+        TGlobal::ReplaceFirst(QStringLiteral("a-b-c"), QStringLiteral("-"), QStringLiteral("+"), QString()),
+        QStringLiteral("a+b-c"));
     EXPECT_EQ(TGlobal::ReplaceFirst(QStringLiteral("Where X"), QStringLiteral("Where"), QStringLiteral("And"),
                                     QStringLiteral("BLANK")),
               QStringLiteral(" And  X"));
-    EXPECT_EQ(TGlobal::ReplaceFirst(QStringLiteral("abc"), QStringLiteral("z"), QStringLiteral("y"), QString()),
-              QStringLiteral("abc"));
+    EXPECT_EQ(
+        TGlobal::ReplaceFirst(QStringLiteral("abc"), QStringLiteral("z"), QStringLiteral("y"), QString()),
+        QStringLiteral("abc"));
     EXPECT_EQ(TGlobal::ReplaceAll(QStringLiteral("a\r\nb\r\nc"), QStringLiteral("\r\n"), QString()),
               QStringLiteral("abc"));
     // A replacement containing the old text would loop for ever; it is left alone.
-    EXPECT_EQ(TGlobal::ReplaceAll(QStringLiteral("aa"), QStringLiteral("a"), QStringLiteral("ab")), QStringLiteral("aa"));
+    EXPECT_EQ(TGlobal::ReplaceAll(QStringLiteral("aa"), QStringLiteral("a"), QStringLiteral("ab")),
+              QStringLiteral("aa"));
 }
 
 TEST(Text, FormatAmountGroupsThousands) {

@@ -1,0 +1,167 @@
+#include "TGlobal.h"
+
+#include "SuitePath.h"
+#include "TDBGrid.h"
+#include "TDataSet.h"
+#include "TDataSource.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QList>
+#include <algorithm>
+
+namespace tarvand {
+
+namespace {
+
+const QLatin1String lineEnd("\t  ");
+
+// The visible columns in the order they are written.
+QList<ui::TColumn*> writtenColumns(ui::TDBGrid* grid, bool reversed) {
+    QList<ui::TColumn*> columns;
+    ui::TDBGridColumns* all = grid->Columns();
+    for (int i = 0; i < all->Count(); ++i)
+        if (all->Items(i)->Visible())
+            columns.append(all->Items(i));
+    if (reversed)
+        std::reverse(columns.begin(), columns.end());
+    return columns;
+}
+
+QString cellText(const ui::TColumn* column) {
+    const data::TField* field = column->Field();
+    return field != nullptr ? field->Text() : QString();
+}
+
+// Visits the records from the first in the dataset's order and leaves the dataset on the last.
+template <typename Record> void walkRecords(data::TDataSet* dataset, Record record) {
+    if (dataset == nullptr || !dataset->Active())
+        return;
+    dataset->First();
+    while (!dataset->Eof()) {
+        record();
+        if (dataset->RecNo() == dataset->RecordCount())
+            break;
+        dataset->Next();
+    }
+}
+
+// Tab-separated text. Reversed files mark each cell with a blank after the tab and drop line
+// breaks inside cells, so that a spreadsheet reads one record per line; the clipboard copy keeps
+// them in either order.
+QString tabText(data::TDataSet* dataset, ui::TDBGrid* grid, bool reversed, bool forFile) {
+    const QList<ui::TColumn*> columns = writtenColumns(grid, reversed);
+    const bool fileFrame = forFile && reversed;
+    QString text;
+    for (const ui::TColumn* column : columns)
+        text += QLatin1Char('\t') + column->Title()->Caption();
+    text += lineEnd;
+    // Line feeds go between lines only: none after the last record.
+    walkRecords(dataset, [&] {
+        text += QLatin1Char('\n');
+        for (const ui::TColumn* column : columns) {
+            if (fileFrame)
+                text +=
+                    QStringLiteral("\t ") + TGlobal::ReplaceAll(cellText(column), QStringLiteral("\r\n"), {});
+            else
+                text += QLatin1Char('\t') + cellText(column);
+        }
+        text += lineEnd;
+    });
+    return text;
+}
+
+QString htmlPage(data::TDataSet* dataset, ui::TDBGrid* grid, bool reversed, const QString& title,
+                 const QString& workDate) {
+    const QList<ui::TColumn*> columns = writtenColumns(grid, reversed);
+    QString page = QStringLiteral("<HTML dir=rtl>") + QStringLiteral("  ") + QStringLiteral("<HEAD>") +
+                   QStringLiteral("  ") + QStringLiteral("<TITLE> ") + title + QStringLiteral("</TITLE>") +
+                   QLatin1Char(' ') + QStringLiteral("</HEAD>") + QLatin1Char(' ') +
+                   QStringLiteral("<BODY bgcolor=LightSteelBlue >") + QLatin1Char(' ');
+    page += QStringLiteral("<H3 Align=CENTER>") + title + QStringLiteral("</H3>");
+    page += QStringLiteral("<TT Align=Right > در تاريخ:") + workDate.mid(8) + QLatin1Char('/') +
+            workDate.mid(5, 2) + QLatin1Char('/') + workDate.left(4) + QStringLiteral("</TT>");
+    page += QStringLiteral("<TABLE BORDER=1>");
+    page += QStringLiteral("<TR>");
+    for (const ui::TColumn* column : columns)
+        page += QStringLiteral("<TH ALIGN=RIGHT bgColor=Gray>") + column->Title()->Caption() +
+                QStringLiteral("</TH>");
+    page += QStringLiteral("</TR>");
+    walkRecords(dataset, [&] {
+        const QString color =
+            dataset->RecNo() % 2 == 0 ? QStringLiteral("gray") : QStringLiteral("LightYellow");
+        page += QStringLiteral("<TR>");
+        for (const ui::TColumn* column : columns)
+            page += QStringLiteral("<TD  ALIGN=RIGHT bgColor=") + color +
+                    QStringLiteral(" ><font Face=Tahoma   size=2 >") + cellText(column) +
+                    QStringLiteral("</font></TD>");
+        page += QStringLiteral("</TR>");
+    });
+    page += QStringLiteral("</TABLE>") + QStringLiteral("</BODY>") + QStringLiteral("</HTML>");
+    return page;
+}
+
+void putOnClipboard(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(text);
+}
+
+// Written as a text file of the suite's platform: every line feed stored as carriage return and
+// line feed. False when the file cannot be created.
+bool writeTextFile(const QString& path, const QString& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QString stored = text;
+    stored.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const QByteArray bytes = stored.toUtf8();
+    return file.write(bytes) == bytes.size();
+}
+
+data::TDataSet* dataSetOf(ui::TDBGrid* grid) {
+    return grid->DataSource() != nullptr ? grid->DataSource()->DataSet() : nullptr;
+}
+
+} // namespace
+
+void TGlobal::CopyGridToClipboard(data::TDataSet* dataset, ui::TDBGrid* grid, QWidget* window,
+                                  bool reversed) {
+    Q_UNUSED(window);
+    if (grid == nullptr)
+        return;
+    putOnClipboard(tabText(dataset != nullptr ? dataset : dataSetOf(grid), grid, reversed, false));
+}
+
+void TGlobal::ExportGridToFile(ui::TDBGrid* grid, bool reversed, const QString& extension) {
+    if (grid == nullptr)
+        return;
+    data::TDataSet* dataset = dataSetOf(grid);
+    const QString text = tabText(dataset, grid, reversed, true);
+    putOnClipboard(text);
+
+    const QString folder =
+        extension.toUpper() == QLatin1String(".XLS") ? QStringLiteral("EXCEL") : QStringLiteral("WORD");
+    const QString name =
+        dataset == nullptr || dataset->Name.trimmed().isEmpty() ? grid->Name() : dataset->Name;
+    const QString path =
+        SuitePath::ToPlatform(AppPath + QLatin1Char('\\') + folder + QLatin1Char('\\') + name + extension);
+    if (writeTextFile(path, text) && OpenDocument)
+        OpenDocument(path);
+}
+
+void TGlobal::ExportGridToHtml(ui::TDBGrid* grid, bool reversed, const QString& title) {
+    if (grid == nullptr)
+        return;
+    data::TDataSet* dataset = dataSetOf(grid);
+    const QString page = htmlPage(dataset, grid, reversed, title, WorkDate);
+    putOnClipboard(page);
+
+    const QString name = dataset != nullptr ? dataset->Name : QString();
+    const QString path =
+        SuitePath::ToPlatform(AppPath + QStringLiteral("\\html\\") + name + QStringLiteral(".html"));
+    if (writeTextFile(path, page) && OpenDocument)
+        OpenDocument(path);
+}
+
+} // namespace tarvand

@@ -1,0 +1,142 @@
+#include "ToolkitGridFixture.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+using namespace tarvand;
+using tarvand::test::ToolkitGridFixture;
+
+namespace {
+
+const QString nameWithBreak = QStringLiteral("ساختمان\r\nمركزي");
+const QString secondName = QStringLiteral("كارخانه - سالن توليد يك");
+
+// Two asset locations, the first with a line break in its name, shown as code, a hidden detail-2
+// column and name.
+class ExportTest : public ToolkitGridFixture {
+protected:
+    void SetUp() override {
+        ToolkitGridFixture::SetUp();
+        ASSERT_TRUE(
+            myDatabase->ExecSql(QStringLiteral("Update D_Makan Set MakanNam = 'x' Where MakanCod = '  1'")));
+        query = openQuery(QStringLiteral("Select * From D_Makan Where MakanCod <= '  2' Order By MakanCod"));
+        query->First();
+        query->Edit();
+        query->FieldByName(QStringLiteral("MakanNam"))->SetText(nameWithBreak);
+        query->Post();
+        showGrid(query.get(), {QStringLiteral("MakanCod:كد"), QStringLiteral("Tafsily2:تفصيلي"),
+                               QStringLiteral("MakanNam:نام")});
+        grid->Columns()->Items(1)->SetVisible(false);
+    }
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+    QByteArray fileBytes(const QString& relative) const {
+        QFile file(appFile(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void makeEmpty() {
+        query->Close();
+        query->SetSQL(QStringLiteral("Select * From D_Makan Where MakanCod = 'none'"));
+        query->Open();
+    }
+
+    std::unique_ptr<data::TADOQuery> query;
+};
+
+QByteArray crlf(const QString& text) {
+    return QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
+}
+
+} // namespace
+
+TEST_F(ExportTest, ClipboardCopyKeepsLineBreaksAndSkipsHiddenColumns) {
+    global.CopyGridToClipboard(query.get(), grid, form.get(), false);
+    EXPECT_EQ(clipboardText(), QStringLiteral("\tكد\tنام\t  \n\t  1\t") + nameWithBreak +
+                                   QStringLiteral("\t  \n\t  2\t") + secondName + QStringLiteral("\t  "));
+    // The walk leaves the grid on the last record.
+    EXPECT_EQ(query->RecNo(), 2);
+}
+
+TEST_F(ExportTest, ReversedClipboardCopyOnlyTurnsTheColumns) {
+    global.CopyGridToClipboard(query.get(), grid, nullptr, true);
+    EXPECT_EQ(clipboardText(), QStringLiteral("\tنام\tكد\t  \n\t") + nameWithBreak +
+                                   QStringLiteral("\t  1\t  \n\t") + secondName +
+                                   QStringLiteral("\t  2\t  "));
+}
+
+TEST_F(ExportTest, SpreadsheetFileIsReversedWithMarkedCellsAndNoBreaksInCells) {
+    global.ExportGridToFile(grid, true, QStringLiteral(".XLS"));
+    const QString text = QStringLiteral("\tنام\tكد\t  \n\t ساختمانمركزي\t   1\t  \n\t ") + secondName +
+                         QStringLiteral("\t   2\t  ");
+    EXPECT_EQ(clipboardText(), text);
+    EXPECT_EQ(fileBytes(QStringLiteral("EXCEL/quList.XLS")), crlf(text));
+    ASSERT_EQ(openedDocuments.size(), 1);
+    EXPECT_EQ(openedDocuments[0], QDir(appDir.path()).filePath(QStringLiteral("EXCEL/quList.XLS")));
+}
+
+TEST_F(ExportTest, NotReversedFileKeepsBreaksStoredAsTextFileLines) {
+    global.ExportGridToFile(grid, false, QStringLiteral(".DOC"));
+    const QByteArray bytes = fileBytes(QStringLiteral("WORD/quList.DOC"));
+    // The carriage return of the cell's own break stays in front of the stored line end.
+    EXPECT_EQ(bytes, crlf(QStringLiteral("\tكد\tنام\t  \n\t  1\t") + nameWithBreak +
+                          QStringLiteral("\t  \n\t  2\t") + secondName + QStringLiteral("\t  ")));
+    EXPECT_TRUE(bytes.contains("\r\r\n"));
+}
+
+TEST_F(ExportTest, LowerCaseSpreadsheetExtensionChoosesTheExcelFolder) {
+    global.ExportGridToFile(grid, true, QStringLiteral(".xls"));
+    EXPECT_TRUE(QFile::exists(appFile(QStringLiteral("EXCEL/quList.xls"))));
+    EXPECT_FALSE(QFile::exists(appFile(QStringLiteral("WORD/quList.xls"))));
+}
+
+TEST_F(ExportTest, DatasetWithoutNameGivesTheGridsNameAndExportingAgainOverwrites) {
+    query->Name.clear();
+    global.ExportGridToFile(grid, true, QStringLiteral(".DOC"));
+    makeEmpty();
+    global.ExportGridToFile(grid, true, QStringLiteral(".DOC"));
+    EXPECT_EQ(fileBytes(QStringLiteral("WORD/dbgName.DOC")), QStringLiteral("\tنام\tكد\t  ").toUtf8());
+    EXPECT_EQ(openedDocuments.size(), 2);
+}
+
+TEST_F(ExportTest, EmptyDatasetGivesTheHeadingOnly) {
+    makeEmpty();
+    global.CopyGridToClipboard(query.get(), grid, nullptr, false);
+    EXPECT_EQ(clipboardText(), QStringLiteral("\tكد\tنام\t  "));
+    global.ExportGridToHtml(grid, false, QStringLiteral("T"));
+    EXPECT_EQ(clipboardText(),
+              QStringLiteral("<HTML dir=rtl>  <HEAD>  <TITLE> T</TITLE> </HEAD> <BODY "
+                             "bgcolor=LightSteelBlue > <H3 Align=CENTER>T</H3><TT Align=Right > در "
+                             "تاريخ:09/05/1403</TT><TABLE BORDER=1><TR><TH ALIGN=RIGHT "
+                             "bgColor=Gray>كد</TH><TH ALIGN=RIGHT "
+                             "bgColor=Gray>نام</TH></TR></TABLE></BODY></HTML>"));
+}
+
+TEST_F(ExportTest, HtmlPageColoursOddAndEvenRecords) {
+    const QString title = QStringLiteral("گزارش مكان");
+    global.ExportGridToHtml(grid, true, title);
+    const auto cell = [](const QString& color, const QString& text) {
+        return QStringLiteral("<TD  ALIGN=RIGHT bgColor=") + color +
+               QStringLiteral(" ><font Face=Tahoma   size=2 >") + text + QStringLiteral("</font></TD>");
+    };
+    const QString page =
+        QStringLiteral("<HTML dir=rtl>  <HEAD>  <TITLE> ") + title +
+        QStringLiteral("</TITLE> </HEAD> <BODY bgcolor=LightSteelBlue > <H3 Align=CENTER>") + title +
+        QStringLiteral("</H3><TT Align=Right > در تاريخ:09/05/1403</TT><TABLE BORDER=1><TR><TH ALIGN=RIGHT "
+                       "bgColor=Gray>نام</TH><TH ALIGN=RIGHT bgColor=Gray>كد</TH></TR>") +
+        QStringLiteral("<TR>") + cell("LightYellow", nameWithBreak) + cell("LightYellow", "  1") +
+        QStringLiteral("</TR><TR>") + cell("gray", secondName) + cell("gray", "  2") +
+        QStringLiteral("</TR></TABLE></BODY></HTML>");
+    EXPECT_EQ(clipboardText(), page);
+    EXPECT_EQ(fileBytes(QStringLiteral("html/quList.html")), crlf(page));
+    ASSERT_EQ(openedDocuments.size(), 1);
+    EXPECT_TRUE(openedDocuments[0].endsWith(QStringLiteral("/html/quList.html")));
+}
+
+TEST_F(ExportTest, MissingFolderWritesAndOpensNothingButFillsTheClipboard) {
+    ASSERT_TRUE(QDir(appFile(QStringLiteral("WORD"))).removeRecursively());
+    global.ExportGridToFile(grid, false, QStringLiteral(".DOC"));
+    EXPECT_TRUE(openedDocuments.isEmpty());
+    EXPECT_FALSE(QFile::exists(appFile(QStringLiteral("WORD/quList.DOC"))));
+    EXPECT_TRUE(clipboardText().startsWith(QStringLiteral("\tكد\tنام\t  \n")));
+}

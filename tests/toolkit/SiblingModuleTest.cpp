@@ -1,0 +1,111 @@
+#include "SiblingModule.h"
+#include "SiblingEntries.h"
+#include "SuitePath.h"
+#include "TPrintParams.h"
+#include "ToolkitGridFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace tarvand;
+using tarvand::test::ToolkitGridFixture;
+
+namespace {
+
+class SiblingModuleTest : public ToolkitGridFixture {
+protected:
+    void SetUp() override {
+        ToolkitGridFixture::SetUp();
+        table = openTable(QStringLiteral("D_Makan"));
+        showGrid(table.get(), {QStringLiteral("MakanCod"), QStringLiteral("MakanNam")});
+    }
+    QString modulePath(const QString& baseName) const {
+        return QDir(appFile(QStringLiteral("DLLs/GlobalForms")))
+            .filePath(baseName + SuitePath::LibrarySuffix());
+    }
+    void writeJunk(const QString& baseName) {
+        QFile junk(modulePath(baseName));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("MZ but no library");
+    }
+    TPrintParams params() const {
+        TPrintParams p;
+        p.Grid = grid;
+        p.Title = QStringLiteral("گزارش مكان");
+        p.TitleText1 = QStringLiteral("t1");
+        p.TitleText2 = QStringLiteral("t2");
+        p.WorkDate = global.WorkDate;
+        p.ExtraText1 = QStringLiteral("e1");
+        p.ExtraText2 = QStringLiteral("e2");
+        p.ExtraText3 = QStringLiteral("e3");
+        p.Blank1 = QStringLiteral("left by the caller");
+        p.ReportKey = QStringLiteral("D_SABT_MAKAN_");
+        p.ExtraText4 = QStringLiteral("e4");
+        return p;
+    }
+
+    std::unique_ptr<data::TADOTable> table;
+};
+
+} // namespace
+
+TEST_F(SiblingModuleTest, MissingPrintModuleSaysItCannotLoadIt) {
+    global.PrintGrid(params(), false);
+    ASSERT_EQ(plainMessages.size(), 1);
+    EXPECT_EQ(plainMessages[0], QStringLiteral("Can not load ") + modulePath(QStringLiteral("Print")));
+    EXPECT_TRUE(siblingCall("PrintForm_Show").isEmpty());
+}
+
+TEST_F(SiblingModuleTest, PrintModuleThatIsNoLibrarySaysTheFileExists) {
+    writeJunk(QStringLiteral("Print1"));
+    global.PrintGrid(params(), true);
+    ASSERT_EQ(plainMessages.size(), 1);
+    EXPECT_EQ(plainMessages[0], QStringLiteral("File Exits: ") + modulePath(QStringLiteral("Print1")));
+}
+
+TEST_F(SiblingModuleTest, PrintModuleGetsTheRecordWithTheSessionsPart) {
+    installSibling("Print.dll");
+    global.UserId = 12;
+    global.PrintGrid(params(), false);
+    EXPECT_TRUE(plainMessages.isEmpty());
+    EXPECT_EQ(siblingCall("PrintForm_Show"),
+              QStringLiteral("null|dbgName|گزارش مكان|t1|t2|1403/05/09|e1|e2|e3|||"
+                             "1403/05/09|01|set|12|D_SABT_MAKAN_|e4|null"));
+}
+
+TEST_F(SiblingModuleTest, AdvancedPrintLoadsTheSecondModule) {
+    installSibling("Print1.dll");
+    global.PrintGrid(params(), true);
+    EXPECT_TRUE(plainMessages.isEmpty());
+    EXPECT_FALSE(siblingCall("PrintForm_Show").isEmpty());
+}
+
+TEST_F(SiblingModuleTest, ReportPropertiesGetNoThingTheTitleAndTheDataset) {
+    installSibling("ReportProperty.dll");
+    global.ShowReportProperties(QStringLiteral("مشخصات گزارش"), table.get());
+    EXPECT_EQ(siblingCall("RepPropertyForm_Show"), QStringLiteral("NoThing|مشخصات گزارش|tblD_Makan|9"));
+}
+
+TEST_F(SiblingModuleTest, ReportPropertiesWithoutTheModuleDoNothing) {
+    global.ShowReportProperties(QStringLiteral("x"), table.get());
+    EXPECT_TRUE(plainMessages.isEmpty());
+    EXPECT_TRUE(siblingCall("RepPropertyForm_Show").isEmpty());
+}
+
+TEST_F(SiblingModuleTest, LoaderFindsFoldersInAnyCaseAndRefusesLibrariesWithoutTheVersionEntry) {
+    installSibling("Search.dll");
+    SiblingModule module;
+    ASSERT_TRUE(module.Load(global.AppPath + QStringLiteral("\\DLLS\\GLOBALFORMS\\Search.dll")))
+        << module.ErrorString().toStdString();
+    EXPECT_NE(module.Resolve<sibling::GridSearchEntry>("GridSearch"), nullptr);
+    EXPECT_EQ(module.Resolve<sibling::GridSearchEntry>("NoSuchEntry"), nullptr);
+    EXPECT_TRUE(module.ErrorString().contains(QStringLiteral("NoSuchEntry")));
+    module.Unload();
+    EXPECT_FALSE(module.IsLoaded());
+
+    // A real library that is not a sibling module: the platform library itself.
+    SiblingModule stranger;
+    EXPECT_FALSE(stranger.Load(QStringLiteral(TOOLKIT_PLATFORM_LIBRARY)));
+    EXPECT_TRUE(stranger.FileExists());
+    EXPECT_TRUE(stranger.ErrorString().contains(QStringLiteral("TarvandSiblingAbi")));
+}

@@ -1,0 +1,132 @@
+#include "ToolkitGridFixture.h"
+
+using namespace tarvand;
+using tarvand::test::ToolkitGridFixture;
+
+namespace {
+
+class SortSearchTest : public ToolkitGridFixture {
+protected:
+    void SetUp() override {
+        ToolkitGridFixture::SetUp();
+        table = openTable(QStringLiteral("D_Makan"));
+        showGrid(table.get(),
+                 {QStringLiteral("MakanCod"), QStringLiteral("MakanNam"), QStringLiteral("Tafsily2")});
+    }
+    ui::TColumn* column(int index) const { return grid->Columns()->Items(index); }
+    // The editor's title-click handler: sort, then remember the column.
+    void click(int index) {
+        global.SortByTitle(grid, lastColumn, column(index), QString());
+        lastColumn = column(index);
+    }
+    QStringList titleColors() const {
+        QStringList colors;
+        for (int i = 0; i < grid->Columns()->Count(); ++i)
+            colors.append(column(i)->Title()->FontColor().name());
+        return colors;
+    }
+    QString firstCode() {
+        table->First();
+        return table->FieldByName("MakanCod")->AsString();
+    }
+
+    std::unique_ptr<data::TADOTable> table;
+    ui::TColumn* lastColumn = nullptr;
+};
+
+const QString red = QColor(Qt::red).name();
+const QString blue = QColor(Qt::blue).name();
+const QString black = QColor(Qt::black).name();
+
+} // namespace
+
+TEST_F(SortSearchTest, ClicksOnAThenBThenAAllSortAscending) {
+    click(0);
+    EXPECT_EQ(table->Sort(), QStringLiteral(" MakanCod ASC "));
+    EXPECT_EQ(titleColors(), (QStringList{red, black, black}));
+    click(1);
+    EXPECT_EQ(table->Sort(), QStringLiteral(" MakanNam ASC "));
+    EXPECT_EQ(titleColors(), (QStringList{black, red, black}));
+    click(0);
+    EXPECT_EQ(table->Sort(), QStringLiteral(" MakanCod ASC "));
+    EXPECT_EQ(firstCode(), QStringLiteral("  1"));
+}
+
+TEST_F(SortSearchTest, SecondClickOnTheSameColumnSortsDescendingAndAThirdAscending) {
+    click(0);
+    click(0);
+    EXPECT_EQ(table->Sort(), QStringLiteral(" MakanCod DESC "));
+    EXPECT_EQ(titleColors(), (QStringList{blue, black, black}));
+    EXPECT_EQ(firstCode(), QStringLiteral("  9"));
+    click(0);
+    EXPECT_EQ(table->Sort(), QStringLiteral(" MakanCod ASC "));
+    EXPECT_EQ(titleColors(), (QStringList{red, black, black}));
+}
+
+TEST_F(SortSearchTest, DescendingSortSetElsewhereMakesTheLastColumnAscending) {
+    click(1);
+    table->SetSort(QStringLiteral(" MakanNam DESC "));
+    click(1);
+    EXPECT_EQ(table->Sort(), QStringLiteral(" MakanNam ASC "));
+}
+
+TEST_F(SortSearchTest, PrefixGoesInFrontOfTheField) {
+    EXPECT_TRUE(global.SortByTitle(grid, nullptr, column(2), QStringLiteral("MakanNam,")));
+    EXPECT_EQ(table->Sort(), QStringLiteral("MakanNam, Tafsily2 ASC "));
+}
+
+TEST_F(SortSearchTest, SortByColumnSortsByTheFieldAloneOrOnlyBlackensTitles) {
+    click(0);
+    EXPECT_TRUE(global.SortByColumn(table.get(), grid, 1));
+    EXPECT_EQ(table->Sort(), QStringLiteral("MakanNam"));
+    EXPECT_EQ(titleColors(), (QStringList{black, red, black}));
+    EXPECT_TRUE(global.SortByColumn(table.get(), grid, -1));
+    EXPECT_EQ(titleColors(), (QStringList{black, black, black}));
+    EXPECT_EQ(table->Sort(), QStringLiteral("MakanNam"));
+}
+
+TEST(SetSettingTest, ReplacesAnEntryInPlaceAndAppendsANewOne) {
+    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_A", "9"), QStringLiteral("_A=9;_B=2;"));
+    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_C", "9"), QStringLiteral("_A=1;_B=2;_C=9;"));
+    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_b", "x"), QStringLiteral("_A=1;_B=X;"));
+}
+
+TEST(SetSettingTest, KeyThatEndsAnotherKeysNameIsNotConfused) {
+    EXPECT_EQ(TGlobal::GetSetting("_AB=5;_A=7;", "_A"), QStringLiteral("7"));
+    EXPECT_EQ(TGlobal::SetSetting("_AB=5;_A=7;", "_A", "8"), QStringLiteral("_AB=5;_A=8;"));
+    EXPECT_EQ(TGlobal::SetSetting("_AB=5;", "_A", "8"), QStringLiteral("_AB=5;_A=8;"));
+}
+
+TEST_F(SortSearchTest, SearchPassesThePreviousTextAndReplacesItsEntryInPlace) {
+    installSibling("Search.dll");
+    grid->SetSelectedIndex(1);
+    QString memory = QStringLiteral("_MAKANCOD=7;_MAKANNAM=OLD;_TAFSILY2=3;");
+    global.SearchGrid(grid, "report", "D_Makan", memory);
+    EXPECT_EQ(siblingCall("GridSearch"), QStringLiteral("dbgName|report|D_Makan|OLD"));
+    // Replacing goes through SetSetting, which upper-cases the list.
+    EXPECT_EQ(memory, QStringLiteral("_MAKANCOD=7;_MAKANNAM=PID;_TAFSILY2=3;"));
+}
+
+TEST_F(SortSearchTest, SearchAppendsTheFirstTextOfAColumn) {
+    installSibling("Search.dll");
+    grid->SetSelectedIndex(0);
+    QString memory = QStringLiteral("_MAKANCODX=1;");
+    global.SearchGrid(grid, QString(), QString(), memory);
+    EXPECT_EQ(siblingCall("GridSearch"), QStringLiteral("dbgName|||"));
+    EXPECT_EQ(memory, QStringLiteral("_MAKANCODX=1;_MAKANCOD=pid;"));
+}
+
+TEST_F(SortSearchTest, SearchAndAdvancedSortWithoutTheModuleDoNothing) {
+    QString memory = QStringLiteral("_MAKANNAM=OLD;");
+    global.SearchGrid(grid, QString(), QString(), memory);
+    global.AdvancedSort(grid);
+    EXPECT_EQ(memory, QStringLiteral("_MAKANNAM=OLD;"));
+    EXPECT_TRUE(plainMessages.isEmpty());
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(SortSearchTest, AdvancedSortHandsTheGridAndThreeEmptyTexts) {
+    installSibling("Search.dll");
+    global.AdvancedSort(grid);
+    EXPECT_EQ(siblingCall("AdvSort"), QStringLiteral("dbgName|||"));
+}
