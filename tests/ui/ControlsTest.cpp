@@ -177,8 +177,12 @@ TEST_F(Pages, TabsThatDoNotFitWrapOntoMoreRowsAndStayWhole) {
         for (int j = i + 1; j < bar->count(); ++j)
             EXPECT_FALSE(bar->tabRect(i).intersects(bar->tabRect(j))) << i << " " << j;
     }
-    // The page starts below the last row of tabs.
+    // The page starts below the last row of tabs, and the current tab's row is that last row.
     EXPECT_GE(sheets.at(0)->mapTo(pages, QPoint(0, 0)).y(), bar->height());
+    EXPECT_EQ(bar->tabRect(0).bottom(), bar->height() - 1);
+    pages->SetActivePageIndex(9);
+    EXPECT_EQ(bar->tabRect(9).bottom(), bar->height() - 1);
+    EXPECT_LT(bar->tabRect(0).bottom(), bar->height() - 1);
     form.resize(2000, 300);
     QCoreApplication::processEvents();
     EXPECT_EQ(bar->rowCount(), 1);

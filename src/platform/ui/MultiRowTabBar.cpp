@@ -62,7 +62,7 @@ void MultiRowTabBar::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == current_)
         return;
     current_ = index;
-    update();
+    relayout();
     emit currentChanged(index);
 }
 
@@ -131,7 +131,15 @@ QList<QPair<int, int>> MultiRowTabBar::arrange(int width, QList<QRect>* rects) c
 
     rects->clear();
     const int height = tabHeight();
+    // The row of the current tab sits next to the page, the others keep their turn above it.
+    int currentRow = int(rows.size()) - 1;
     for (int row = 0; row < rows.size(); ++row) {
+        if (current_ >= rows.at(row).first && current_ <= rows.at(row).second)
+            currentRow = row;
+    }
+    const int rowCount = int(rows.size());
+    for (int row = 0; row < rows.size(); ++row) {
+        const int line = (row - currentRow + rowCount - 1) % rowCount;
         const auto [first, last] = rows.at(row);
         int rowWidth = 0;
         for (int index = first; index <= last; ++index)
@@ -143,7 +151,7 @@ QList<QPair<int, int>> MultiRowTabBar::arrange(int width, QList<QRect>* rects) c
         for (int index = first; index <= last; ++index) {
             const int position = index - first;
             const int extra = slack * (position + 1) / tabsInRow - slack * position / tabsInRow;
-            const QRect logical(x, row * height, widths.at(index) + extra, height);
+            const QRect logical(x, line * height, widths.at(index) + extra, height);
             rects->append(
                 QStyle::visualRect(layoutDirection(), QRect(0, 0, width, height * rows.size()), logical));
             x += logical.width();
@@ -214,6 +222,9 @@ void MultiRowTabBar::paintEvent(QPaintEvent*) {
                               : index == last  ? QStyleOptionTab::End
                                                : QStyleOptionTab::Middle;
         }
+        // A style may draw the current tab beyond its rectangle to join it to the page; only the
+        // page side allows that, or it would cover the row below.
+        painter.setClipRect(index == current_ ? option.rect.adjusted(0, 0, 0, height()) : option.rect);
         style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
     }
 }

@@ -9,7 +9,8 @@ namespace tarvand::ui {
 
 // A tab bar that wraps its tabs onto as many rows as the width needs instead of scrolling them, so
 // that every caption stays readable. Rows are filled from the leading edge (the right in a
-// right-to-left window) and, when there is more than one, stretched to the full width.
+// right-to-left window) and, when there is more than one, stretched to the full width; the row of
+// the current tab moves next to the page, as in the suite's own tabbed windows.
 class MultiRowTabBar : public QWidget {
     Q_OBJECT
 
