@@ -4,8 +4,13 @@
 #include "TForm.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
@@ -31,13 +36,38 @@ QFont boldOf(const QFont& font, double scale = 1.0) {
     return bold;
 }
 
+// A print preview records the page as a picture, which keeps each run of text but not the line
+// it stood in, and lays the runs out again on its own: a right-to-left line comes back with its
+// brackets and blanks out of place. There the line is laid out here and drawn as glyph outlines.
+void drawOutlines(QPainter& painter, const QRectF& rect, const QString& text, const QTextOption& option) {
+    QTextLayout layout(text, painter.font(), painter.device());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(rect.width());
+    layout.endLayout();
+    const QPointF origin(rect.left(), rect.top() + (rect.height() - line.height()) / 2);
+    QPainterPath outlines;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (int i = 0; i < glyphs.size(); ++i)
+            outlines.addPath(font.pathForGlyph(glyphs.at(i)).translated(origin + positions.at(i)));
+    }
+    painter.fillPath(outlines, painter.pen().color());
+}
+
 void drawText(QPainter& painter, const QRectF& rect, const QString& text, Qt::Alignment alignment) {
     QTextOption option(alignment | Qt::AlignVCenter);
     option.setTextDirection(Qt::RightToLeft);
     option.setWrapMode(QTextOption::NoWrap);
     const QString shown =
         QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, rect.width());
-    painter.drawText(rect, shown, option);
+    if (painter.paintEngine()->type() == QPaintEngine::Picture)
+        drawOutlines(painter, rect, shown, option);
+    else
+        painter.drawText(rect, shown, option);
 }
 
 } // namespace

@@ -123,6 +123,12 @@ FilterRow* FilterDialog::addRow() {
     connect(row->RemoveButton(), &QToolButton::clicked, this, [this, row] { removeRow(row); });
     rows_.append(row);
     rowsLayout_->addWidget(row);
+    // A line added to the shown window is shown (the layout would do it later) and the window
+    // grows to hold it; before the window shows, Run sizes it.
+    if (isVisible()) {
+        row->show();
+        adjustSize();
+    }
     return row;
 }
 

@@ -38,8 +38,10 @@ FilterRow::FilterRow(const QList<FilterField>& fields, bool first, QWidget* pare
     for (const FilterField& field : fields_)
         field_->addItem(field.Caption);
     field_->setFixedWidth(FieldWidth);
+    // Between left-to-right marks the signs keep their order and shape in a right-to-left line.
+    const QChar leftToRight(u'\u200E');
     for (const OperatorChoice& choice : operators)
-        operator_->addItem(QString::fromUtf16(choice.caption), int(choice.op));
+        operator_->addItem(leftToRight + QString::fromUtf16(choice.caption) + leftToRight, int(choice.op));
     operator_->setFixedWidth(OperatorWidth);
     value_->setMinimumWidth(ValueWidth);
     remove_->setText(QStringLiteral("✕"));

@@ -50,7 +50,7 @@ QTableWidgetItem* cell(const QString& text) {
 } // namespace
 
 ReportPropertyDialog::ReportPropertyDialog(const QString& title, data::TDataSet* dataSet, QWidget* parent)
-    : SiblingDialog(QStringLiteral("مشخصات گزارش"), parent), columns_(new QTableWidget) {
+    : SiblingDialog(QStringLiteral("مشخصات گزارش"), parent), columns_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("ReportPropertyDialog"));
     const bool open = dataSet != nullptr && dataSet->Active();
 
@@ -59,6 +59,8 @@ ReportPropertyDialog::ReportPropertyDialog(const QString& title, data::TDataSet*
     titleLabel->setWordWrap(true);
     auto* countLabel = new QLabel(open ? QString::number(dataSet->RecordCount()) : QStringLiteral("بسته"));
     countLabel->setObjectName(QStringLiteral("RecordCount"));
+    // A bare number would take the left edge, away from its label.
+    countLabel->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("عنوان گزارش:"), titleLabel);
     form->addRow(QStringLiteral("تعداد رديفها:"), countLabel);
@@ -81,8 +83,9 @@ ReportPropertyDialog::ReportPropertyDialog(const QString& title, data::TDataSet*
         columns_->setItem(row, 3, cell(field->Size() > 0 ? QString::number(field->Size()) : QString()));
         columns_->setItem(row, 4, cell(field->Visible() ? QStringLiteral("بلي") : QStringLiteral("خير")));
     }
+    // Measured in the dialog's font, which the table has from its parent by now.
     columns_->resizeColumnsToContents();
-    columns_->horizontalHeader()->setStretchLastSection(true);
+    columns_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     int width = columns_->frameWidth() * 2 + 24;
     for (int i = 0; i < columns_->columnCount(); ++i)
         width += columns_->columnWidth(i);
