@@ -175,3 +175,18 @@ TEST_F(BridgeExpressionTest, SyntaxErrorsAndUnsupportedConstructsAreDatabaseErro
     EXPECT_EQ(error("Select 1" + QStringLiteral(" + 1").repeated(5000)),
               "The statement is too complex: more than 1000 operators.");
 }
+
+TEST_F(BridgeExpressionTest, LongestValueQueryOfTheColumnFitRunsOnTheQuerysOwnParts) {
+    // The FROM part of a query comes upper-cased and follows the slack without a blank.
+    EXPECT_EQ(
+        rows(" Select Top 1 [NamHesab]  FROM KOLL  WHERE KOLL <> ' 11' Group By [NamHesab] Having "
+             "Len(LTrim(RTrim([NamHesab])))>=    \t(Select Max(Len(LTrim(RTrim([NamHesab]))))-0FROM KOLL "
+             "WHERE KOLL <> ' 11' ) "),
+        QStringList{"Zero padded"});
+    EXPECT_EQ(
+        rows(" Select Top 1 [Qty]   From Koll Group By [Qty] Having Len(LTrim(RTrim([Qty])))>=    \t(Select "
+             "Max(Len(LTrim(RTrim([Qty]))))-0 From Koll ) ")
+            .size(),
+        1);
+    EXPECT_EQ(value(" Select Sum([Qty]) As X FROM KOLL WHERE KOLL <> '00012'"), "12");
+}

@@ -50,6 +50,16 @@ TEST(TsqlLexer, CommentsAreSkippedAndNumbersTakenWhole) {
     EXPECT_TRUE(list[6].isWord(u"FROM"));
 }
 
+TEST(TsqlLexer, NumberEndsWhereALetterStarts) {
+    // The column best fit splices a FROM part straight after a number: "…-0FROM D_MAKAN".
+    const auto list = tokens(QStringLiteral("Select Max(Len(A))-0FROM D_MAKAN"));
+    ASSERT_EQ(list.size(), 12);
+    EXPECT_EQ(list[9].kind, TsqlTokenKind::Number);
+    EXPECT_EQ(list[9].text, "0");
+    EXPECT_TRUE(list[10].isWord(u"FROM"));
+    EXPECT_THROW(TsqlLexer::tokenize(QStringLiteral("Select 0x1F")), EDatabaseError);
+}
+
 TEST(TsqlLexer, GoSeparatesBatchesOnlyOnALineOfItsOwn) {
     const auto list = tokens(QStringLiteral("Select go From T\n  GO  \nSelect 2"));
     EXPECT_EQ(list[1].kind, TsqlTokenKind::Word);

@@ -196,7 +196,9 @@ private:
                 ++pos_;
             }
         }
-        if (isNameStart(at(pos_))) {
+        // The server ends a number where a letter starts ("-0From T" is 0 followed by From);
+        // only its binary literals (0x…) are refused here, as the bridge has no binary values.
+        if (pos_ - start == 1 && s_.at(start) == u'0' && (at(pos_) == u'x' || at(pos_) == u'X')) {
             fail(QStringLiteral("invalid number"), start);
         }
         return make(TsqlTokenKind::Number, s_.mid(start, pos_ - start));
