@@ -472,8 +472,9 @@ void TDBGrid::applyColumn(int index) {
         return;
     }
     const TColumn* column = Columns()->Items(index);
-    setColumnHidden(index, !column->Visible());
+    // Hiding a section reports it resized to 0; the column keeps its width for when it shows again.
     applyingWidths_ = true;
+    setColumnHidden(index, !column->Visible());
     setColumnWidth(index, column->Width() >= 0 ? column->Width() : defaultWidth(index));
     applyingWidths_ = false;
 }
