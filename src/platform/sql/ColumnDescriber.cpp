@@ -8,7 +8,13 @@ namespace tarvand::sql {
 
 namespace {
 
-ColumnKind kindOfValue(int storageClass) {
+QString utf8(const char* text) {
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+} // namespace
+
+ColumnKind ColumnDescriber::kindOfValue(int storageClass) {
     switch (storageClass) {
     case SQLITE_INTEGER:
         return ColumnKind::Integer;
@@ -22,12 +28,6 @@ ColumnKind kindOfValue(int storageClass) {
         return ColumnKind::Unknown;
     }
 }
-
-QString utf8(const char* text) {
-    return text ? QString::fromUtf8(text) : QString();
-}
-
-} // namespace
 
 ColumnDescriber::ColumnDescriber(sqlite3* db, KeyLookup keys) : db_(db), keys_(std::move(keys)) {}
 

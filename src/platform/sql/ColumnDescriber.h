@@ -22,6 +22,9 @@ public:
     // With hasRow, the current row's storage classes give the kind of expression columns.
     QList<ColumnInfo> describe(sqlite3_stmt* stmt, bool hasRow) const;
 
+    // The kind of a value by its SQLite storage class.
+    static ColumnKind kindOfValue(int storageClass);
+
 private:
     sqlite3* db_;
     KeyLookup keys_;

@@ -22,6 +22,17 @@ void requireLocal(const TsqlName& name) {
 
 } // namespace
 
+QString SchemaCommands::existingTable(const QString& table) const {
+    const QString declared = declaredTable(table);
+    if (declared.isEmpty()) {
+        throw EDatabaseError(
+            QStringLiteral("Cannot find the object \"%1\" because it does not exist or you do not have "
+                           "permissions.")
+                .arg(table));
+    }
+    return declared;
+}
+
 QString SchemaCommands::declaredTable(const QString& table) const {
     sqlite3_stmt* stmt = s_.prepare(
         QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE")
@@ -102,13 +113,7 @@ void SchemaCommands::createTable(const TsqlStatement& statement) {
 
 void SchemaCommands::createIndex(const TsqlStatement& statement) {
     requireLocal(statement.table);
-    const QString table = declaredTable(statement.table.name);
-    if (table.isEmpty()) {
-        throw EDatabaseError(
-            QStringLiteral("Cannot find the object \"%1\" because it does not exist or you do not have "
-                           "permissions.")
-                .arg(statement.table.name));
-    }
+    const QString table = existingTable(statement.table.name);
     if (objectExists(statement.name)) {
         throw EDatabaseError(
             QStringLiteral("The operation failed because an index or statistics with name '%1' "
@@ -130,13 +135,7 @@ void SchemaCommands::createIndex(const TsqlStatement& statement) {
 void SchemaCommands::addConstraint(const TsqlStatement& statement) {
     requireLocal(statement.table);
     const TsqlKeyDef& key = statement.keys.front();
-    const QString table = declaredTable(statement.table.name);
-    if (table.isEmpty()) {
-        throw EDatabaseError(
-            QStringLiteral("Cannot find the object \"%1\" because it does not exist or you do not have "
-                           "permissions.")
-                .arg(statement.table.name));
-    }
+    const QString table = existingTable(statement.table.name);
     const QString name = TsqlSchemaWriter::constraintName(key, table);
     if (objectExists(name)) {
         throw EDatabaseError(
@@ -172,13 +171,7 @@ void SchemaCommands::addConstraint(const TsqlStatement& statement) {
 
 void SchemaCommands::addColumns(const TsqlStatement& statement) {
     requireLocal(statement.table);
-    const QString table = declaredTable(statement.table.name);
-    if (table.isEmpty()) {
-        throw EDatabaseError(
-            QStringLiteral("Cannot find the object \"%1\" because it does not exist or you do not have "
-                           "permissions.")
-                .arg(statement.table.name));
-    }
+    const QString table = existingTable(statement.table.name);
     TsqlPrinter printer;
     SqliteSavepoint savepoint(s_);
     for (const TsqlColumnDef& column : statement.columnDefs) {

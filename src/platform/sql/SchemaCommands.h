@@ -29,6 +29,8 @@ public:
     QString declaredTable(const QString& table) const;
 
 private:
+    // The declared name of a table the statement needs; the server's error when there is none.
+    QString existingTable(const QString& table) const;
     void createUniqueIndex(const QString& name, const QString& table, const QStringList& columns);
     bool objectExists(const QString& name) const;
 

@@ -1,5 +1,6 @@
 #include "SqliteCursor.h"
 
+#include "ColumnDescriber.h"
 #include "EDatabaseError.h"
 
 namespace tarvand::sql {
@@ -35,18 +36,7 @@ bool SqliteCursor::next() {
 }
 
 ColumnKind SqliteCursor::cellKind(int column) const {
-    switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_INTEGER:
-        return ColumnKind::Integer;
-    case SQLITE_FLOAT:
-        return ColumnKind::Float;
-    case SQLITE_TEXT:
-        return ColumnKind::Text;
-    case SQLITE_BLOB:
-        return ColumnKind::Blob;
-    default:
-        return ColumnKind::Unknown;
-    }
+    return ColumnDescriber::kindOfValue(sqlite3_column_type(stmt_, column));
 }
 
 std::string_view SqliteCursor::cellText(int column) const {
