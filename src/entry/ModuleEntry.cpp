@@ -3,6 +3,7 @@
 #include "HostContext.h"
 #include "ShowMsg.h"
 #include "TApplication.h"
+#include "TGlobal.h"
 #include "TInfoForm.h"
 #include "TMyDatabase.h"
 
@@ -10,12 +11,17 @@ namespace {
 
 using ShowMsgFunction = int (*)(QString, QString, QString);
 
-void forgetShowMsg() {
-    if (MyDatabase == nullptr)
+template <typename HostObject> void forgetShowMsgOf(HostObject* object) {
+    if (object == nullptr)
         return;
-    const ShowMsgFunction* handler = MyDatabase->OnShowMsg.target<ShowMsgFunction>();
+    const ShowMsgFunction* handler = object->OnShowMsg.template target<ShowMsgFunction>();
     if (handler != nullptr && *handler == &tarvand::ShowMsg)
-        MyDatabase->OnShowMsg = nullptr;
+        object->OnShowMsg = nullptr;
+}
+
+void forgetShowMsg() {
+    forgetShowMsgOf(MyDatabase);
+    forgetShowMsgOf(Global);
 }
 
 } // namespace
@@ -34,6 +40,12 @@ void TARVAND_STDCALL Ostavan(QWidget* parent, tarvand::TGlobal* global, tarvand:
     // The toolkit's own messages go through the same dialog as the module's while the window lives.
     if (MyDatabase != nullptr)
         MyDatabase->OnShowMsg = &tarvand::ShowMsg;
+    if (Global != nullptr) {
+        Global->OnShowMsg = &tarvand::ShowMsg;
+        // The filter module gets these from the toolkit object.
+        Global->MyDatabase = MyDatabase;
+        Global->DlgMsg = DlgMsg;
+    }
 
     if (InfoForm == nullptr) {
         tarvand::ui::Application->CreateForm(InfoForm);

@@ -46,6 +46,7 @@ HostSession::HostSession(const HostOptions& options, const QString& appPath, con
     }
     FillGlobal(*global_, options, appPath, today, *myDate_);
     myDatabase_ = std::make_unique<TMyDatabase>(connection_.get(), global_.get());
+    global_->MyDatabase = myDatabase_.get();
     readLogin(options);
 }
 
