@@ -29,6 +29,18 @@ public:
     void LoadDocRange(int index, const QString& tableName);
     void LoadLastCloseDate();
 
+    // Set-ups of the host's list picker (TempGridForm), one per base table: each fills the picker's
+    // columns, title and starting key (Text, the cell's current text) and returns the statement
+    // that the caller opens in the picker's quTemp. Defined in TD_GlobalLookups.cpp.
+    QString SetupTafsily2Lookup(QString Text) const;
+    QString SetupVazDaraeLookup(QString Text) const;
+    QString SetupVezaratLookup(QString Text) const;
+    // Builds the recipients in a global temporary table of this session first.
+    QString SetupPersonelLookup(QString Text) const;
+    QString SetupMadeh151Lookup(QString Text) const;
+    QString SetupSakhtarLookup(QString Text) const;
+    QString SetupMakanLookup(QString Text) const;
+
     std::unique_ptr<data::TADOQuery> Query;
     std::array<TDocRange, DocTableCount> DocRanges;
     QString NamTafsily2;
