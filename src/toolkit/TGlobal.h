@@ -103,9 +103,12 @@ public:
     void PasteCell(ui::TDBGrid* grid);
 
     // --- sibling form modules
-    // Loads AppPath + the suite path into module; on failure tells the user which file is
-    // missing or unusable and returns false.
-    bool LoadModule(SiblingModule& module, const QString& suitePath);
+    // Where a sibling module is loaded from: AppPath + its suite path, or, while a debugger is
+    // attached, the developer's own build of it when one is named.
+    QString ModulePath(const QString& suitePath, const QString& developerPath = QString()) const;
+    // Loads the module file into module; on failure tells the user which file is missing or
+    // unusable and returns false.
+    bool LoadModule(SiblingModule& module, const QString& path);
     // Print.dll (Print1.dll when advanced) gets the address of the copy, completed with the
     // session's part.
     void PrintGrid(TPrintParams params, bool advanced);

@@ -1,5 +1,6 @@
 #include "TGlobal.h"
 
+#include "DebuggerProbe.h"
 #include "SiblingEntries.h"
 #include "SiblingModule.h"
 #include "TMyDatabase.h"
@@ -10,12 +11,20 @@ namespace {
 
 const QLatin1String printModule("\\DLLS\\GlobalForms\\Print.dll");
 const QLatin1String advancedPrintModule("\\DLLS\\GlobalForms\\Print1.dll");
+const QLatin1String developerPrintModule("E:\\KORVASH\\GlobalForms\\Print\\Print.dll");
+const QLatin1String developerAdvancedPrintModule("E:\\Programs\\DBGPrint\\Print1.dll");
 const QLatin1String reportPropertyModule("\\DLLs\\GlobalForms\\ReportProperty.dll");
 
 } // namespace
 
-bool TGlobal::LoadModule(SiblingModule& module, const QString& suitePath) {
-    if (module.Load(AppPath + suitePath))
+QString TGlobal::ModulePath(const QString& suitePath, const QString& developerPath) const {
+    if (!developerPath.isEmpty() && DebuggerProbe::Present())
+        return developerPath;
+    return AppPath + suitePath;
+}
+
+bool TGlobal::LoadModule(SiblingModule& module, const QString& path) {
+    if (module.Load(path))
         return true;
     if (ShowMessage)
         ShowMessage(module.FileExists() ? QStringLiteral("File Exits: ") + module.FilePath()
@@ -32,7 +41,8 @@ void TGlobal::PrintGrid(TPrintParams params, bool advanced) {
     params.UserId = QString::number(UserId);
 
     SiblingModule module;
-    if (!LoadModule(module, advanced ? advancedPrintModule : printModule))
+    if (!LoadModule(module, advanced ? ModulePath(advancedPrintModule, developerAdvancedPrintModule)
+                                     : ModulePath(printModule, developerPrintModule)))
         return;
     const auto printFormShow = module.Resolve<sibling::PrintFormEntry>("PrintForm_Show");
     if (printFormShow == nullptr) {

@@ -11,6 +11,7 @@ namespace tarvand {
 namespace {
 
 const QLatin1String searchModule("\\DLLs\\GlobalForms\\Search.dll");
+const QLatin1String developerSearchModule("E:\\KORVASH\\GlobalForms\\Search\\Search.dll");
 
 // clBlue of the suite's colours (0x00FF0000 as blue-green-red) is plain blue.
 const QColor ascendingColor(Qt::red);
@@ -71,7 +72,7 @@ void TGlobal::SearchGrid(ui::TDBGrid* grid, const QString& text1, const QString&
     const QString previous = GetSetting(searchMemory, key);
 
     SiblingModule module;
-    if (!module.Load(AppPath + searchModule))
+    if (!module.Load(ModulePath(searchModule, developerSearchModule)))
         return;
     const auto gridSearch = module.Resolve<sibling::GridSearchEntry>("GridSearch");
     if (gridSearch == nullptr)
@@ -88,7 +89,7 @@ void TGlobal::SearchGrid(ui::TDBGrid* grid, const QString& text1, const QString&
 
 void TGlobal::AdvancedSort(ui::TDBGrid* grid) {
     SiblingModule module;
-    if (!module.Load(AppPath + searchModule))
+    if (!module.Load(ModulePath(searchModule, developerSearchModule)))
         return;
     const auto advSort = module.Resolve<sibling::AdvSortEntry>("AdvSort");
     if (advSort == nullptr)

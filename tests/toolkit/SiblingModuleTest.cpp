@@ -109,3 +109,35 @@ TEST_F(SiblingModuleTest, LoaderFindsFoldersInAnyCaseAndRefusesLibrariesWithoutT
     EXPECT_TRUE(stranger.FileExists());
     EXPECT_TRUE(stranger.ErrorString().contains(QStringLiteral("TarvandSiblingAbi")));
 }
+
+#if defined(__linux__)
+#include "DebuggerProbe.h"
+
+#include <sys/ptrace.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// A child that asks to be traced by this test has a debugger attached.
+TEST(DebuggerProbeTest, ATracedProcessSeesItsDebugger) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
+            _exit(2);
+        _exit(DebuggerProbe::Present() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "this machine does not allow tracing";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+#endif
+
+TEST_F(SiblingModuleTest, ModulesComeFromTheApplicationFolderWithoutADebugger) {
+    global.AppPath = QStringLiteral("/suite");
+    EXPECT_EQ(global.ModulePath(QStringLiteral("\\DLLs\\GlobalForms\\Search.dll"),
+                                QStringLiteral("E:\\KORVASH\\GlobalForms\\Search\\Search.dll")),
+              QStringLiteral("/suite\\DLLs\\GlobalForms\\Search.dll"));
+}
