@@ -164,7 +164,7 @@ data::TDataSet* TKorvObject::openDataSet() const {
 void TKorvObject::PopupMenuPopup(QObject*) {
     Global->LoadCopyPrintRights(MyDatabase->Connection());
     data::TDataSet* dataset = openDataSet();
-    if (dataset == nullptr)
+    if (dataset == nullptr || !Global->GridMenusAllowed)
         Abort();
 
     const int count = dataset->RecordCount();

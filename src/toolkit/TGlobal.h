@@ -53,7 +53,8 @@ public:
     QString KeyboardLayout; // "WIN" for the standard Windows Persian layout
     QString CopyAllowed;    // COPY and PRINT of the user's settings, upper case; "NO" refuses
     QString PrintAllowed;
-    bool FilterActive = false; // a filter dialog is open or a filter applied
+    bool FilterActive = false;    // a filter dialog is open or a filter applied
+    bool GridMenusAllowed = true; // off: no grid opens its popup menu (the host may lock them)
     // Theme colours kept for other users of the object, as 0x00BBGGRR.
     unsigned int GridCaptionFRColor = 0x00000000;
     unsigned int GridCaptionFSColor = 0x000000FF;

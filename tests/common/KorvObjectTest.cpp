@@ -224,6 +224,13 @@ TEST_F(KorvObjectTest, AClosedDatasetShowsNoPopupAtAll) {
     EXPECT_THROW(commands.PopupMenuPopup(grid->PopupMenu()), EAbort);
 }
 
+TEST_F(KorvObjectTest, GridMenusLockedByTheToolkitStayClosed) {
+    Global->GridMenusAllowed = false;
+    EXPECT_FALSE(popup());
+    Global->GridMenusAllowed = true;
+    EXPECT_TRUE(popup());
+}
+
 TEST_F(KorvObjectTest, DeleteOfACodeInUseIsRefused) {
     ASSERT_TRUE(MyDatabase->IsCodeUsed(QStringLiteral("sp_D_Depended_MakanCode"), QStringLiteral("  3")));
     ASSERT_TRUE(query.Locate(QStringLiteral("MakanCod"), QStringLiteral("  3")));
