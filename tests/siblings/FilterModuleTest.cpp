@@ -1,6 +1,7 @@
 // Filter.dll: conditions built in the dialog become SQL that narrows the grid's rows.
 #include "SiblingEntries.h"
 #include "SiblingFixture.h"
+#include "TMenuItem.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,6 +85,35 @@ TEST_F(FilterModule, AContainsConditionOnATableNarrowsItsRows) {
     });
     EXPECT_TRUE(sql.startsWith(QStringLiteral("Select * From D_Makan Where "))) << sql.toStdString();
     EXPECT_EQ(rowsOf(sql), 5);
+}
+
+// The toolkit's filter command with the real module: the grid shows the filtered rows under the
+// undo caption, and undoing gives the grid its own table back.
+TEST_F(FilterModule, TheFilterCommandNarrowsTheGridAndItsUndoRestoresIt) {
+    global_.AppPath = QStringLiteral(TARVAND_APP_FOLDER);
+    global_.MyDatabase = &myDatabase_;
+    showTable(QStringLiteral("D_Makan"));
+    const int all = table_.RecordCount();
+    ui::TMenuItem item;
+    item.SetCaption(QStringLiteral("پالايش گزارش ..."));
+    onModal(
+        [](QWidget* dialog) {
+            fill(dialog, 1, QStringLiteral("MakanNam"), Contains, QStringLiteral("كارخانه"));
+            press(dialog, Qt::Key_Return);
+        },
+        [&] { global_.ToggleFilter(&item, grid_.get(), &table_, reportText); });
+    EXPECT_EQ(item.Caption(), QStringLiteral("بازگشت از پالايش"));
+    ASSERT_NE(grid_->DataSet(), nullptr);
+    EXPECT_NE(grid_->DataSet(), &table_);
+    EXPECT_EQ(grid_->DataSet()->RecordCount(), 5);
+    EXPECT_LT(5, all);
+    EXPECT_TRUE(global_.FilterActive);
+
+    global_.ToggleFilter(&item, grid_.get(), &table_, reportText);
+    EXPECT_EQ(item.Caption(), QStringLiteral("پالايش گزارش ..."));
+    EXPECT_EQ(grid_->DataSet(), &table_);
+    EXPECT_EQ(grid_->DataSet()->RecordCount(), all);
+    EXPECT_FALSE(global_.FilterActive);
 }
 
 TEST_F(FilterModule, LinesJoinWithOrAndNumbersCompareAsNumbersOverAQuery) {
