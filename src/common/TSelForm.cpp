@@ -1,5 +1,6 @@
 #include "TSelForm.h"
 
+#include "CaptionStrip.h"
 #include "ColorText.h"
 #include "Guard.h"
 #include "HostContext.h"
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QTreeWidget>
@@ -28,17 +28,6 @@ namespace {
 
 const QStringList FileMasks = {QStringLiteral("*.dbf")};
 constexpr int PathRole = Qt::UserRole;
-
-QPixmap closeGlyph() {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(2, 2, 10, 10);
-    painter.drawLine(10, 2, 2, 10);
-    return pixmap;
-}
 
 QString cleanPath(const QString& path) {
     return QDir::cleanPath(QDir::fromNativeSeparators(path));
@@ -83,7 +72,7 @@ TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui
     Close_Shape->SetPenColor(Qt::white);
     sb_Closed->SetFlat(true);
     sb_Closed->setFocusPolicy(Qt::NoFocus);
-    sb_Closed->SetGlyph(closeGlyph());
+    sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
     sb_Closed->setCursor(Qt::PointingHandCursor);
     Button_Panel->SetAlign(ui::alBottom);
     Button_Panel->SetHeight(32);

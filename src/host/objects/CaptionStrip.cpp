@@ -5,25 +5,8 @@
 #include "TSpeedButton.h"
 
 #include <QPainter>
-#include <QPixmap>
 
 namespace tarvand::host {
-
-namespace {
-
-// The cross of the suite's close buttons, drawn on the button's own face.
-QPixmap closeGlyph() {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(2, 2, 10, 10);
-    painter.drawLine(10, 2, 2, 10);
-    return pixmap;
-}
-
-} // namespace
 
 void CaptionStrip::Style(ui::TPanel* panel, ui::TShape* closeShape, ui::TSpeedButton* closeButton) {
     const QColor background = panel->palette().color(QPalette::Highlight);
@@ -39,9 +22,20 @@ void CaptionStrip::Style(ui::TPanel* panel, ui::TShape* closeShape, ui::TSpeedBu
     if (closeButton != nullptr) {
         closeButton->SetFlat(true);
         closeButton->setFocusPolicy(Qt::NoFocus);
-        closeButton->SetGlyph(closeGlyph());
+        closeButton->SetGlyph(CloseGlyph());
         closeButton->setCursor(Qt::PointingHandCursor);
     }
+}
+
+QPixmap CaptionStrip::CloseGlyph() {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(2, 2, 10, 10);
+    painter.drawLine(10, 2, 2, 10);
+    return pixmap;
 }
 
 } // namespace tarvand::host

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPixmap>
+
 namespace tarvand::ui {
 class TPanel;
 class TShape;
@@ -14,6 +16,8 @@ class CaptionStrip {
 public:
     // Highlight background, white left-justified title, and a flat close button with a cross.
     static void Style(ui::TPanel* panel, ui::TShape* closeShape, ui::TSpeedButton* closeButton);
+    // The cross of the suite's close buttons.
+    static QPixmap CloseGlyph();
 };
 
 } // namespace tarvand::host
