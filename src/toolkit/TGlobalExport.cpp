@@ -35,16 +35,25 @@ QString cellText(const ui::TColumn* column) {
 }
 
 // Visits the records from the first in the dataset's order and leaves the dataset on the last.
+// The grid follows only once, at the end: redrawing it for every record would cost far more than
+// the export itself.
 template <typename Record> void walkRecords(data::TDataSet* dataset, Record record) {
     if (dataset == nullptr || !dataset->Active())
         return;
-    dataset->First();
-    while (!dataset->Eof()) {
-        record();
-        if (dataset->RecNo() == dataset->RecordCount())
-            break;
-        dataset->Next();
+    dataset->DisableControls();
+    try {
+        dataset->First();
+        while (!dataset->Eof()) {
+            record();
+            if (dataset->RecNo() == dataset->RecordCount())
+                break;
+            dataset->Next();
+        }
+    } catch (...) {
+        dataset->EnableControls();
+        throw;
     }
+    dataset->EnableControls();
 }
 
 // Tab-separated text. Reversed files mark each cell with a blank after the tab and drop line

@@ -54,8 +54,9 @@ TEST_F(ExportTest, ClipboardCopyKeepsLineBreaksAndSkipsHiddenColumns) {
     global.CopyGridToClipboard(query.get(), grid, form.get(), false);
     EXPECT_EQ(clipboardText(), QStringLiteral("\tكد\tنام\t  \n\t  1\t") + nameWithBreak +
                                    QStringLiteral("\t  \n\t  2\t") + secondName + QStringLiteral("\t  "));
-    // The walk leaves the grid on the last record.
+    // The walk leaves the grid on the last record, and the grid shows it there.
     EXPECT_EQ(query->RecNo(), 2);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
 }
 
 TEST_F(ExportTest, ReversedClipboardCopyOnlyTurnsTheColumns) {
