@@ -61,11 +61,11 @@ FilterDialog::FilterDialog(ui::TDBGrid* grid, const QList<FilterField>& fields, 
     header->addWidget(headerLabel(QStringLiteral("مقدار"), 0), 1);
     rowsLayout_->setSpacing(4);
 
-    auto* add = new QPushButton(QStringLiteral("&افزودن شرط"));
+    auto* add = new QPushButton(QStringLiteral("افزودن شرط"));
     add->setObjectName(QStringLiteral("AddCondition"));
     add->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, [this] { addRow()->ValueEdit()->setFocus(); });
-    auto* countButton = new QPushButton(QStringLiteral("&شمارش رديفها"));
+    auto* countButton = new QPushButton(QStringLiteral("شمارش رديفها"));
     countButton->setObjectName(QStringLiteral("Count"));
     countButton->setAutoDefault(false);
     countButton->setEnabled(database_ != nullptr);
@@ -82,11 +82,11 @@ FilterDialog::FilterDialog(ui::TDBGrid* grid, const QList<FilterField>& fields, 
     layout->addLayout(tools);
     layout->addStretch();
 
-    ui::TBitBtn* ok = AddButton(QStringLiteral("&تاييد"), ui::mrNone);
+    ui::TBitBtn* ok = AddButton(QStringLiteral("تاييد"), ui::mrNone);
     ok->setObjectName(QStringLiteral("Ok"));
     ok->SetDefault(true);
     ok->OnClick = [this](QObject*) { accept(); };
-    ui::TBitBtn* cancel = AddButton(QStringLiteral("ا&نصراف"), ui::mrCancel);
+    ui::TBitBtn* cancel = AddButton(QStringLiteral("انصراف"), ui::mrCancel);
     cancel->setObjectName(QStringLiteral("Cancel"));
     cancel->SetCancel(true);
 

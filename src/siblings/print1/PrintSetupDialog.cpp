@@ -55,9 +55,9 @@ PrintSetupDialog::PrintSetupDialog(const ReportTable& table, const ReportHeading
     fontSize_->setValue(ReportOptions().FontPoints);
 
     auto* page = new QFormLayout;
-    page->addRow(QStringLiteral("&كاغذ:"), paper_);
-    page->addRow(QStringLiteral("&جهت:"), orientation_);
-    page->addRow(QStringLiteral("اندازه &قلم:"), fontSize_);
+    page->addRow(QStringLiteral("كاغذ:"), paper_);
+    page->addRow(QStringLiteral("جهت:"), orientation_);
+    page->addRow(QStringLiteral("اندازه قلم:"), fontSize_);
     auto* pageBox = new QVBoxLayout;
     pageBox->addLayout(page);
     pageBox->addStretch();
@@ -71,17 +71,17 @@ PrintSetupDialog::PrintSetupDialog(const ReportTable& table, const ReportHeading
     middle->addLayout(pageBox);
 
     auto* titleRow = new QFormLayout;
-    titleRow->addRow(QStringLiteral("&عنوان:"), title_);
+    titleRow->addRow(QStringLiteral("عنوان:"), title_);
     auto* layout = new QVBoxLayout(Body());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(titleRow);
     layout->addLayout(middle, 1);
 
-    ui::TBitBtn* preview = AddButton(QStringLiteral("&پيش نمايش"), ui::mrNone);
+    ui::TBitBtn* preview = AddButton(QStringLiteral("پيش نمايش"), ui::mrNone);
     preview->setObjectName(QStringLiteral("Preview"));
     preview->SetDefault(true);
     preview->OnClick = [this](QObject*) { accept(); };
-    ui::TBitBtn* cancel = AddButton(QStringLiteral("ا&نصراف"), ui::mrCancel);
+    ui::TBitBtn* cancel = AddButton(QStringLiteral("انصراف"), ui::mrCancel);
     cancel->setObjectName(QStringLiteral("Cancel"));
     cancel->SetCancel(true);
     columns_->setFocus();

@@ -100,7 +100,7 @@ ReportPropertyDialog::ReportPropertyDialog(const QString& title, data::TDataSet*
     layout->addLayout(form);
     layout->addWidget(columns_, 1);
 
-    ui::TBitBtn* close = AddButton(QStringLiteral("&بستن"), ui::mrOk);
+    ui::TBitBtn* close = AddButton(QStringLiteral("بستن"), ui::mrOk);
     close->setObjectName(QStringLiteral("Close"));
     close->SetDefault(true);
     close->SetCancel(true);

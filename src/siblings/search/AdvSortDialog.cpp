@@ -70,11 +70,11 @@ AdvSortDialog::AdvSortDialog(ui::TDBGrid* grid, QWidget* parent)
         }
     }
 
-    QPushButton* add = listButton(QStringLiteral("&افزودن ←"), QStringLiteral("Add"));
-    QPushButton* remove = listButton(QStringLiteral("&حذف"), QStringLiteral("Remove"));
-    QPushButton* toggle = listButton(QStringLiteral("&صعودي / نزولي"), QStringLiteral("Toggle"));
-    QPushButton* up = listButton(QStringLiteral("&بالا"), QStringLiteral("Up"));
-    QPushButton* down = listButton(QStringLiteral("&پايين"), QStringLiteral("Down"));
+    QPushButton* add = listButton(QStringLiteral("افزودن ←"), QStringLiteral("Add"));
+    QPushButton* remove = listButton(QStringLiteral("حذف"), QStringLiteral("Remove"));
+    QPushButton* toggle = listButton(QStringLiteral("صعودي / نزولي"), QStringLiteral("Toggle"));
+    QPushButton* up = listButton(QStringLiteral("بالا"), QStringLiteral("Up"));
+    QPushButton* down = listButton(QStringLiteral("پايين"), QStringLiteral("Down"));
     addButton_ = add;
     sortButtons_ = {remove, toggle, up, down};
     connect(add, &QPushButton::clicked, this, [this] { addChosen(); });
@@ -102,10 +102,10 @@ AdvSortDialog::AdvSortDialog(ui::TDBGrid* grid, QWidget* parent)
     layout->addLayout(buttons, 1, 1);
     layout->addWidget(sort_, 1, 2);
 
-    ui::TBitBtn* ok = AddButton(QStringLiteral("&تاييد"), ui::mrOk);
+    ui::TBitBtn* ok = AddButton(QStringLiteral("تاييد"), ui::mrOk);
     ok->setObjectName(QStringLiteral("Ok"));
     ok->SetDefault(true);
-    ui::TBitBtn* cancel = AddButton(QStringLiteral("ا&نصراف"), ui::mrCancel);
+    ui::TBitBtn* cancel = AddButton(QStringLiteral("انصراف"), ui::mrCancel);
     cancel->setObjectName(QStringLiteral("Cancel"));
     cancel->SetCancel(true);
 

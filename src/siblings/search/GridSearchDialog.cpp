@@ -33,8 +33,8 @@ QString columnCaption(ui::TDBGrid* grid, data::TField* field) {
 GridSearchDialog::GridSearchDialog(ui::TDBGrid* grid, data::TField* field, const QString& previous,
                                    QWidget* parent)
     : SiblingDialog(QStringLiteral("جستجو"), parent), grid_(grid), field_(field), text_(new QLineEdit),
-      contains_(new QRadioButton(QStringLiteral("&شامل متن"))),
-      whole_(new QRadioButton(QStringLiteral("&كل مقدار ستون"))), searched_(previous) {
+      contains_(new QRadioButton(QStringLiteral("شامل متن"))),
+      whole_(new QRadioButton(QStringLiteral("كل مقدار ستون"))), searched_(previous) {
     setObjectName(QStringLiteral("GridSearchDialog"));
     text_->setObjectName(QStringLiteral("SearchText"));
     text_->setText(previous);
@@ -54,15 +54,15 @@ GridSearchDialog::GridSearchDialog(ui::TDBGrid* grid, data::TField* field, const
     auto* form = new QFormLayout(Body());
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(QStringLiteral("ستون:"), new QLabel(columnCaption(grid, field)));
-    form->addRow(QStringLiteral("&متن:"), text_);
+    form->addRow(QStringLiteral("متن:"), text_);
     form->addRow(QStringLiteral("جستجو:"), kinds);
     static_cast<QLabel*>(form->labelForField(text_))->setBuddy(text_);
 
-    ui::TBitBtn* next = AddButton(QStringLiteral("&بعدي"), ui::mrNone);
+    ui::TBitBtn* next = AddButton(QStringLiteral("بعدي"), ui::mrNone);
     next->setObjectName(QStringLiteral("FindNext"));
     next->SetDefault(true);
     next->OnClick = [this](QObject*) { find(true); };
-    ui::TBitBtn* back = AddButton(QStringLiteral("&قبلي"), ui::mrNone);
+    ui::TBitBtn* back = AddButton(QStringLiteral("قبلي"), ui::mrNone);
     back->setObjectName(QStringLiteral("FindPrevious"));
     back->OnClick = [this](QObject*) { find(false); };
     ui::TBitBtn* close = AddButton(QStringLiteral("بستن"), ui::mrCancel);
