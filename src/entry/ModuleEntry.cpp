@@ -1,5 +1,6 @@
 #include "ModuleEntry.h"
 
+#include "EditorRegistry.h"
 #include "HostContext.h"
 #include "ShowMsg.h"
 #include "TApplication.h"
@@ -49,6 +50,7 @@ void TARVAND_STDCALL Ostavan(QWidget* parent, tarvand::TGlobal* global, tarvand:
 
     if (InfoForm == nullptr) {
         tarvand::ui::Application->CreateForm(InfoForm);
+        tarvand::RegisterEditors(*InfoForm);
         // The handler must not outlive the window: the library may be unloaded after it.
         QObject::connect(InfoForm, &QObject::destroyed, [] { forgetShowMsg(); });
     }

@@ -255,11 +255,17 @@ void TInfoForm::singleTabShow(const SingleTab& tab) {
     embedEditor(tab.editor, sheet)->Show();
 }
 
-TPendingEditorForm* TInfoForm::embedEditor(EditorSlot slot, QWidget* parent) {
-    QPointer<TPendingEditorForm>& editor = pending_.at(slot);
+ui::TForm* TInfoForm::embedEditor(EditorSlot slot, QWidget* parent) {
+    QPointer<ui::TForm>& editor = editors_.at(slot);
     if (editor == nullptr) {
-        TPendingEditorForm* created = nullptr;
-        ui::Application->CreateForm(created, tableName(slot));
+        ui::TForm* created = nullptr;
+        if (makers_.at(slot)) {
+            created = makers_.at(slot)();
+        } else {
+            TPendingEditorForm* pending = nullptr;
+            ui::Application->CreateForm(pending, tableName(slot));
+            created = pending;
+        }
         created->SetParentControl(parent);
         created->SetAlign(ui::alClient);
         editor = created;
@@ -319,13 +325,13 @@ void TInfoForm::Tafsily2_TabSheetShow() {
 void TInfoForm::cmbTafsily2Change() {
     switch (cmbTafsily2->ItemIndex()) {
     case 1: {
-        TPendingEditorForm* editor = embedEditor(Tafsily2Editor, plClientTafsily2);
+        ui::TForm* editor = embedEditor(Tafsily2Editor, plClientTafsily2);
         plClientTafsily2->SetEnabled(rights_.tafsily2AccountsAllowed());
         SetToolTabState(plClientTafsily2->Enabled());
         editor->Show();
     } break;
     case 0: {
-        TPendingEditorForm* editor = embedEditor(GrohTafsily2Editor, plClientTafsily2);
+        ui::TForm* editor = embedEditor(GrohTafsily2Editor, plClientTafsily2);
         plClientTafsily2->SetEnabled(rights_.tafsily2GroupsAllowed());
         SetToolTabState(plClientTafsily2->Enabled());
         editor->Show();
@@ -342,13 +348,13 @@ void TInfoForm::Personel_TabSheetShow() {
 void TInfoForm::cmbPersonelChange() {
     switch (cmbPersonel->ItemIndex()) {
     case 1: {
-        TPendingEditorForm* editor = embedEditor(PersonelEditor, plPersonel);
+        ui::TForm* editor = embedEditor(PersonelEditor, plPersonel);
         plPersonel->SetEnabled(rights_.recipientsAllowed());
         SetToolTabState(plPersonel->Enabled());
         editor->Show();
     } break;
     case 0: {
-        TPendingEditorForm* editor = embedEditor(DepartEditor, plPersonel);
+        ui::TForm* editor = embedEditor(DepartEditor, plPersonel);
         plPersonel->SetEnabled(rights_.departsAllowed());
         SetToolTabState(plPersonel->Enabled());
         editor->Show();
@@ -380,7 +386,7 @@ void TInfoForm::FormDestroy() {
     formDestroyed_ = true;
     delete DGlobal;
     DGlobal = nullptr;
-    for (QPointer<TPendingEditorForm>& editor : pending_) {
+    for (QPointer<ui::TForm>& editor : editors_) {
         if (editor != nullptr)
             editor->Free();
         editor = nullptr;

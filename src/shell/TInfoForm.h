@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <array>
+#include <functional>
 
 namespace tarvand {
 
@@ -67,8 +68,16 @@ public:
         DepartEditor,
         EditorCount
     };
-    // The form standing in for an editor this version does not have; null until its tab shows.
-    TPendingEditorForm* PendingEditor(EditorSlot slot) const { return pending_.at(slot); }
+    // Makes the editor of a slot; the module's entry registers one per editor it has.
+    using EditorMaker = std::function<ui::TForm*()>;
+    void SetEditorMaker(EditorSlot slot, EditorMaker maker) { makers_.at(slot) = std::move(maker); }
+    // The form a slot shows: its editor, or the stand-in of a slot without one; null until its
+    // tab shows.
+    ui::TForm* Editor(EditorSlot slot) const { return editors_.at(slot); }
+    // The stand-in of a slot without an editor; null otherwise.
+    TPendingEditorForm* PendingEditor(EditorSlot slot) const {
+        return qobject_cast<TPendingEditorForm*>(editors_.at(slot).data());
+    }
 
 private:
     struct SingleTab;
@@ -83,11 +92,12 @@ private:
     void singleTabShow(const SingleTab& tab);
     void sheetShown(ui::TTabSheet* sheet);
     // Creates the editor of a slot through the application's form factory on first use.
-    TPendingEditorForm* embedEditor(EditorSlot slot, QWidget* parent);
+    ui::TForm* embedEditor(EditorSlot slot, QWidget* parent);
     QString tableName(EditorSlot slot) const;
 
     InfoRights rights_;
-    std::array<QPointer<TPendingEditorForm>, EditorCount> pending_;
+    std::array<EditorMaker, EditorCount> makers_;
+    std::array<QPointer<ui::TForm>, EditorCount> editors_;
     // Set once FormShow has run for the current show; sheets shown before wait for it.
     bool formShown_ = false;
     QPointer<ui::TTabSheet> waitingSheet_;

@@ -76,7 +76,7 @@ TEST(EntryTest, SecondCallKeepsWindowStateAndOptionsAndReplacesTheContext) {
     EXPECT_EQ(DlgMsg, &other.DlgMsg());
     EXPECT_EQ(TempGridForm, &other.TempGridForm());
     EXPECT_EQ(InfoForm->Info_PageControl->ActivePage(), InfoForm->Makan_TabSheet);
-    EXPECT_NE(InfoForm->PendingEditor(TInfoForm::MakanEditor), nullptr);
+    EXPECT_NE(InfoForm->Editor(TInfoForm::MakanEditor), nullptr);
     Release_It();
 }
 
@@ -122,7 +122,7 @@ TEST(EntryTest, OstavanAfterCloseMakesAFreshWindowWithFreshOptions) {
     host.Ostavan();
     ASSERT_NE(InfoForm, nullptr);
     EXPECT_EQ(InfoForm->DGlobal->NamTafsily2, QStringLiteral("پروژه ها"));
-    EXPECT_EQ(InfoForm->PendingEditor(TInfoForm::MakanEditor), nullptr);
+    EXPECT_EQ(InfoForm->Editor(TInfoForm::MakanEditor), nullptr);
     EXPECT_NE(InfoForm->PendingEditor(TInfoForm::Tafsily2Editor), nullptr);
 }
 
@@ -132,7 +132,7 @@ TEST(EntryTest, ReleaseItDestroysTheEditorsInTheirFixedOrder) {
     visitEveryEditor(*InfoForm);
     QStringList destroyed;
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
-        TPendingEditorForm* editor = InfoForm->PendingEditor(static_cast<TInfoForm::EditorSlot>(slot));
+        ui::TForm* editor = InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot));
         ASSERT_NE(editor, nullptr) << slot;
         QObject::connect(editor, &QObject::destroyed,
                          [&destroyed, slot] { destroyed << QString::number(slot); });

@@ -123,7 +123,7 @@ TEST(InfoFormLayoutTest, FirstShowEmbedsOnlyTheDetailTwoEditor) {
     EXPECT_TRUE(editor->lbMessage->Caption().contains(QStringLiteral("«مراكز هزينه»")));
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
         if (slot != TInfoForm::Tafsily2Editor)
-            EXPECT_EQ(InfoForm->PendingEditor(static_cast<TInfoForm::EditorSlot>(slot)), nullptr) << slot;
+            EXPECT_EQ(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)), nullptr) << slot;
     }
     // Editors are made by the application's form factory, like every form of the module.
     EXPECT_TRUE(ui::Application->Forms().contains(editor));

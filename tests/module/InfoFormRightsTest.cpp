@@ -84,7 +84,7 @@ TEST(InfoFormRightsTest, ADisabledTabStillShowsItsEditorDisabled) {
     InfoForm->Info_PageControl->SetActivePage(InfoForm->Gheimat_TabSheet);
     EXPECT_EQ(InfoForm->Info_PageControl->ActivePage(), InfoForm->Gheimat_TabSheet);
     EXPECT_FALSE(showsAccess(*InfoForm));
-    TPendingEditorForm* editor = InfoForm->PendingEditor(TInfoForm::GheimatEditor);
+    ui::TForm* editor = InfoForm->Editor(TInfoForm::GheimatEditor);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->parentWidget(), InfoForm->Gheimat_TabSheet);
     EXPECT_TRUE(editor->isVisible());
@@ -93,7 +93,7 @@ TEST(InfoFormRightsTest, ADisabledTabStillShowsItsEditorDisabled) {
     InfoForm->Info_PageControl->SetActivePage(InfoForm->Makan_TabSheet);
     EXPECT_TRUE(showsAccess(*InfoForm));
     InfoForm->Info_PageControl->SetActivePage(InfoForm->Gheimat_TabSheet);
-    EXPECT_EQ(InfoForm->PendingEditor(TInfoForm::GheimatEditor), editor);
+    EXPECT_EQ(InfoForm->Editor(TInfoForm::GheimatEditor), editor);
 }
 
 TEST(InfoFormRightsTest, UserWithoutRightsRowsKeepsOnlyTheCombinedTabs) {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace tarvand {
+
+// One grid column of an editor as it is designed: the field it shows, its title and width, and
+// the hint line written to the window's hint panel while it is selected.
+struct EditorColumn {
+    QString FieldName;
+    QString Title;
+    int Width = 64;
+    QString Hint;
+};
+
+// The values by which the base-table editors differ. Each editor holds one of these as a table of
+// constants; the shared editor behaviour reads nothing else.
+struct EditorProfile {
+    // Component names, kept for what the toolkit shows and exports under them.
+    QString GridName;
+    QString DataSetName;
+    QString MenuName;
+
+    QString Caption;   // the form's caption: the table's title
+    QString TableName; // the table the editor writes
+    QString CodeField; // the primary key, digits only, stored blank-padded
+    QString Constraint;
+    QString NameField;
+    QString NameCheckTable; // the table name given to the duplicate-name call
+    QString DependProcedure;
+    QString KeyExpression;
+    QString KeyField;
+    QString FormCode;
+    QString ReportSubject;
+    int NameColumn = 1; // grid column of the name
+
+    QString EmptyCodeMessage;
+    QString EmptyNameMessage;
+    QString DuplicateNameMessage;
+    QString DuplicateCodeMessage;
+
+    QList<EditorColumn> Columns;
+    QList<int> PickerColumns; // columns that open a lookup on Enter or double click
+
+    bool IsPickerColumn(int column) const { return PickerColumns.contains(column); }
+    QString Hint(int column) const;
+};
+
+} // namespace tarvand

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "EditorProfile.h"
+#include "TForm.h"
+
+#include <QPointer>
+#include <exception>
+#include <memory>
+
+namespace tarvand {
+
+class TKorvObject;
+namespace data {
+class TADOQuery;
+class TCustomADODataSet;
+class TDataSource;
+class TField;
+} // namespace data
+namespace ui {
+class TColumn;
+class TDBGrid;
+class TPopupMenu;
+} // namespace ui
+
+// The behaviour every base-table editor shares: a grid over one table in which the user types,
+// with Enter walking the columns, a digits-only code column, a hint per column, padding and
+// checks before a row is written, protection of codes that other records use, deletion only
+// through the grid command object, and the table's duplicate-key error shown in Persian. An
+// editor supplies its profile and its layout, and overrides the hooks for what only it does.
+class TBaseEditorForm : public ui::TForm {
+    Q_OBJECT
+
+public:
+    ~TBaseEditorForm() override;
+
+    const EditorProfile& Profile() const { return profile_; }
+    ui::TDBGrid* Grid() const { return grid_; }
+    data::TCustomADODataSet* DataSet() const { return dataSet_.get(); }
+    data::TDataSource* DataSource() const { return dataSource_.get(); }
+
+    // The editor's work query: existence checks and the column-state read.
+    data::TADOQuery* quTemp;
+    ui::TPopupMenu* pmGrid; // the grid's popup menu, filled by the grid command object
+    // The grid command object: popup menu, deletion, reports, column layouts.
+    TKorvObject* GridCommands;
+    // The code and name of the current row as it was when it became current.
+    QString OldCode;
+    QString OldName;
+    // The column whose title was clicked last.
+    QPointer<ui::TColumn> TitleColumn;
+
+    void FormShow();
+    void FormClose(ui::TCloseAction& Action);
+    void FormDestroy();
+    void dbg_KeyDown(QObject* Sender, ui::WORD& Key, ui::TShiftState Shift);
+    void dbg_KeyPress(QObject* Sender, QChar& Key);
+    void dbg_ColEnter();
+    void dbg_Enter();
+    void dbg_DblClick();
+    void dbg_TitleClick(ui::TColumn* Column);
+    void tbl_BeforePost();
+    void tbl_BeforeDelete();
+    void tbl_AfterDelete();
+    void tbl_AfterCancel();
+    void tbl_AfterScroll();
+
+    void AssignConnection();
+    void PrepareEditor();
+    void AppException(QObject* Sender, const std::exception& E);
+    // Validation of the current row; on a refusal the user has been told and the offending
+    // column is selected.
+    bool CheckRecord();
+    // Opens the lookup of a picker column and writes the choice back; returns the modal result
+    // (1 when a row was chosen).
+    virtual int PickCode(int Column);
+
+protected:
+    // The dataset is a table, or a query for editors over a statement.
+    TBaseEditorForm(EditorProfile profile, std::unique_ptr<data::TCustomADODataSet> dataSet);
+
+    // Called once the layout exists: the grid gets its data source, design columns, options,
+    // popup menu and events.
+    void BindGrid(ui::TDBGrid* grid);
+
+    // Hooks for what an editor adds to the common steps.
+    virtual void ShowCaptions() {}
+    virtual void PrepareExtra() {}
+    virtual void PadExtra() {}
+    virtual bool CheckExtra() { return true; }
+    virtual void ScrollExtra() {}
+    virtual QString HintLine(int column) const { return profile_.Hint(column); }
+
+    // The field shown in a grid column, null when the dataset is closed.
+    data::TField* ColumnField(int column) const;
+    QString ColumnText(int column) const;
+    void SelectColumn(int column);
+    static void ShowError(const QString& message);
+
+private:
+    EditorProfile profile_;
+    std::unique_ptr<data::TCustomADODataSet> dataSet_;
+    std::unique_ptr<data::TDataSource> dataSource_;
+    std::unique_ptr<data::TADOQuery> workQuery_;
+    ui::TDBGrid* grid_ = nullptr;
+    bool destroyed_ = false;
+};
+
+} // namespace tarvand

@@ -1,0 +1,32 @@
+#include "EditorRegistry.h"
+
+#include "HostContext.h"
+#include "TApplication.h"
+#include "TGheimatForm.h"
+#include "TInfoForm.h"
+#include "TMakanForm.h"
+#include "TVazDaraeForm.h"
+#include "TVezaratForm.h"
+
+namespace tarvand {
+
+namespace {
+
+// Made through the application's form factory into the exported variable of the editor.
+template <typename Form> TInfoForm::EditorMaker makerOf(Form*& variable) {
+    return [&variable]() -> ui::TForm* {
+        ui::Application->CreateForm(variable);
+        return variable;
+    };
+}
+
+} // namespace
+
+void RegisterEditors(TInfoForm& window) {
+    window.SetEditorMaker(TInfoForm::MakanEditor, makerOf(MakanForm));
+    window.SetEditorMaker(TInfoForm::VazDaraeEditor, makerOf(VazDaraeForm));
+    window.SetEditorMaker(TInfoForm::VezaratEditor, makerOf(VezaratForm));
+    window.SetEditorMaker(TInfoForm::GheimatEditor, makerOf(GheimatForm));
+}
+
+} // namespace tarvand

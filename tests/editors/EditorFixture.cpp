@@ -1,0 +1,121 @@
+#include "EditorFixture.h"
+
+#include "HostContext.h"
+#include "HostSession.h"
+#include "TADOQuery.h"
+#include "TBaseEditorForm.h"
+#include "TBitBtn.h"
+#include "TDBGrid.h"
+#include "TDlgMsg.h"
+#include "TField.h"
+#include "TInfoForm.h"
+#include "TMemo.h"
+#include "TMyDatabase.h"
+#include "TPageControl.h"
+#include "TTabSheet.h"
+#include "TTempGridForm.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTest>
+#include <QTimer>
+
+namespace tarvand::testsupport {
+
+DialogAnswerer::DialogAnswerer(ModuleHost& host) : host_(host) {
+    host_.DlgMsg().installEventFilter(this);
+    host_.TempGridForm().installEventFilter(this);
+}
+
+bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Show)
+        return false;
+    if (watched == &host_.DlgMsg()) {
+        messages << host_.DlgMsg().Memo1->Text();
+        QTimer::singleShot(0, this, [this] { answerMessage(); });
+    } else if (watched == &host_.TempGridForm()) {
+        ++pickerShown;
+        QTimer::singleShot(0, this, [this] {
+            host::TTempGridForm& picker = host_.TempGridForm();
+            if (pick)
+                pick(picker);
+            else
+                QTest::mouseClick(picker.BtnCancel, Qt::LeftButton);
+        });
+    }
+    return false;
+}
+
+void DialogAnswerer::answerMessage() {
+    host::TDlgMsg& dialog = host_.DlgMsg();
+    if (dialog.BBtnYes->isVisible()) {
+        const int answer = answers.isEmpty() ? 7 : answers.takeFirst();
+        QTest::mouseClick(answer == 6 ? dialog.BBtnYes : dialog.BBtnNo, Qt::LeftButton);
+    } else {
+        QTest::mouseClick(dialog.BBtnOK1, Qt::LeftButton);
+    }
+}
+
+void EditorFixture::TearDown() {
+    dialogs.reset();
+    host.reset();
+}
+
+void EditorFixture::start(int userId) {
+    host = std::make_unique<ModuleHost>(userId);
+    dialogs = std::make_unique<DialogAnswerer>(*host);
+    host->Ostavan();
+}
+
+TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
+    InfoForm->Info_PageControl->SetActivePage(sheet);
+    QApplication::setActiveWindow(&host->MainForm());
+    for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
+        auto* form =
+            qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
+        if (form != nullptr && form->parentWidget() == sheet)
+            editor = form;
+    }
+    if (editor != nullptr)
+        editor->Grid()->setFocus();
+    return editor;
+}
+
+QWidget* EditorFixture::keyTarget() {
+    if (QApplication::activeWindow() != &host->MainForm())
+        QApplication::setActiveWindow(&host->MainForm());
+    return QApplication::focusWidget();
+}
+
+void EditorFixture::press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(keyTarget(), key, modifiers);
+}
+
+void EditorFixture::type(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(keyTarget(), QString(c));
+        } else {
+            // Persian letters arrive with their code point as the key, as keyboards send them.
+            QTest::sendKeyEvent(QTest::Click, keyTarget(), Qt::Key(c.unicode()), QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+QStringList EditorFixture::column(const QString& statement) const {
+    data::TADOQuery query;
+    query.SetConnection(host->Session().MyDatabase()->Connection());
+    query.SetSQL(statement);
+    query.Open();
+    QStringList values;
+    for (query.First(); !query.Eof(); query.Next())
+        values << query.FieldByIndex(0)->AsString();
+    return values;
+}
+
+QString EditorFixture::current(int column) const {
+    data::TField* field = editor->Grid()->Columns()->Items(column)->Field();
+    return field != nullptr ? field->AsString() : QString();
+}
+
+} // namespace tarvand::testsupport

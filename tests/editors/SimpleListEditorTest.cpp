@@ -1,0 +1,271 @@
+#include "EditorFixture.h"
+
+#include "EAbort.h"
+#include "HostContext.h"
+#include "TADOTable.h"
+#include "TApplication.h"
+#include "TBaseEditorForm.h"
+#include "TDBGrid.h"
+#include "TField.h"
+#include "TInfoForm.h"
+#include "TKorvObject.h"
+#include "TMyDatabase.h"
+#include "TPanel.h"
+#include "TVazDaraeForm.h"
+#include "TVezaratForm.h"
+
+#include <QAbstractItemModel>
+
+using namespace tarvand;
+using data::TDataSetState;
+
+namespace tarvand::testsupport {
+namespace {
+
+class SimpleListEditorTest : public EditorFixture {
+protected:
+    // With an extra state that nothing uses, code '  9'.
+    void showVazDarae(bool withUnused = false) {
+        start();
+        if (withUnused)
+            host->Exec(
+                QStringLiteral("Insert Into D_VazDarae (VazCod, VazNam) Values ('  9', 'بلا استفاده')"));
+        ASSERT_NE(show(InfoForm->VazDarae_TabSheet), nullptr);
+        ASSERT_EQ(editor, VazDaraeForm);
+    }
+    data::TDataSet& rows() const { return *editor->DataSet(); }
+    QStringList states(const QString& where) const {
+        return column(QStringLiteral("Select VazNam From D_VazDarae Where ") + where);
+    }
+};
+
+TEST_F(SimpleListEditorTest, TheTabShowsItsEditorOverTheOpenTable) {
+    showVazDarae();
+    EXPECT_EQ(editor->parentWidget(), InfoForm->VazDarae_TabSheet);
+    EXPECT_EQ(InfoForm->PendingEditor(TInfoForm::VazDaraeEditor), nullptr);
+    EXPECT_TRUE(rows().Active());
+    EXPECT_EQ(rows().RecordCount(), 6);
+    EXPECT_EQ(editor->Caption(), QStringLiteral("وضعيت دارايي"));
+    EXPECT_EQ(editor->Grid()->Columns()->Items(1)->Title()->Caption(), QStringLiteral(" وضعيت دارايي"));
+    EXPECT_EQ(editor->Grid()->Columns()->Items(1)->Width(), 705);
+    EXPECT_EQ(InfoForm->HintPanel->Caption(), QStringLiteral("  كد وضعيت دارايي را وارد كنيد"));
+    EXPECT_NE(editor->GridCommands, nullptr);
+    EXPECT_EQ(editor->GridCommands->Configuration().DependProcedure, QStringLiteral("sp_D_Depended_VazCode"));
+}
+
+TEST_F(SimpleListEditorTest, EnterWalksTheColumnsAndAppendsOnTheLastRow) {
+    showVazDarae();
+    rows().First();
+    press(Qt::Key_Return);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 1);
+    EXPECT_EQ(InfoForm->HintPanel->Caption(), QStringLiteral("  نام وضعيت دارايي را وارد كنيد"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(rows().RecNo(), 2);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 0);
+
+    rows().Last();
+    editor->Grid()->SetSelectedIndex(1);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
+    EXPECT_EQ(rows().RecordCount(), 7);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 0);
+
+    type(QStringLiteral("7"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("وديعه"));
+    press(Qt::Key_Return);
+    // The typed row is written with its one-digit code right-aligned, and a new one is begun.
+    EXPECT_EQ(states(QStringLiteral("VazCod = '  7'")), QStringList{QStringLiteral("وديعه")});
+    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
+    EXPECT_EQ(rows().RecordCount(), 8);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(SimpleListEditorTest, ALetterInTheCodeColumnIsIgnoredAndBackspaceWorks) {
+    showVazDarae();
+    rows().Last();
+    editor->Grid()->SetSelectedIndex(1);
+    press(Qt::Key_Return);
+    type(QStringLiteral("a4ب2"));
+    press(Qt::Key_Backspace);
+    type(QStringLiteral("8"));
+    EXPECT_EQ(editor->Grid()->EditText(), QStringLiteral("48"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("abc"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(states(QStringLiteral("VazCod = ' 48'")), QStringList{QStringLiteral("abc")});
+}
+
+TEST_F(SimpleListEditorTest, ARefusedPostKeepsTheRowWithItsValuesAndSelectsTheColumn) {
+    showVazDarae();
+    rows().Last();
+    editor->Grid()->SetSelectedIndex(1);
+    press(Qt::Key_Return);
+    type(QStringLiteral("9"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("نام وضعيت دارايي وارد نشده است.")});
+    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 1);
+    EXPECT_EQ(current(0).trimmed(), QStringLiteral("9"));
+
+    // The code is emptied: the empty-code message comes first and the name check is not reached.
+    editor->Grid()->SetSelectedIndex(0);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Return);
+    type(QStringLiteral("نام تازه"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages.last(), QStringLiteral("كد وضعيت دارايي وارد نشده است."));
+    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 0);
+    EXPECT_EQ(current(1), QStringLiteral("نام تازه"));
+    EXPECT_TRUE(states(QStringLiteral("VazNam = 'نام تازه'")).isEmpty());
+}
+
+TEST_F(SimpleListEditorTest, ADuplicateCodeGetsTheTablesMessageFromTheServersRefusal) {
+    showVazDarae();
+    rows().Last();
+    editor->Grid()->SetSelectedIndex(1);
+    press(Qt::Key_Return);
+    type(QStringLiteral("1"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("نامي ديگر"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("كد وضعيت تكراري مي باشد.")});
+    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 0);
+    EXPECT_EQ(current(1), QStringLiteral("نامي ديگر"));
+    EXPECT_EQ(states(QStringLiteral("VazCod = '  1'")),
+              QStringList{QStringLiteral("فعال و در حال بهره برداري")});
+}
+
+TEST_F(SimpleListEditorTest, OtherErrorsReachingTheHandlerAreDropped) {
+    showVazDarae();
+    ui::Application->HandleException(
+        Exception(QStringLiteral("Violation of PRIMARY KEY constraint 'PK_D_Makan'.")));
+    ui::Application->HandleException(Exception(QStringLiteral("Invalid object name 'X'.")));
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+    ui::Application->HandleException(
+        Exception(QStringLiteral("violation of primary key constraint 'pk_d_vazdarae'. Cannot insert")));
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("كد وضعيت تكراري مي باشد.")});
+}
+
+TEST_F(SimpleListEditorTest, ADuplicateNameIsRefusedButABlankOrKashidaRenameIsNotLookedUp) {
+    start();
+    ASSERT_NE(show(InfoForm->Vezarat_TabSheet), nullptr);
+    data::TDataSet& groups = *editor->DataSet();
+    ASSERT_TRUE(groups.Locate(QStringLiteral("VezCod"), QStringLiteral("  2")));
+    editor->Grid()->SetSelectedIndex(1);
+    type(QStringLiteral("زمين  و ساختمان"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("نام اظهار نامه مالياتي تكراري مي باشد")});
+    EXPECT_EQ(groups.State(), TDataSetState::dsEdit);
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 1);
+    groups.Cancel();
+
+    // The server would find the row itself under its compacted name: only the skipped look-up
+    // lets this rename through.
+    ASSERT_TRUE(groups.Locate(QStringLiteral("VezCod"), QStringLiteral("  1")));
+    groups.Edit();
+    groups.FieldByName(QStringLiteral("VezNam"))->SetAsString(QStringLiteral("زمـين وساختمان"));
+    groups.Post();
+    EXPECT_EQ(column(QStringLiteral("Select VezNam From D_VezArat Where VezCod = '  1'")),
+              QStringList{QStringLiteral("زمـين وساختمان")});
+    EXPECT_EQ(dialogs->messages.size(), 1);
+}
+
+TEST_F(SimpleListEditorTest, AUsedCodeCannotBeRenamedButAnUnusedOneCan) {
+    showVazDarae(true);
+    ASSERT_TRUE(MyDatabase->IsCodeUsed(QStringLiteral("sp_D_Depended_VazCode"), QStringLiteral("  1")));
+    ASSERT_TRUE(rows().Locate(QStringLiteral("VazCod"), QStringLiteral("  1")));
+    editor->Grid()->SetSelectedIndex(0);
+    press(Qt::Key_Backspace);
+    type(QStringLiteral("77"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("ركورد گردش دارد.")});
+    EXPECT_EQ(rows().State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(current(0), QStringLiteral("  1"));
+    EXPECT_EQ(states(QStringLiteral("VazCod = ' 77'")), QStringList());
+
+    const QString unused = QStringLiteral("  9");
+    ASSERT_FALSE(MyDatabase->IsCodeUsed(QStringLiteral("sp_D_Depended_VazCode"), unused));
+    ASSERT_TRUE(rows().Locate(QStringLiteral("VazCod"), unused));
+    const QString name = current(1);
+    editor->Grid()->SetSelectedIndex(0);
+    type(QStringLiteral("66"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(states(QStringLiteral("VazCod = ' 66'")), QStringList{name});
+    EXPECT_EQ(dialogs->messages.size(), 1);
+}
+
+TEST_F(SimpleListEditorTest, DeletionGoesOnlyThroughTheCommandObject) {
+    showVazDarae(true);
+    ASSERT_TRUE(rows().Locate(QStringLiteral("VazCod"), QStringLiteral("  1")));
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("گردش دارد.")});
+    EXPECT_EQ(states(QStringLiteral("VazCod = '  1'")).size(), 1);
+
+    const QString unused = QStringLiteral("  9");
+    ASSERT_FALSE(MyDatabase->IsCodeUsed(QStringLiteral("sp_D_Depended_VazCode"), unused));
+    ASSERT_TRUE(rows().Locate(QStringLiteral("VazCod"), unused));
+    // Asked any other way, the table refuses.
+    EXPECT_THROW(rows().Delete(), EAbort);
+    EXPECT_EQ(states(QStringLiteral("VazCod = '") + unused + QStringLiteral("'")).size(), 1);
+
+    dialogs->answers = {7};
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->messages.last(), QStringLiteral("آيا حذف شود؟"));
+    EXPECT_EQ(states(QStringLiteral("VazCod = '") + unused + QStringLiteral("'")).size(), 1);
+    dialogs->answers = {6};
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_TRUE(states(QStringLiteral("VazCod = '") + unused + QStringLiteral("'")).isEmpty());
+    EXPECT_EQ(rows().RecordCount(), 6);
+    EXPECT_EQ(rows().Tag, 11);
+}
+
+TEST_F(SimpleListEditorTest, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRow) {
+    start();
+    host->Exec(QStringLiteral("Delete From D_Gheimat"));
+    ASSERT_NE(show(InfoForm->Gheimat_TabSheet), nullptr);
+    data::TDataSet& parts = *editor->DataSet();
+    ASSERT_EQ(parts.RecordCount(), 0);
+    press(Qt::Key_Down);
+    EXPECT_EQ(parts.State(), TDataSetState::dsInsert);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(parts.State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(parts.RecordCount(), 0);
+    EXPECT_EQ(parts.RecNo(), -1);
+    EXPECT_EQ(editor->Grid()->model()->rowCount(), 0);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(SimpleListEditorTest, ADisabledTabShowsAnEmptyClosedGrid) {
+    start(2);
+    ASSERT_FALSE(InfoForm->Gheimat_TabSheet->Enabled());
+    ASSERT_NE(show(InfoForm->Gheimat_TabSheet), nullptr);
+    EXPECT_FALSE(editor->DataSet()->Active());
+    EXPECT_EQ(editor->Grid()->model()->rowCount(), 0);
+    EXPECT_FALSE(editor->Grid()->isEnabled());
+    // The key assurance ran all the same: the table now has its primary key.
+    EXPECT_EQ(column(QStringLiteral("Select Name From SysIndexes Where Name = 'PK_D_Gheimat'")),
+              QStringList{QStringLiteral("PK_D_Gheimat")});
+}
+
+TEST_F(SimpleListEditorTest, TitleClicksSortAscendingThenDescending) {
+    showVazDarae();
+    ui::TColumn* name = editor->Grid()->Columns()->Items(1);
+    editor->Grid()->OnTitleClick(name);
+    EXPECT_EQ(editor->TitleColumn, name);
+    rows().First();
+    const QString first = current(1);
+    editor->Grid()->OnTitleClick(name);
+    rows().First();
+    EXPECT_NE(current(1), first);
+    rows().Last();
+    EXPECT_EQ(current(1), first);
+}
+
+} // namespace
+} // namespace tarvand::testsupport
