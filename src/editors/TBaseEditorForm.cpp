@@ -258,13 +258,24 @@ bool TBaseEditorForm::CheckRecord() {
     }
     if (!CheckExtra())
         return false;
-    if (TGlobal::RemoveBlanks(name) != TGlobal::RemoveBlanks(OldName) &&
-        MyDatabase->IsNameRepeated(profile_.NameCheckTable, profile_.NameField, name)) {
+    if (NameTaken(name, profile_.NameField, name)) {
         ShowError(profile_.DuplicateNameMessage);
         SelectColumn(profile_.NameColumn);
         return false;
     }
     return true;
+}
+
+bool TBaseEditorForm::NameTaken(const QString& name, const QString& nameExpression, const QString& value) {
+    return TGlobal::RemoveBlanks(name) != TGlobal::RemoveBlanks(OldName) &&
+           MyDatabase->IsNameRepeated(profile_.NameCheckTable, nameExpression, value);
+}
+
+bool TBaseEditorForm::Refuse(const QString& message, int column) {
+    ShowError(message);
+    SelectColumn(column);
+    grid_->setFocus();
+    return false;
 }
 
 void TBaseEditorForm::AppException(QObject*, const std::exception& E) {

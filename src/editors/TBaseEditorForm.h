@@ -52,11 +52,11 @@ public:
     void FormShow();
     void FormClose(ui::TCloseAction& Action);
     void FormDestroy();
-    void dbg_KeyDown(QObject* Sender, ui::WORD& Key, ui::TShiftState Shift);
-    void dbg_KeyPress(QObject* Sender, QChar& Key);
-    void dbg_ColEnter();
+    virtual void dbg_KeyDown(QObject* Sender, ui::WORD& Key, ui::TShiftState Shift);
+    virtual void dbg_KeyPress(QObject* Sender, QChar& Key);
+    virtual void dbg_ColEnter();
     void dbg_Enter();
-    void dbg_DblClick();
+    virtual void dbg_DblClick();
     void dbg_TitleClick(ui::TColumn* Column);
     void tbl_BeforePost();
     void tbl_BeforeDelete();
@@ -69,7 +69,7 @@ public:
     void AppException(QObject* Sender, const std::exception& E);
     // Validation of the current row; on a refusal the user has been told and the offending
     // column is selected.
-    bool CheckRecord();
+    virtual bool CheckRecord();
     // Opens the lookup of a picker column and writes the choice back; returns the modal result
     // (1 when a row was chosen).
     virtual int PickCode(int Column);
@@ -95,6 +95,11 @@ protected:
     QString ColumnText(int column) const;
     void SelectColumn(int column);
     static void ShowError(const QString& message);
+    // Tells the user, selects the offending column and gives the grid the focus; false.
+    bool Refuse(const QString& message, int column);
+    // Whether another row already has the name (blanks and kashidas not counting); a name that
+    // differs from the row's own only in those is not looked up.
+    bool NameTaken(const QString& name, const QString& nameExpression, const QString& value);
 
 private:
     EditorProfile profile_;

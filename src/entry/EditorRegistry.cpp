@@ -2,6 +2,7 @@
 
 #include "HostContext.h"
 #include "TApplication.h"
+#include "TAstehlakForm.h"
 #include "TGheimatForm.h"
 #include "TInfoForm.h"
 #include "TMakanForm.h"
@@ -27,6 +28,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::VazDaraeEditor, makerOf(VazDaraeForm));
     window.SetEditorMaker(TInfoForm::VezaratEditor, makerOf(VezaratForm));
     window.SetEditorMaker(TInfoForm::GheimatEditor, makerOf(GheimatForm));
+    window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));
 }
 
 } // namespace tarvand

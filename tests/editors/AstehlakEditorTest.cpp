@@ -1,0 +1,124 @@
+#include "EditorFixture.h"
+
+#include "HostContext.h"
+#include "TADOTable.h"
+#include "TAstehlakForm.h"
+#include "TDBGrid.h"
+#include "TField.h"
+#include "TInfoForm.h"
+#include "TPanel.h"
+
+#include <QTest>
+
+using namespace tarvand;
+using data::TDataSetState;
+
+namespace tarvand::testsupport {
+namespace {
+
+class AstehlakEditorTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        start();
+        ASSERT_NE(show(InfoForm->Astehlak_TabSheet), nullptr);
+        ASSERT_EQ(editor, AstehlakForm);
+        form = AstehlakForm;
+    }
+    QString value(const char* name) const {
+        return form->tblAstehlak->FieldByName(QLatin1String(name))->AsString();
+    }
+    QStringList stored(const QString& code) const {
+        return column(QStringLiteral("Select Sharh + '/' + Cast(Nozooli As Varchar(10)) + '/' + "
+                                     "Cast(Salianeh As Varchar(10)) From D_Madeh151 Where MadehCod = '") +
+                      code + QStringLiteral("'"));
+    }
+    // A new row after the last one, with its code and name typed and Enter pressed on the name.
+    void newRow(const QString& code, const QString& name) {
+        form->tblAstehlak->Last();
+        press(Qt::Key_Down);
+        form->dbgAstehlak->SetSelectedIndex(0);
+        type(code);
+        press(Qt::Key_Return);
+        type(name);
+        press(Qt::Key_Return);
+    }
+    bool editable() const { return form->dbgAstehlak->Options().testFlag(ui::dgEditing); }
+
+    TAstehlakForm* form = nullptr;
+};
+
+TEST_F(AstehlakEditorTest, EnterOnTheNameStartsStraightLineAndLeadsToTheYears) {
+    EXPECT_EQ(form->Caption(), QStringLiteral("جدول ماده 151 قانون مالياتهاي مستقيم"));
+    newRow(QStringLiteral("21"), QStringLiteral("تجهيزات آزمايشگاهي"));
+    EXPECT_EQ(form->dbgAstehlak->SelectedIndex(), 2);
+    EXPECT_EQ(value("Sharh"), QStringLiteral("مستقيم"));
+    EXPECT_FALSE(editable());
+    EXPECT_EQ(InfoForm->HintPanel->Caption(),
+              QStringLiteral("  نام دستورالعمل را با دو بار كليك كردن بر روي اين ستون انتخاب كنيد"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(form->dbgAstehlak->SelectedIndex(), 4);
+    EXPECT_TRUE(editable());
+    type(QStringLiteral("1234"));
+    EXPECT_EQ(form->dbgAstehlak->EditText(), QStringLiteral("123"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(stored(QStringLiteral(" 21")), QStringList{QStringLiteral("مستقيم/0/123")});
+    EXPECT_EQ(form->tblAstehlak->State(), TDataSetState::dsInsert);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(AstehlakEditorTest, SpaceCyclesTheMethodAndClearsTheOtherRate) {
+    ASSERT_TRUE(form->tblAstehlak->Locate(QStringLiteral("MadehCod"), QStringLiteral("  2")));
+    ASSERT_EQ(value("Sharh"), QStringLiteral("مستقيم"));
+    form->dbgAstehlak->SetSelectedIndex(2);
+    press(Qt::Key_Space);
+    EXPECT_EQ(value("Sharh"), QStringLiteral("نزولي"));
+    EXPECT_EQ(value("Salianeh"), QStringLiteral("0"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(value("Sharh"), QStringLiteral("ندارد"));
+    EXPECT_EQ(value("Nozooli"), QStringLiteral("0"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(value("Sharh"), QStringLiteral("مستقيم"));
+    press(Qt::Key_Space);
+    press(Qt::Key_Space);
+    // A row without depreciation posts with both rates 0.
+    form->tblAstehlak->Post();
+    EXPECT_EQ(stored(QStringLiteral("  2")), QStringList{QStringLiteral("ندارد/0/0")});
+}
+
+TEST_F(AstehlakEditorTest, TheRateOfAnotherMethodCannotBeTypedInto) {
+    ASSERT_TRUE(form->tblAstehlak->Locate(QStringLiteral("MadehCod"), QStringLiteral("  2")));
+    form->dbgAstehlak->SetSelectedIndex(3);
+    EXPECT_FALSE(editable());
+    type(QStringLiteral("5"));
+    EXPECT_EQ(form->tblAstehlak->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(value("Nozooli"), QStringLiteral("0"));
+    form->dbgAstehlak->SetSelectedIndex(4);
+    EXPECT_TRUE(editable());
+}
+
+TEST_F(AstehlakEditorTest, StraightLineWithZeroYearsIsRefusedOnItsColumn) {
+    newRow(QStringLiteral("22"), QStringLiteral("ابزار دقيق"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("مقدار ساليانه صفر مي باشد.")});
+    EXPECT_EQ(form->dbgAstehlak->SelectedIndex(), 4);
+    EXPECT_EQ(form->tblAstehlak->State(), TDataSetState::dsInsert);
+    EXPECT_TRUE(stored(QStringLiteral(" 22")).isEmpty());
+}
+
+TEST_F(AstehlakEditorTest, LeavingADecliningRateClearsTheYears) {
+    ASSERT_TRUE(form->tblAstehlak->Locate(QStringLiteral("MadehCod"), QStringLiteral("  1")));
+    ASSERT_EQ(value("Sharh"), QStringLiteral("نزولي"));
+    form->tblAstehlak->Edit();
+    form->tblAstehlak->FieldByName(QStringLiteral("Salianeh"))->SetAsString(QStringLiteral("5"));
+    form->dbgAstehlak->SetSelectedIndex(3);
+    type(QStringLiteral("12"));
+    form->dbgAstehlak->SetSelectedIndex(1);
+    EXPECT_EQ(value("Nozooli"), QStringLiteral("12"));
+    EXPECT_EQ(value("Salianeh"), QStringLiteral("0"));
+    form->tblAstehlak->Post();
+    EXPECT_EQ(stored(QStringLiteral("  1")), QStringList{QStringLiteral("نزولي/12/0")});
+}
+
+} // namespace
+} // namespace tarvand::testsupport
