@@ -6,6 +6,7 @@
 #include "TGheimatForm.h"
 #include "TInfoForm.h"
 #include "TMakanForm.h"
+#include "TSakhtarForm.h"
 #include "TVazDaraeForm.h"
 #include "TVezaratForm.h"
 
@@ -29,6 +30,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::VezaratEditor, makerOf(VezaratForm));
     window.SetEditorMaker(TInfoForm::GheimatEditor, makerOf(GheimatForm));
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));
+    window.SetEditorMaker(TInfoForm::SakhtarEditor, makerOf(SakhtarForm));
 }
 
 } // namespace tarvand
