@@ -33,7 +33,8 @@ struct EditorProfile {
     QString KeyField;
     QString FormCode;
     QString ReportSubject;
-    int NameColumn = 1; // grid column of the name
+    int NameColumn = 1;  // grid column of the name
+    bool PadCode = true; // codes stored blank-padded to the column; false: as typed
 
     QString EmptyCodeMessage;
     QString EmptyNameMessage;

@@ -141,6 +141,14 @@ void TBaseEditorForm::PrepareEditor() {
 
     if (InfoForm != nullptr)
         pmGrid->SetImages(InfoForm->imPopup);
+    const TKorvObject::Settings settings = CommandSettings();
+    GridCommands->Configure(settings);
+    GridCommands->CreatePopupMenu();
+
+    Global->ApplyColumnState(quTemp, grid_, settings.Prog, settings.Item, settings.Form, settings.Part);
+}
+
+TKorvObject::Settings TBaseEditorForm::CommandSettings() const {
     TKorvObject::Settings settings;
     settings.Grid = grid_;
     settings.Prog = QStringLiteral("D");
@@ -154,11 +162,7 @@ void TBaseEditorForm::PrepareEditor() {
     settings.KeyExpression = profile_.KeyExpression;
     settings.KeyField = profile_.KeyField;
     settings.TableName = profile_.TableName;
-    GridCommands->Configure(settings);
-    GridCommands->CreatePopupMenu();
-
-    Global->ApplyColumnState(quTemp, grid_, QStringLiteral("D"), QStringLiteral("SABT"), profile_.FormCode,
-                             QString());
+    return settings;
 }
 
 void TBaseEditorForm::FormClose(ui::TCloseAction& Action) {
@@ -200,8 +204,12 @@ void TBaseEditorForm::dbg_KeyPress(QObject*, QChar& Key) {
 }
 
 void TBaseEditorForm::dbg_ColEnter() {
+    ShowHint(HintLine(grid_->SelectedIndex()));
+}
+
+void TBaseEditorForm::ShowHint(const QString& hint) {
     if (InfoForm != nullptr)
-        InfoForm->HintPanel->SetCaption(HintLine(grid_->SelectedIndex()));
+        InfoForm->HintPanel->SetCaption(hint);
 }
 
 void TBaseEditorForm::dbg_Enter() {
@@ -227,8 +235,10 @@ void TBaseEditorForm::tbl_AfterScroll() {
 
 void TBaseEditorForm::tbl_BeforePost() {
     dataSet_->Edit();
-    data::TField* code = dataSet_->FieldByName(profile_.CodeField);
-    code->SetAsString(TGlobal::PadBlank(code->AsString(), code->Size()));
+    if (profile_.PadCode) {
+        data::TField* code = dataSet_->FieldByName(profile_.CodeField);
+        code->SetAsString(TGlobal::PadBlank(code->AsString(), code->Size()));
+    }
     PadExtra();
     if (!CheckRecord()) {
         grid_->setFocus();

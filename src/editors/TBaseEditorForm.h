@@ -2,6 +2,7 @@
 
 #include "EditorProfile.h"
 #include "TForm.h"
+#include "TKorvObject.h"
 
 #include <QPointer>
 #include <exception>
@@ -9,7 +10,6 @@
 
 namespace tarvand {
 
-class TKorvObject;
 namespace data {
 class TADOQuery;
 class TCustomADODataSet;
@@ -66,7 +66,7 @@ public:
 
     void AssignConnection();
     void PrepareEditor();
-    void AppException(QObject* Sender, const std::exception& E);
+    virtual void AppException(QObject* Sender, const std::exception& E);
     // Validation of the current row; on a refusal the user has been told and the offending
     // column is selected.
     virtual bool CheckRecord();
@@ -89,6 +89,10 @@ protected:
     virtual bool CheckExtra() { return true; }
     virtual void ScrollExtra() {}
     virtual QString HintLine(int column) const { return profile_.Hint(column); }
+    // Writes a column's hint where the user reads it: the window's hint panel.
+    virtual void ShowHint(const QString& hint);
+    // What the grid command object is told; the column layout is stored under the same codes.
+    virtual TKorvObject::Settings CommandSettings() const;
 
     // The field shown in a grid column, null when the dataset is closed.
     data::TField* ColumnField(int column) const;

@@ -3,6 +3,7 @@
 #include "HostContext.h"
 #include "TApplication.h"
 #include "TAstehlakForm.h"
+#include "TDepartForm.h"
 #include "TGheimatForm.h"
 #include "TInfoForm.h"
 #include "TMakanForm.h"
@@ -31,6 +32,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::GheimatEditor, makerOf(GheimatForm));
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));
     window.SetEditorMaker(TInfoForm::SakhtarEditor, makerOf(SakhtarForm));
+    window.SetEditorMaker(TInfoForm::DepartEditor, makerOf(DepartForm));
 }
 
 } // namespace tarvand

@@ -73,7 +73,7 @@ TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
         auto* form =
             qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
-        if (form != nullptr && form->parentWidget() == sheet)
+        if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible())
             editor = form;
     }
     if (editor != nullptr)

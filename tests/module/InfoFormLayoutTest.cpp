@@ -138,7 +138,7 @@ TEST(InfoFormLayoutTest, BothEditorsOfACombinedTabShareItsPanelLastShownOnTop) {
     ASSERT_NE(recipients, nullptr);
     InfoForm->cmbPersonel->SetItemIndex(0);
     InfoForm->cmbPersonelChange();
-    TPendingEditorForm* units = InfoForm->PendingEditor(TInfoForm::DepartEditor);
+    ui::TForm* units = InfoForm->Editor(TInfoForm::DepartEditor);
     ASSERT_NE(units, nullptr);
     EXPECT_EQ(units->parentWidget(), InfoForm->plPersonel);
     EXPECT_EQ(recipients->parentWidget(), InfoForm->plPersonel);
