@@ -145,7 +145,7 @@ void TAstehlakForm::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
     setEditing(true);
     const int column = dbgAstehlak->SelectedIndex();
     if (Key == EnterKey) {
-        // As in the common walk: Enter means only the walk, or the grid would hear it again.
+        // As in the common walk: Enter means only the walk.
         Key = 0;
         if (column == NameColumn) {
             if (method().isEmpty() && editRow()) {

@@ -178,8 +178,7 @@ void TBaseEditorForm::FormDestroy() {
 void TBaseEditorForm::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
     if (Key != EnterKey)
         return;
-    // The walk below is all that Enter means here (a column change writes the cell being
-    // edited); left to the grid, an Enter whose cell editor closed meanwhile would arrive again.
+    // The walk below is all that Enter means here (a column change writes the cell being edited).
     Key = 0;
     const int last = grid_->Columns()->Count() - 1;
     if (grid_->SelectedIndex() < last) {

@@ -80,6 +80,23 @@ TEST_F(GridEvents, OnKeyDownSeesKeysTypedIntoTheCellEditor) {
     EXPECT_EQ(keys, QList<WORD>({'A', 'B', VK_RETURN}));
 }
 
+// A key the cell editor has no use for, or one whose handler closed the editor, is not offered a
+// second time when it leaves the editor.
+TEST_F(GridEvents, EachKeyReachesOnKeyDownOnceEvenWhenTheHandlerClosesTheEditor) {
+    QList<WORD> keys;
+    grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        keys.append(key);
+        if (key == VK_RETURN)
+            grid->SetSelectedIndex(grid->SelectedIndex() + 1); // writes the cell and closes the editor
+    };
+    type(QStringLiteral("ab"));
+    ASSERT_TRUE(grid->EditorMode());
+    press(Qt::Key_F5);
+    press(Qt::Key_Return);
+    EXPECT_EQ(keys, QList<WORD>({'A', 'B', WORD(VK_F1 + 4), VK_RETURN}));
+    EXPECT_FALSE(grid->EditorMode());
+}
+
 TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilent) {
     grid->OnColEnter = [](TObject*) { throw EDatabaseError(QStringLiteral("column refused")); };
     press(Qt::Key_Left);

@@ -1,5 +1,6 @@
 #include "DBGridDelegate.h"
 
+#include "DBGridCellEditor.h"
 #include "DBGridModel.h"
 #include "EditMask.h"
 #include "Guard.h"
@@ -16,7 +17,7 @@ DBGridDelegate::DBGridDelegate(TDBGrid* grid) : QStyledItemDelegate(grid), grid_
 
 QWidget* DBGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                       const QModelIndex& index) const {
-    auto* editor = new QLineEdit(parent);
+    auto* editor = new DBGridCellEditor(parent);
     editor->setFrame(false);
     editor->setLayoutDirection(grid_->layoutDirection());
     editor->setContextMenuPolicy(Qt::NoContextMenu);
