@@ -20,6 +20,20 @@ enum class TFieldType {
     ftBlob
 };
 
+// Numbers: right-aligned in grids, compared as numbers by filters.
+constexpr bool IsNumericType(TFieldType type) {
+    switch (type) {
+    case TFieldType::ftSmallint:
+    case TFieldType::ftInteger:
+    case TFieldType::ftAutoInc:
+    case TFieldType::ftFloat:
+    case TFieldType::ftBCD:
+        return true;
+    default:
+        return false;
+    }
+}
+
 enum class TFieldKind { fkData, fkCalculated };
 
 // What an OnPostError / OnDeleteError handler wants done with the failure.

@@ -13,19 +13,6 @@ bool isTextField(TFieldType type) {
     return type == TFieldType::ftString || type == TFieldType::ftMemo || type == TFieldType::ftUnknown;
 }
 
-bool isNumericField(TFieldType type) {
-    switch (type) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftFloat:
-    case TFieldType::ftBCD:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 LocateMatcher::LocateMatcher(QList<TField*> fields, const QVariant& keyValues, TLocateOptions options)
@@ -45,7 +32,7 @@ LocateMatcher::LocateMatcher(QList<TField*> fields, const QVariant& keyValues, T
     // Key values of numeric fields are converted once; one that is no number matches no row.
     for (qsizetype i = 0; i < values_.size(); ++i) {
         std::optional<double> number;
-        if (isNumericField(fields_.at(i)->DataType()) && values_.at(i).isValid()) {
+        if (IsNumericType(fields_.at(i)->DataType()) && values_.at(i).isValid()) {
             try {
                 number = FieldConversion::toFloat(values_.at(i));
             } catch (const EDatabaseError&) {
@@ -75,7 +62,7 @@ bool LocateMatcher::matches(int key, const QVariant& fieldValue) const {
     if (!fieldValue.isValid()) {
         return false;
     }
-    if (isNumericField(type) && fieldValue.typeId() != QMetaType::QString) {
+    if (IsNumericType(type) && fieldValue.typeId() != QMetaType::QString) {
         const std::optional<double>& number = numbers_.at(std::size_t(key));
         return number && fieldValue.toDouble() == *number;
     }

@@ -23,19 +23,6 @@ namespace tarvand::siblings {
 
 namespace {
 
-bool isNumeric(data::TFieldType type) {
-    switch (type) {
-    case data::TFieldType::ftSmallint:
-    case data::TFieldType::ftInteger:
-    case data::TFieldType::ftAutoInc:
-    case data::TFieldType::ftFloat:
-    case data::TFieldType::ftBCD:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QLabel* headerLabel(const QString& text, int width) {
     auto* label = new QLabel(text);
     if (width > 0)
@@ -112,7 +99,7 @@ QList<FilterField> FilterDialog::FieldsOf(ui::TDBGrid* grid) {
             continue;
         const QString caption = column->Title()->Caption().trimmed();
         fields.append({caption.isEmpty() ? field->FieldName() : caption, field->FieldName(),
-                       isNumeric(field->DataType())});
+                       data::IsNumericType(field->DataType())});
     }
     return fields;
 }

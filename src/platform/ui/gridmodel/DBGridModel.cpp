@@ -13,22 +13,6 @@
 #include <QFont>
 
 namespace tarvand::ui {
-namespace {
-
-bool isNumeric(data::TFieldType type) {
-    switch (type) {
-    case data::TFieldType::ftSmallint:
-    case data::TFieldType::ftInteger:
-    case data::TFieldType::ftAutoInc:
-    case data::TFieldType::ftFloat:
-    case data::TFieldType::ftBCD:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 DBGridModel::DBGridModel(QObject* parent) : QAbstractTableModel(parent), columns_(new TDBGridColumns(this)) {
     connect(columns_, &TDBGridColumns::structureChanged, this, [this] { reset(); });
@@ -133,7 +117,7 @@ QVariant DBGridModel::cellData(int row, int column, int role) const {
             return QVariant::fromValue(gridColumn->Alignment());
         }
         return QVariant::fromValue(
-            (field != nullptr && isNumeric(field->DataType()) ? Qt::AlignRight : Qt::AlignLeft) |
+            (field != nullptr && data::IsNumericType(field->DataType()) ? Qt::AlignRight : Qt::AlignLeft) |
             Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return gridColumn->Color().isValid() ? QVariant(QBrush(gridColumn->Color())) : QVariant();
