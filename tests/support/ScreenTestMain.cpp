@@ -1,11 +1,12 @@
 #include "GuardedApplication.h"
 
+#include <QApplication>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
-// The editors' tests drive real widgets of the host and the module: one guarded application object
-// for the whole program, right-to-left as the suite's windows are, on the offscreen platform with
-// one full-HD screen, the size the suite's users work on (the window sits screen-wide).
+// Tests that drive the real windows of the host and the module: one guarded application object for
+// the whole program, right-to-left as the suite's windows are, on the offscreen platform with one
+// full-HD screen, the size the suite's users work on (the window sits screen-wide).
 int main(int argc, char** argv) {
     QTemporaryFile screens;
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
