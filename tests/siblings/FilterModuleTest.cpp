@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -58,15 +57,6 @@ protected:
         ASSERT_EQ(operators->currentIndex(), op);
         edit->setFocus();
         type(dialog, value);
-    }
-
-    static QString note(QWidget* dialog) {
-        QString text;
-        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-            if (label->isVisible() && label->wordWrap())
-                text += label->text();
-        }
-        return text;
     }
 
     LoadedModule module_;

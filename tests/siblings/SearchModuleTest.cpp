@@ -5,7 +5,6 @@
 #include "TColumnTitle.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -38,15 +37,6 @@ protected:
         const QString empty;
         QString result;
         onModal(work, [&] { advSort(grid_.get(), &empty, &empty, &empty, &result); });
-    }
-
-    static QString note(QWidget* dialog) {
-        QString text;
-        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-            if (label->isVisible() && label->wordWrap())
-                text += label->text();
-        }
-        return text;
     }
 
     LoadedModule module_;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -120,6 +121,15 @@ int SiblingFixture::rowsOf(const QString& statement) {
     query.SetSQL(statement);
     query.Open();
     return query.RecordCount();
+}
+
+QString SiblingFixture::note(QWidget* dialog) {
+    QString text;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->wordWrap())
+            text += label->text();
+    }
+    return text;
 }
 
 } // namespace tarvand::siblingtests

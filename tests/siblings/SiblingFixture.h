@@ -58,6 +58,8 @@ protected:
     static void type(QWidget* dialog, const QString& text);
     // The screenshot of a dialog, into the folder that TARVAND_SIBLING_SHOTS names, if any.
     static void keepPicture(QWidget* dialog, const QString& name);
+    // What the dialog's message lines (its word-wrapped labels) say.
+    static QString note(QWidget* dialog);
 
     QString current(const char* field) const;
     int rowsOf(const QString& statement);
