@@ -54,16 +54,6 @@ QPixmap ShellPictures::MinimizeGlyph() {
     return pixmap;
 }
 
-QPixmap ShellPictures::CloseGlyph() {
-    QPixmap pixmap = transparentPixmap(12, 12);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(2, 2, 10, 10);
-    painter.drawLine(10, 2, 2, 10);
-    return pixmap;
-}
-
 QPixmap ShellPictures::TabImage(int index) {
     // One colour per table, so that the tabs can be told apart at a glance.
     static constexpr std::array<QRgb, TabImageCount> Colors = {

@@ -13,7 +13,6 @@ public:
     // 32 x 22: the current tab may be edited (a green open padlock) or not (a red closed one).
     static QPixmap Access(bool allowed);
     static QPixmap MinimizeGlyph();
-    static QPixmap CloseGlyph();
     // 16 x 16, by the image index of a tab.
     static QPixmap TabImage(int index);
 };

@@ -1,5 +1,6 @@
 #include "TInfoForm.h"
 
+#include "CaptionStrip.h"
 #include "ColorText.h"
 #include "HostContext.h"
 #include "ShellPictures.h"
@@ -140,7 +141,7 @@ void TInfoForm::wireControls() {
         shape->SetHeight(21);
     }
     sb_Minimized->SetGlyph(ShellPictures::MinimizeGlyph());
-    sb_Closed->SetGlyph(ShellPictures::CloseGlyph());
+    sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
     for (ui::TSpeedButton* button : {sb_Minimized, sb_Closed})
         button->SetFlat(true);
     imgAccess->SetPicture(ShellPictures::Access(true));

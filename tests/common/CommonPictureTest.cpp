@@ -1,5 +1,6 @@
 #include "CommonHost.h"
 #include "HostContext.h"
+#include "PictureFolder.h"
 #include "TADOQuery.h"
 #include "TDBGrid.h"
 #include "TDataSource.h"
@@ -22,18 +23,7 @@
 
 using namespace tarvand;
 
-namespace {
-
-// Pictures go to TARVAND_PICTURE_DIR when it is set, so that people can look at them.
-QString pictureFolder(const QTemporaryDir& fallback) {
-    const QString folder = qEnvironmentVariable("TARVAND_PICTURE_DIR");
-    if (folder.isEmpty())
-        return fallback.path();
-    QDir().mkpath(folder);
-    return folder;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(CommonPictureTest, TheFolderDialog) {
     QTemporaryDir fallback;
@@ -48,7 +38,8 @@ TEST(CommonPictureTest, TheFolderDialog) {
     form.Show();
     const QImage picture = form.grab().toImage();
     EXPECT_EQ(picture.size(), QSize(365, 274));
-    EXPECT_TRUE(picture.save(QDir(pictureFolder(fallback)).filePath(QStringLiteral("sel-form.png"))));
+    EXPECT_TRUE(picture.save(
+        QDir(testsupport::PictureFolder::Path(fallback)).filePath(QStringLiteral("sel-form.png"))));
 }
 
 TEST(CommonPictureTest, TheGridMenuAndItsSendToEntries) {
@@ -80,7 +71,7 @@ TEST(CommonPictureTest, TheGridMenuAndItsSendToEntries) {
     ASSERT_TRUE(menu->Popup(200, 100));
     QMenu* open = menu->OpenMenu();
     ASSERT_NE(open, nullptr);
-    const QString folder = pictureFolder(fallback);
+    const QString folder = testsupport::PictureFolder::Path(fallback);
     EXPECT_TRUE(open->grab().save(QDir(folder).filePath(QStringLiteral("grid-menu.png"))));
     QMenu* sendTo = nullptr;
     for (QAction* action : open->actions()) {

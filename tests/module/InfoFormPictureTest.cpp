@@ -1,11 +1,12 @@
 #include "HostContext.h"
 #include "ModuleHost.h"
+#include "MultiRowTabBar.h"
+#include "PictureFolder.h"
 #include "TForm.h"
 #include "TInfoForm.h"
 #include "TPageControl.h"
 #include "TTabSheet.h"
 
-#include "MultiRowTabBar.h"
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -16,19 +17,10 @@ using testsupport::ModuleHost;
 
 namespace {
 
-// Pictures go to TARVAND_PICTURE_DIR when it is set, so that people can look at them.
-QString pictureFolder(const QTemporaryDir& fallback) {
-    const QString folder = qEnvironmentVariable("TARVAND_PICTURE_DIR");
-    if (folder.isEmpty())
-        return fallback.path();
-    QDir().mkpath(folder);
-    return folder;
-}
-
 // Every tab of the window for one user: each picture is the host's window as the user sees it.
 void renderEveryTab(int userId) {
     QTemporaryDir fallback;
-    const QString folder = pictureFolder(fallback);
+    const QString folder = testsupport::PictureFolder::Path(fallback);
     ModuleHost host(userId);
     host.Ostavan();
     const ui::MultiRowTabBar* bar = InfoForm->Info_PageControl->TabBar();

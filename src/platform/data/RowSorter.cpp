@@ -13,17 +13,7 @@ namespace tarvand::data {
 namespace {
 
 bool comparesAsNumber(TFieldType type) {
-    switch (type) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftFloat:
-    case TFieldType::ftBCD:
-    case TFieldType::ftBoolean:
-        return true;
-    default:
-        return false;
-    }
+    return IsNumericType(type) || type == TFieldType::ftBoolean;
 }
 
 QString cellText(const RowStore::Cell& cell) {

@@ -16,14 +16,6 @@
 
 namespace tarvand::data {
 
-namespace {
-
-bool isEditing(TDataSetState state) {
-    return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
-}
-
-} // namespace
-
 TDataSet::TDataSet()
     : fields_(std::make_unique<FieldList>(this)), rows_(std::make_unique<RowSet>()),
       buffer_(std::make_unique<RecordBuffer>()), links_(std::make_unique<DataLinkList>()),
@@ -192,7 +184,7 @@ bool TDataSet::Locate(const QString& keyFields, const QVariant& keyValues, TLoca
 
 void TDataSet::Edit() {
     checkActive();
-    if (isEditing(state_)) {
+    if (Editing()) {
         return;
     }
     if (cursor().count() == 0) {
@@ -261,7 +253,7 @@ void TDataSet::Post() {
     UpdateRecord();
     notify(TDataEvent::deCheckBrowseMode);
     fire(BeforePost);
-    if (!isEditing(state_)) {
+    if (!Editing()) {
         return; // a BeforePost handler cancelled the edit itself
     }
     CheckedOperation::run(this, OnPostError, [this] { writeRecord(); });
@@ -290,12 +282,12 @@ void TDataSet::writeRecord() {
 }
 
 void TDataSet::Cancel() {
-    if (!isEditing(state_)) {
+    if (!Editing()) {
         return;
     }
     notify(TDataEvent::deCheckBrowseMode);
     fire(BeforeCancel);
-    if (!isEditing(state_)) {
+    if (!Editing()) {
         return;
     }
     const bool wasNew = buffer_->isNew();
@@ -348,12 +340,16 @@ void TDataSet::Delete() {
     fire(AfterScroll);
 }
 
+bool TDataSet::Editing() const {
+    return state_ == TDataSetState::dsEdit || state_ == TDataSetState::dsInsert;
+}
+
 bool TDataSet::Modified() const {
     return buffer_->modified();
 }
 
 void TDataSet::UpdateRecord() {
-    if (!isEditing(state_)) {
+    if (!Editing()) {
         throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
     }
     notify(TDataEvent::deUpdateRecord);
@@ -362,7 +358,7 @@ void TDataSet::UpdateRecord() {
 void TDataSet::CheckBrowseMode() {
     checkActive();
     notify(TDataEvent::deCheckBrowseMode);
-    if (isEditing(state_)) {
+    if (Editing()) {
         UpdateRecord();
         if (Modified()) {
             Post();
@@ -520,7 +516,7 @@ void TDataSet::writeField(TField& field, const QVariant& value) {
         values_->calculated().at(slot) = value;
         return;
     }
-    if (!isEditing(state_)) {
+    if (!Editing()) {
         throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
     }
     if (field.Calculated()) {

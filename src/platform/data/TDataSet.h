@@ -77,6 +77,8 @@ public:
     void Cancel();
     void Delete(); // while inserting: Cancel
     bool Modified() const;
+    // In edit or insert state: a record is being changed.
+    bool Editing() const;
     // Asks the data links to write pending edits of their controls into the fields.
     void UpdateRecord();
     // Posts a modified record, cancels an unmodified new one; used before leaving a record.

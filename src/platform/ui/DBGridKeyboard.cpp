@@ -12,14 +12,6 @@
 #include <QPointer>
 
 namespace tarvand::ui {
-namespace {
-
-bool isEditing(const data::TDataSet* dataSet) {
-    return dataSet != nullptr && (dataSet->State() == data::TDataSetState::dsEdit ||
-                                  dataSet->State() == data::TDataSetState::dsInsert);
-}
-
-} // namespace
 
 bool DBGridKeyboard::handle(QKeyEvent* event, bool inEditor) {
     const TShiftState shift = event->modifiers() & ~Qt::KeypadModifier;
@@ -149,7 +141,7 @@ bool DBGridKeyboard::escape() {
     const bool hadEditor = grid_->editor_ != nullptr;
     grid_->closeCellEditor();
     data::TDataSet* dataSet = grid_->DataSet();
-    if (isEditing(dataSet)) {
+    if (dataSet != nullptr && dataSet->Editing()) {
         Guard::run([&] { dataSet->Cancel(); });
         return true;
     }

@@ -18,14 +18,6 @@
 #include <QMouseEvent>
 
 namespace tarvand::ui {
-namespace {
-
-bool isEditing(const data::TDataSet* dataSet) {
-    return dataSet != nullptr && (dataSet->State() == data::TDataSetState::dsEdit ||
-                                  dataSet->State() == data::TDataSetState::dsInsert);
-}
-
-} // namespace
 
 TDBGrid::TDBGrid(QWidget* parent)
     : QTableView(parent), TControl(this), model_(new DBGridModel(this)), delegate_(new DBGridDelegate(this)),
@@ -185,7 +177,7 @@ void TDBGrid::UpdateData() {
         editorModified_ = false;
         return;
     }
-    if (!isEditing(dataSet)) {
+    if (!dataSet->Editing()) {
         dataSet->Edit();
     }
     field->SetText(editor_->text());
@@ -257,7 +249,7 @@ bool TDBGrid::startEditing() {
     if (dataSet == nullptr || !model_->CanEditColumn(selectedIndex_)) {
         return false;
     }
-    if (!isEditing(dataSet) && !Guard::run([&] { dataSet->Edit(); })) {
+    if (!dataSet->Editing() && !Guard::run([&] { dataSet->Edit(); })) {
         return false;
     }
     return editor_ != nullptr || openEditor();
@@ -444,7 +436,7 @@ void TDBGrid::editorDestroyed(QWidget* editor) {
 void TDBGrid::editorTextEdited() {
     editorModified_ = true;
     data::TDataSet* dataSet = DataSet();
-    if (dataSet == nullptr || isEditing(dataSet)) {
+    if (dataSet == nullptr || dataSet->Editing()) {
         return;
     }
     // Text changed without a typed character (a deletion, a paste): the record must go into edit
