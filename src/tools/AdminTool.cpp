@@ -7,7 +7,8 @@
 #include "TsvWriter.h"
 
 #include <QFileInfo>
-#include <cmath>
+#include <QTemporaryFile>
+#include <memory>
 
 namespace tarvand::tools {
 
@@ -22,7 +23,8 @@ const char* const UsageText =
     "      Runs the T-SQL statements in order on one connection (## temporary tables live across\n"
     "      them) and prints the rows of the last statement that returns rows, tab-separated, with a\n"
     "      header line. NULL prints as nothing; tabs, line breaks and backslashes inside a value\n"
-    "      print as \\t, \\n and \\\\.\n"
+    "      print as \\t, \\n and \\\\. The last statement's rows print as they are read: should it\n"
+    "      fail part way, the rows before the failure stay printed.\n"
     "  tarvand-db translate STATEMENT\n"
     "      Prints the SQLite text that the T-SQL bridge runs for the statement.\n"
     "  tarvand-db help\n"
@@ -33,7 +35,7 @@ constexpr int MaxGeneratedAssets = 10'000'000;
 
 } // namespace
 
-AdminTool::AdminTool(QTextStream& out, QTextStream& err) : out_(out), err_(err) {}
+AdminTool::AdminTool(QIODevice& out, QTextStream& err) : out_(out), err_(err) {}
 
 int AdminTool::run(const QStringList& arguments) {
     if (arguments.isEmpty()) {
@@ -53,7 +55,7 @@ int AdminTool::run(const QStringList& arguments) {
         }
         if (command == QLatin1String("help") || command == QLatin1String("--help") ||
             command == QLatin1String("-h")) {
-            out_ << UsageText;
+            print(QString::fromLatin1(UsageText));
             return 0;
         }
     } catch (const Exception& error) {
@@ -96,11 +98,11 @@ int AdminTool::init(const QStringList& arguments) {
         return fail(QStringLiteral("%1 already exists; add --force to replace it.").arg(path));
     }
     sql::DatabaseSetup::createDemoDatabase(path, assets, force);
-    out_ << QStringLiteral("Created %1").arg(path);
+    QString done = QStringLiteral("Created %1").arg(path);
     if (assets > 0) {
-        out_ << QStringLiteral(" with %1 generated assets").arg(assets);
+        done += QStringLiteral(" with %1 generated assets").arg(assets);
     }
-    out_ << '\n';
+    print(done + QLatin1Char('\n'));
     return 0;
 }
 
@@ -113,35 +115,36 @@ int AdminTool::runStatements(const QStringList& arguments) {
         return fail(QStringLiteral("No database at %1.").arg(path));
     }
     sql::SqliteBackend backend(path);
-    QStringList header;
-    QList<QStringList> rows;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    // The last statement's rows go straight out. Rows of an earlier statement wait in a temporary
+    // file, because a later statement may still bring rows of its own that replace them.
+    std::unique_ptr<QTemporaryFile> held;
+    const qsizetype last = arguments.size() - 1;
+    for (qsizetype i = 1; i <= last; ++i) {
         try {
             auto cursor = backend.query(arguments[i]);
             if (cursor->columns().isEmpty()) {
                 continue;
             }
-            header.clear();
-            rows.clear();
-            for (const sql::ColumnInfo& column : cursor->columns()) {
-                header.append(column.name);
+            if (i == last) {
+                return writeRows(*cursor, out_) ? 0 : fail(QStringLiteral("Cannot write the rows."));
             }
-            while (cursor->next()) {
-                QStringList row;
-                for (int c = 0; c < header.size(); ++c) {
-                    row.append(cellText(*cursor, c));
-                }
-                rows.append(std::move(row));
+            held = std::make_unique<QTemporaryFile>();
+            if (!held->open() || !writeRows(*cursor, *held)) {
+                return fail(QStringLiteral("Cannot keep the rows of statement %1 in a temporary file: %2")
+                                .arg(i)
+                                .arg(held->errorString()));
             }
         } catch (const EDatabaseError& error) {
             return fail(QStringLiteral("Statement %1 failed: %2").arg(i).arg(error.Message));
         }
     }
-    if (!header.isEmpty()) {
-        TsvWriter writer(out_);
-        writer.writeRow(header);
-        for (const QStringList& row : rows) {
-            writer.writeRow(row);
+    if (held) {
+        held->seek(0);
+        while (!held->atEnd()) {
+            const QByteArray chunk = held->read(TsvWriter::BatchBytes);
+            if (chunk.isEmpty() || out_.write(chunk) != chunk.size()) {
+                return fail(QStringLiteral("Cannot write the rows."));
+            }
         }
     }
     return 0;
@@ -155,7 +158,7 @@ int AdminTool::translate(const QStringList& arguments) {
     if (!text.endsWith(QLatin1Char('\n'))) {
         text += QLatin1Char('\n');
     }
-    out_ << text;
+    print(text);
     return 0;
 }
 
@@ -169,23 +172,23 @@ int AdminTool::fail(const QString& message) {
     return 1;
 }
 
-QString AdminTool::cellText(const sql::ResultCursor& cursor, int column) {
-    switch (cursor.cellKind(column)) {
-    case sql::ColumnKind::Unknown:
-        return {};
-    case sql::ColumnKind::Float: {
-        // Whole amounts print without a fraction, as the server shows a decimal(19,0) column.
-        const double value = cursor.cellFloat(column);
-        if (std::floor(value) == value && std::fabs(value) < 1e15) {
-            return QString::number(qlonglong(value));
+void AdminTool::print(const QString& text) {
+    out_.write(text.toUtf8());
+}
+
+bool AdminTool::writeRows(sql::ResultCursor& cursor, QIODevice& device) {
+    TsvWriter writer(device);
+    writer.writeHeader(cursor.columns());
+    const qsizetype columnCount = cursor.columns().size();
+    try {
+        while (cursor.next()) {
+            writer.writeRow(cursor, columnCount);
         }
-        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    } catch (const EDatabaseError&) {
+        writer.flush();
+        throw;
     }
-    default: {
-        const std::string_view text = cursor.cellText(column);
-        return QString::fromUtf8(text.data(), qsizetype(text.size()));
-    }
-    }
+    return writer.flush();
 }
 
 } // namespace tarvand::tools

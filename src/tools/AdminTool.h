@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class QIODevice;
+
 namespace tarvand::sql {
 class ResultCursor;
 }
@@ -14,7 +16,8 @@ namespace tarvand::tools {
 // codes: 0 done, 1 failed (the reason goes to the error stream), 2 bad arguments (with the usage text).
 class AdminTool {
 public:
-    AdminTool(QTextStream& out, QTextStream& err);
+    // out: standard output, where rows are written as bytes; err: the error stream.
+    AdminTool(QIODevice& out, QTextStream& err);
 
     // arguments: the command line without the program name.
     int run(const QStringList& arguments);
@@ -25,9 +28,11 @@ private:
     int translate(const QStringList& arguments);
     int usage(const QString& problem);
     int fail(const QString& message);
-    static QString cellText(const sql::ResultCursor& cursor, int column);
+    void print(const QString& text);
+    // Writes the header and every row of the cursor. False when the device did not take them.
+    static bool writeRows(sql::ResultCursor& cursor, QIODevice& device);
 
-    QTextStream& out_;
+    QIODevice& out_;
     QTextStream& err_;
 };
 
