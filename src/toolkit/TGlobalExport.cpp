@@ -81,13 +81,14 @@ QString tabText(data::TDataSet* dataset, ui::TDBGrid* grid, bool reversed, bool 
     return text;
 }
 
+const QString htmlHead = QStringLiteral("<HTML dir=rtl>") + QStringLiteral("  ") + QStringLiteral("<HEAD>");
+
 QString htmlPage(data::TDataSet* dataset, ui::TDBGrid* grid, bool reversed, const QString& title,
                  const QString& workDate) {
     const QList<ui::TColumn*> columns = writtenColumns(grid, reversed);
-    QString page = QStringLiteral("<HTML dir=rtl>") + QStringLiteral("  ") + QStringLiteral("<HEAD>") +
-                   QStringLiteral("  ") + QStringLiteral("<TITLE> ") + title + QStringLiteral("</TITLE>") +
-                   QLatin1Char(' ') + QStringLiteral("</HEAD>") + QLatin1Char(' ') +
-                   QStringLiteral("<BODY bgcolor=LightSteelBlue >") + QLatin1Char(' ');
+    QString page = htmlHead + QStringLiteral("  ") + QStringLiteral("<TITLE> ") + title +
+                   QStringLiteral("</TITLE>") + QLatin1Char(' ') + QStringLiteral("</HEAD>") +
+                   QLatin1Char(' ') + QStringLiteral("<BODY bgcolor=LightSteelBlue >") + QLatin1Char(' ');
     page += QStringLiteral("<H3 Align=CENTER>") + title + QStringLiteral("</H3>");
     page += QStringLiteral("<TT Align=Right > در تاريخ:") + workDate.mid(8) + QLatin1Char('/') +
             workDate.mid(5, 2) + QLatin1Char('/') + workDate.left(4) + QStringLiteral("</TT>");
@@ -118,14 +119,25 @@ void putOnClipboard(const QString& text) {
 
 // Written as a text file of the suite's platform: every line feed stored as carriage return and
 // line feed. False when the file cannot be created.
-bool writeTextFile(const QString& path, const QString& text) {
+bool writeTextFile(const QString& path, const QString& text, const QByteArray& leadingBytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     QString stored = text;
     stored.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    const QByteArray bytes = stored.toUtf8();
+    const QByteArray bytes = leadingBytes + stored.toUtf8();
     return file.write(bytes) == bytes.size();
+}
+
+// The programs that open a tab-separated file take it for the local ANSI code page unless a
+// byte-order mark says UTF-8; with it, spreadsheet and word processor show the Persian text as typed.
+const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
+
+// A browser guesses a page's encoding from the locale unless the page declares it. The declaration
+// goes first in the head, so it is read before the title's Persian text.
+QString htmlFilePage(const QString& page) {
+    return htmlHead + QStringLiteral("<META http-equiv=Content-Type content=\"text/html; charset=utf-8\">") +
+           page.mid(htmlHead.size());
 }
 
 data::TDataSet* dataSetOf(ui::TDBGrid* grid) {
@@ -155,7 +167,7 @@ void TGlobal::ExportGridToFile(ui::TDBGrid* grid, bool reversed, const QString& 
         dataset == nullptr || dataset->Name.trimmed().isEmpty() ? grid->Name() : dataset->Name;
     const QString path =
         SuitePath::ToPlatform(AppPath + QLatin1Char('\\') + folder + QLatin1Char('\\') + name + extension);
-    if (writeTextFile(path, text) && OpenDocument)
+    if (writeTextFile(path, text, utf8ByteOrderMark) && OpenDocument)
         OpenDocument(path);
 }
 
@@ -169,7 +181,7 @@ void TGlobal::ExportGridToHtml(ui::TDBGrid* grid, bool reversed, const QString& 
     const QString name = dataset != nullptr ? dataset->Name : QString();
     const QString path =
         SuitePath::ToPlatform(AppPath + QStringLiteral("\\html\\") + name + QStringLiteral(".html"));
-    if (writeTextFile(path, page) && OpenDocument)
+    if (writeTextFile(path, htmlFilePage(page), {}) && OpenDocument)
         OpenDocument(path);
 }
 

@@ -48,6 +48,12 @@ QByteArray crlf(const QString& text) {
     return QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
 }
 
+// Tab-separated files start with UTF-8's byte-order mark, which spreadsheet and word processor
+// need to read the Persian text without being told the encoding.
+QByteArray textFile(const QString& text) {
+    return QByteArray("\xEF\xBB\xBF") + crlf(text);
+}
+
 } // namespace
 
 TEST_F(ExportTest, ClipboardCopyKeepsLineBreaksAndSkipsHiddenColumns) {
@@ -71,7 +77,7 @@ TEST_F(ExportTest, SpreadsheetFileIsReversedWithMarkedCellsAndNoBreaksInCells) {
     const QString text = QStringLiteral("\tنام\tكد\t  \n\t ساختمانمركزي\t   1\t  \n\t ") + secondName +
                          QStringLiteral("\t   2\t  ");
     EXPECT_EQ(clipboardText(), text);
-    EXPECT_EQ(fileBytes(QStringLiteral("EXCEL/quList.XLS")), crlf(text));
+    EXPECT_EQ(fileBytes(QStringLiteral("EXCEL/quList.XLS")), textFile(text));
     ASSERT_EQ(openedDocuments.size(), 1);
     EXPECT_EQ(openedDocuments[0], QDir(appDir.path()).filePath(QStringLiteral("EXCEL/quList.XLS")));
 }
@@ -80,8 +86,8 @@ TEST_F(ExportTest, NotReversedFileKeepsBreaksStoredAsTextFileLines) {
     global.ExportGridToFile(grid, false, QStringLiteral(".DOC"));
     const QByteArray bytes = fileBytes(QStringLiteral("WORD/quList.DOC"));
     // The carriage return of the cell's own break stays in front of the stored line end.
-    EXPECT_EQ(bytes, crlf(QStringLiteral("\tكد\tنام\t  \n\t  1\t") + nameWithBreak +
-                          QStringLiteral("\t  \n\t  2\t") + secondName + QStringLiteral("\t  ")));
+    EXPECT_EQ(bytes, textFile(QStringLiteral("\tكد\tنام\t  \n\t  1\t") + nameWithBreak +
+                              QStringLiteral("\t  \n\t  2\t") + secondName + QStringLiteral("\t  ")));
     EXPECT_TRUE(bytes.contains("\r\r\n"));
 }
 
@@ -96,7 +102,7 @@ TEST_F(ExportTest, DatasetWithoutNameGivesTheGridsNameAndExportingAgainOverwrite
     global.ExportGridToFile(grid, true, QStringLiteral(".DOC"));
     makeEmpty();
     global.ExportGridToFile(grid, true, QStringLiteral(".DOC"));
-    EXPECT_EQ(fileBytes(QStringLiteral("WORD/dbgName.DOC")), QStringLiteral("\tنام\tكد\t  ").toUtf8());
+    EXPECT_EQ(fileBytes(QStringLiteral("WORD/dbgName.DOC")), textFile(QStringLiteral("\tنام\tكد\t  ")));
     EXPECT_EQ(openedDocuments.size(), 2);
 }
 
@@ -129,7 +135,12 @@ TEST_F(ExportTest, HtmlPageColoursOddAndEvenRecords) {
         QStringLiteral("</TR><TR>") + cell("gray", secondName) + cell("gray", "  2") +
         QStringLiteral("</TR></TABLE></BODY></HTML>");
     EXPECT_EQ(clipboardText(), page);
-    EXPECT_EQ(fileBytes(QStringLiteral("html/quList.html")), crlf(page));
+    // The file declares its encoding first thing in the head; the clipboard has the page as built.
+    EXPECT_EQ(
+        fileBytes(QStringLiteral("html/quList.html")),
+        crlf(QString(page).replace(
+            QStringLiteral("<HEAD>"),
+            QStringLiteral("<HEAD><META http-equiv=Content-Type content=\"text/html; charset=utf-8\">"))));
     ASSERT_EQ(openedDocuments.size(), 1);
     EXPECT_TRUE(openedDocuments[0].endsWith(QStringLiteral("/html/quList.html")));
 }
