@@ -55,29 +55,10 @@ TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui
     FileListBox1 = ui_->FileListBox1;
     FlopyEdit = ui_->FlopyEdit;
 
-    SetBorderStyle(ui::bsNone);
-    Panel1->SetAlign(ui::alClient);
-    Panel1->SetBevelOuter(ui::bvNone);
-    Caption_Panel->SetAlign(ui::alTop);
-    Caption_Panel->SetHeight(22);
-    Caption_Panel->SetCaption(QStringLiteral("         انتخاب مسير کپي فايلها"));
-    Caption_Panel->SetAlignment(ui::taLeftJustify);
-    Caption_Panel->SetBevelOuter(ui::bvNone);
     const QColor highlight = ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clHighlight")));
     Caption_Panel->SetColor(highlight);
-    Caption_Panel->SetFontColor(Qt::white);
-    Caption_Panel->Tag = 99;
-    Close_Shape->SetShape(ui::stRoundRect);
     Close_Shape->SetBrushColor(highlight);
-    Close_Shape->SetPenColor(Qt::white);
-    sb_Closed->SetFlat(true);
-    sb_Closed->setFocusPolicy(Qt::NoFocus);
     sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
-    sb_Closed->setCursor(Qt::PointingHandCursor);
-    Button_Panel->SetAlign(ui::alBottom);
-    Button_Panel->SetHeight(32);
-    pl_Client->SetAlign(ui::alClient);
-    OkBitBtn->SetDefault(true);
 
     OnShow = [this](QObject* sender) { FormShow(sender); };
     OnShortCut = [this](ui::WORD key, ui::TShiftState shift, bool& handled) {
