@@ -1,7 +1,6 @@
 #include "TSelForm.h"
 
 #include "CaptionStrip.h"
-#include "ColorText.h"
 #include "Guard.h"
 #include "HostContext.h"
 #include "TBitBtn.h"
@@ -55,10 +54,7 @@ TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui
     FileListBox1 = ui_->FileListBox1;
     FlopyEdit = ui_->FlopyEdit;
 
-    const QColor highlight = ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clHighlight")));
-    Caption_Panel->SetColor(highlight);
-    Close_Shape->SetBrushColor(highlight);
-    sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
+    host::CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed);
 
     OnShow = [this](QObject* sender) { FormShow(sender); };
     OnShortCut = [this](ui::WORD key, ui::TShiftState shift, bool& handled) {

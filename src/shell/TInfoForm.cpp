@@ -1,7 +1,6 @@
 #include "TInfoForm.h"
 
 #include "CaptionStrip.h"
-#include "ColorText.h"
 #include "HostContext.h"
 #include "ShellPictures.h"
 #include "TApplication.h"
@@ -86,7 +85,7 @@ void TInfoForm::wireControls() {
     for (int index = 0; index < ShellPictures::TabImageCount; ++index)
         imPopup->Add(ShellPictures::TabImage(index));
 
-    Caption_Panel->SetColor(ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clHighlight"))));
+    host::CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed, Min_Shape, sb_Minimized);
     Info_PageControl->SetImages(imPopup);
 
     for (ui::TTabSheet* sheet :
@@ -105,8 +104,6 @@ void TInfoForm::wireControls() {
         ui::TTabSheet* sheet = Info_PageControl->Pages(index);
         sheet->OnShow = [this, sheet](QObject*) { sheetShown(sheet); };
     }
-    sb_Minimized->SetGlyph(ShellPictures::MinimizeGlyph());
-    sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
     imgAccess->SetPicture(ShellPictures::Access(true));
     imgNoAccess->SetPicture(ShellPictures::Access(false));
 

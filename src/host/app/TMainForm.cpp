@@ -7,23 +7,7 @@
 #include "WindowDrag.h"
 #include "ui_TMainForm.h"
 
-#include <QPainter>
-#include <QPixmap>
-
 namespace tarvand::host {
-
-namespace {
-
-QPixmap minimiseGlyph() {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(2, 9, 10, 9);
-    return pixmap;
-}
-
-} // namespace
 
 TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui_MainForm>()) {
     ui_->setupUi(this);
@@ -37,13 +21,7 @@ TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<
     plStatus = ui_->plStatus;
 
     Caption_Panel->SetAlign(ui::alTop);
-    CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed);
-    Min_Shape->SetBrushColor(Close_Shape->BrushColor());
-    Min_Shape->SetPenColor(Close_Shape->PenColor());
-    Min_Shape->SetShape(ui::stRoundRect);
-    sb_Min->SetFlat(true);
-    sb_Min->setFocusPolicy(Qt::NoFocus);
-    sb_Min->SetGlyph(minimiseGlyph());
+    CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed, Min_Shape, sb_Min);
     plStatus->SetAlign(ui::alBottom);
     plStatus->SetBevelOuter(ui::bvLowered);
     plStatus->SetAlignment(ui::taLeftJustify);
