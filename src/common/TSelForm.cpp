@@ -11,7 +11,6 @@
 #include "TPanel.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
-#include "ui_SelForm.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,25 +33,9 @@ QString cleanPath(const QString& path) {
 
 } // namespace
 
-TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui_SelForm>()) {
-    ui_->setupUi(this);
+TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent) {
+    setupUi(this);
     SetName(QStringLiteral("SelForm"));
-    Panel1 = ui_->Panel1;
-    Caption_Panel = ui_->Caption_Panel;
-    Close_Shape = ui_->Close_Shape;
-    sb_Closed = ui_->sb_Closed;
-    Button_Panel = ui_->Button_Panel;
-    OkBitBtn = ui_->OkBitBtn;
-    CancelBitBtn = ui_->CancelBitBtn;
-    pl_Client = ui_->pl_Client;
-    Label1 = ui_->Label1;
-    Label2 = ui_->Label2;
-    Label3 = ui_->Label3;
-    Label4 = ui_->Label4;
-    DriveComboBox1 = ui_->DriveComboBox1;
-    DirectoryListBox1 = ui_->DirectoryListBox1;
-    FileListBox1 = ui_->FileListBox1;
-    FlopyEdit = ui_->FlopyEdit;
 
     host::CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed);
 
@@ -77,8 +60,6 @@ TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui
     fillDrives();
     SetDirectory(QDir::homePath());
 }
-
-TSelForm::~TSelForm() = default;
 
 void TSelForm::FormShow(QObject*) {
     if (Global != nullptr) {

@@ -5,20 +5,12 @@
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "WindowDrag.h"
-#include "ui_TMainForm.h"
 
 namespace tarvand::host {
 
-TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui_MainForm>()) {
-    ui_->setupUi(this);
+TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent) {
+    setupUi(this);
     setObjectName(QStringLiteral("MainForm"));
-    Caption_Panel = ui_->Caption_Panel;
-    Close_Shape = ui_->Close_Shape;
-    sb_Closed = ui_->sb_Closed;
-    Min_Shape = ui_->Min_Shape;
-    sb_Min = ui_->sb_Min;
-    plClient = ui_->plClient;
-    plStatus = ui_->plStatus;
 
     Caption_Panel->SetAlign(ui::alTop);
     CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed, Min_Shape, sb_Min);
@@ -35,8 +27,6 @@ TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<
     sb_Closed->OnClick = [this](QObject*) { Close(); };
     sb_Min->OnClick = [this](QObject*) { SetWindowState(ui::wsMinimized); };
 }
-
-TMainForm::~TMainForm() = default;
 
 void TMainForm::SetTitle(const QString& title) {
     SetCaption(title);
