@@ -1,7 +1,6 @@
 #include "TSelForm.h"
 
 #include "CaptionStrip.h"
-#include "ColorText.h"
 #include "Guard.h"
 #include "HostContext.h"
 #include "TBitBtn.h"
@@ -12,7 +11,6 @@
 #include "TPanel.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
-#include "ui_SelForm.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,49 +33,11 @@ QString cleanPath(const QString& path) {
 
 } // namespace
 
-TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui_SelForm>()) {
-    ui_->setupUi(this);
+TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent) {
+    setupUi(this);
     SetName(QStringLiteral("SelForm"));
-    Panel1 = ui_->Panel1;
-    Caption_Panel = ui_->Caption_Panel;
-    Close_Shape = ui_->Close_Shape;
-    sb_Closed = ui_->sb_Closed;
-    Button_Panel = ui_->Button_Panel;
-    OkBitBtn = ui_->OkBitBtn;
-    CancelBitBtn = ui_->CancelBitBtn;
-    pl_Client = ui_->pl_Client;
-    Label1 = ui_->Label1;
-    Label2 = ui_->Label2;
-    Label3 = ui_->Label3;
-    Label4 = ui_->Label4;
-    DriveComboBox1 = ui_->DriveComboBox1;
-    DirectoryListBox1 = ui_->DirectoryListBox1;
-    FileListBox1 = ui_->FileListBox1;
-    FlopyEdit = ui_->FlopyEdit;
 
-    SetBorderStyle(ui::bsNone);
-    Panel1->SetAlign(ui::alClient);
-    Panel1->SetBevelOuter(ui::bvNone);
-    Caption_Panel->SetAlign(ui::alTop);
-    Caption_Panel->SetHeight(22);
-    Caption_Panel->SetCaption(QStringLiteral("         انتخاب مسير کپي فايلها"));
-    Caption_Panel->SetAlignment(ui::taLeftJustify);
-    Caption_Panel->SetBevelOuter(ui::bvNone);
-    const QColor highlight = ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clHighlight")));
-    Caption_Panel->SetColor(highlight);
-    Caption_Panel->SetFontColor(Qt::white);
-    Caption_Panel->Tag = 99;
-    Close_Shape->SetShape(ui::stRoundRect);
-    Close_Shape->SetBrushColor(highlight);
-    Close_Shape->SetPenColor(Qt::white);
-    sb_Closed->SetFlat(true);
-    sb_Closed->setFocusPolicy(Qt::NoFocus);
-    sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
-    sb_Closed->setCursor(Qt::PointingHandCursor);
-    Button_Panel->SetAlign(ui::alBottom);
-    Button_Panel->SetHeight(32);
-    pl_Client->SetAlign(ui::alClient);
-    OkBitBtn->SetDefault(true);
+    host::CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed);
 
     OnShow = [this](QObject* sender) { FormShow(sender); };
     OnShortCut = [this](ui::WORD key, ui::TShiftState shift, bool& handled) {
@@ -100,8 +60,6 @@ TSelForm::TSelForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui
     fillDrives();
     SetDirectory(QDir::homePath());
 }
-
-TSelForm::~TSelForm() = default;
 
 void TSelForm::FormShow(QObject*) {
     if (Global != nullptr) {

@@ -52,10 +52,6 @@ TDepartForm::TDepartForm()
     : TBaseEditorForm(departProfile(), departQuery()), quDepart(static_cast<data::TADOQuery*>(DataSet())) {
     setupUi(this);
     SetName(QStringLiteral("DepartForm"));
-    plStatus->SetAlign(ui::alBottom);
-    plStatus->SetHeight(20);
-    plStatus->SetAlignment(ui::taLeftJustify);
-    plStatus->SetBevelInner(ui::bvLowered);
     BindGrid(dbgDepart);
     quDepart->OnPostError = [this](data::TDataSet* dataSet, EDatabaseError& error,
                                    data::TDataAction& action) { qu_PostError(dataSet, error, action); };

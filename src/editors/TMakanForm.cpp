@@ -63,11 +63,8 @@ TMakanForm::TMakanForm()
       tblMakan(static_cast<data::TADOTable*>(DataSet())) {
     setupUi(this);
     SetName(QStringLiteral("MakanForm"));
-    plBottom->SetAlign(ui::alBottom);
-    plBottom->SetHeight(28);
     // Shown only: the account is chosen through the picker.
     plBottom->SetEnabled(false);
-    lbNamHesab->SetAlignment(ui::taRightJustify);
     plBottom->installEventFilter(this);
     BindGrid(dbgMakan);
 }

@@ -46,14 +46,6 @@ QPixmap ShellPictures::Access(bool allowed) {
     return pixmap;
 }
 
-QPixmap ShellPictures::MinimizeGlyph() {
-    QPixmap pixmap = transparentPixmap(12, 12);
-    QPainter painter(&pixmap);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(2, 9, 10, 9);
-    return pixmap;
-}
-
 QPixmap ShellPictures::TabImage(int index) {
     // One colour per table, so that the tabs can be told apart at a glance.
     static constexpr std::array<QRgb, TabImageCount> Colors = {

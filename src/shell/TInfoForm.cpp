@@ -1,7 +1,6 @@
 #include "TInfoForm.h"
 
 #include "CaptionStrip.h"
-#include "ColorText.h"
 #include "HostContext.h"
 #include "ShellPictures.h"
 #include "TApplication.h"
@@ -61,15 +60,6 @@ QSize screenSize() {
     return screen != nullptr ? screen->geometry().size() : QSize();
 }
 
-void setupBar(ui::TPanel* bar, ui::TPanel* side, ui::TPanel* client) {
-    bar->SetAlign(ui::alTop);
-    bar->SetHeight(28);
-    side->SetAlign(ui::alRight);
-    side->SetBevelOuter(ui::bvNone);
-    client->SetAlign(ui::alClient);
-    client->SetBevelOuter(ui::bvNone);
-}
-
 } // namespace
 
 TInfoForm::TInfoForm(QWidget* parent) : ui::TForm(parent), imPopup(new ui::TImageList(this, 16, 16)) {
@@ -95,26 +85,7 @@ void TInfoForm::wireControls() {
     for (int index = 0; index < ShellPictures::TabImageCount; ++index)
         imPopup->Add(ShellPictures::TabImage(index));
 
-    for (ui::TShape* frame : {RightShape, LeftShape}) {
-        frame->SetBrushColor(Qt::black);
-        frame->SetPenColor(Qt::black);
-        frame->SetWidth(2);
-    }
-    Caption_Panel->SetAlign(ui::alTop);
-    Caption_Panel->SetHeight(24);
-    Caption_Panel->SetCaption(QStringLiteral("               ثبت اطلاعات پايه داراييها"));
-    Caption_Panel->SetAlignment(ui::taLeftJustify);
-    Caption_Panel->SetColor(ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clHighlight"))));
-    Caption_Panel->SetFontColor(Qt::white);
-    Caption_Panel->Tag = 99;
-    HintPanel->SetAlign(ui::alBottom);
-    HintPanel->SetHeight(20);
-    HintPanel->SetBevelOuter(ui::bvLowered);
-    HintPanel->SetAlignment(ui::taLeftJustify);
-    HintPanel->SetCaption(QString());
-    RightShape->SetAlign(ui::alRight);
-    LeftShape->SetAlign(ui::alLeft);
-    Info_PageControl->SetAlign(ui::alClient);
+    host::CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed, Min_Shape, sb_Minimized);
     Info_PageControl->SetImages(imPopup);
 
     for (ui::TTabSheet* sheet :
@@ -133,21 +104,8 @@ void TInfoForm::wireControls() {
         ui::TTabSheet* sheet = Info_PageControl->Pages(index);
         sheet->OnShow = [this, sheet](QObject*) { sheetShown(sheet); };
     }
-    setupBar(Panel2, Panel3, plClientTafsily2);
-    setupBar(Panel5, Panel6, plPersonel);
-
-    for (ui::TShape* shape : {Min_Shape, Close_Shape}) {
-        shape->SetWidth(21);
-        shape->SetHeight(21);
-    }
-    sb_Minimized->SetGlyph(ShellPictures::MinimizeGlyph());
-    sb_Closed->SetGlyph(host::CaptionStrip::CloseGlyph());
-    for (ui::TSpeedButton* button : {sb_Minimized, sb_Closed})
-        button->SetFlat(true);
     imgAccess->SetPicture(ShellPictures::Access(true));
     imgNoAccess->SetPicture(ShellPictures::Access(false));
-    imgAccess->SetVisible(false);
-    imgNoAccess->SetVisible(false);
 
     OnShow = [this](QObject*) { FormShow(); };
     OnHide = [this](QObject*) {

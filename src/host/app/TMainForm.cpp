@@ -5,45 +5,15 @@
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "WindowDrag.h"
-#include "ui_TMainForm.h"
-
-#include <QPainter>
-#include <QPixmap>
 
 namespace tarvand::host {
 
-namespace {
-
-QPixmap minimiseGlyph() {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(2, 9, 10, 9);
-    return pixmap;
-}
-
-} // namespace
-
-TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<Ui_MainForm>()) {
-    ui_->setupUi(this);
+TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent) {
+    setupUi(this);
     setObjectName(QStringLiteral("MainForm"));
-    Caption_Panel = ui_->Caption_Panel;
-    Close_Shape = ui_->Close_Shape;
-    sb_Closed = ui_->sb_Closed;
-    Min_Shape = ui_->Min_Shape;
-    sb_Min = ui_->sb_Min;
-    plClient = ui_->plClient;
-    plStatus = ui_->plStatus;
 
     Caption_Panel->SetAlign(ui::alTop);
-    CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed);
-    Min_Shape->SetBrushColor(Close_Shape->BrushColor());
-    Min_Shape->SetPenColor(Close_Shape->PenColor());
-    Min_Shape->SetShape(ui::stRoundRect);
-    sb_Min->SetFlat(true);
-    sb_Min->setFocusPolicy(Qt::NoFocus);
-    sb_Min->SetGlyph(minimiseGlyph());
+    CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed, Min_Shape, sb_Min);
     plStatus->SetAlign(ui::alBottom);
     plStatus->SetBevelOuter(ui::bvLowered);
     plStatus->SetAlignment(ui::taLeftJustify);
@@ -57,8 +27,6 @@ TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent), ui_(std::make_unique<
     sb_Closed->OnClick = [this](QObject*) { Close(); };
     sb_Min->OnClick = [this](QObject*) { SetWindowState(ui::wsMinimized); };
 }
-
-TMainForm::~TMainForm() = default;
 
 void TMainForm::SetTitle(const QString& title) {
     SetCaption(title);

@@ -1,16 +1,7 @@
 #pragma once
 
 #include "TForm.h"
-
-#include <memory>
-
-class Ui_MainForm;
-
-namespace tarvand::ui {
-class TPanel;
-class TShape;
-class TSpeedButton;
-} // namespace tarvand::ui
+#include "ui_TMainForm.h"
 
 namespace tarvand::host {
 
@@ -19,20 +10,11 @@ namespace tarvand::host {
 // opposite (the left, in a right-to-left window) so that the title at the right never runs under
 // them, the client panel the module's window is embedded into, and a status strip saying who
 // works on what.
-class TMainForm : public ui::TForm {
+class TMainForm : public ui::TForm, public Ui_MainForm {
     Q_OBJECT
 
 public:
     explicit TMainForm(QWidget* parent = nullptr);
-    ~TMainForm() override;
-
-    ui::TPanel* Caption_Panel;
-    ui::TShape* Close_Shape;
-    ui::TSpeedButton* sb_Closed;
-    ui::TShape* Min_Shape;
-    ui::TSpeedButton* sb_Min;
-    ui::TPanel* plClient;
-    ui::TPanel* plStatus;
 
     // The title in the caption strip and the window's own caption.
     void SetTitle(const QString& title);
@@ -43,8 +25,6 @@ private:
     void Caption_PanelMouseDown(QObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X,
                                 int Y);
     void Caption_PanelDblClick(QObject* Sender);
-
-    std::unique_ptr<Ui_MainForm> ui_;
 };
 
 } // namespace tarvand::host

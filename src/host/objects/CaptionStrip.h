@@ -10,14 +10,18 @@ class TSpeedButton;
 
 namespace tarvand::host {
 
-// The caption strip of the host's borderless windows: the coloured panel with the title at the
-// right and a close button drawn over a shape at the left.
+// The caption strip of every borderless window of the suite: the coloured panel with the title at
+// the right, and at the left a close button, and a minimise button beside it where the window has
+// one, each drawn over a shape. Each window says where its strip and buttons sit (its layout);
+// their look is given here only.
 class CaptionStrip {
 public:
-    // Highlight background, white left-justified title, and a flat close button with a cross.
-    static void Style(ui::TPanel* panel, ui::TShape* closeShape, ui::TSpeedButton* closeButton);
-    // The cross of the suite's close buttons.
+    // Highlight background, white left-justified title without a bevel; flat buttons without the
+    // focus, with a cross and a bar, over rounded shapes of the strip's colour edged in white.
+    static void Style(ui::TPanel* panel, ui::TShape* closeShape, ui::TSpeedButton* closeButton,
+                      ui::TShape* minimizeShape = nullptr, ui::TSpeedButton* minimizeButton = nullptr);
     static QPixmap CloseGlyph();
+    static QPixmap MinimizeGlyph();
 };
 
 } // namespace tarvand::host

@@ -4,35 +4,14 @@
 #include "Guard.h"
 #include "MessageIcons.h"
 #include "WindowDrag.h"
-#include "ui_TDlgMsg.h"
 
 #include <QCloseEvent>
 
 namespace tarvand::host {
 
-TDlgMsg::TDlgMsg(QWidget* parent)
-    : ui::TForm(parent), ui_(std::make_unique<Ui_DlgMsg>()), defaultTitle_(QStringLiteral("پيام")) {
-    ui_->setupUi(this);
+TDlgMsg::TDlgMsg(QWidget* parent) : ui::TForm(parent), defaultTitle_(QStringLiteral("پيام")) {
+    setupUi(this);
     setObjectName(QStringLiteral("DlgMsg"));
-    Panel1 = ui_->Panel1;
-    InfoPanel = ui_->InfoPanel;
-    Bevel2 = ui_->Bevel2;
-    Memo1 = ui_->Memo1;
-    Panel2 = ui_->Panel2;
-    I_Warning = ui_->I_Warning;
-    I_Question = ui_->I_Question;
-    I_Error = ui_->I_Error;
-    I_Stop = ui_->I_Stop;
-    I_Info = ui_->I_Info;
-    BottomPanel = ui_->BottomPanel;
-    BBtnOK2 = ui_->BBtnOK2;
-    BBtnCancel = ui_->BBtnCancel;
-    BBtnOK1 = ui_->BBtnOK1;
-    BBtnYes = ui_->BBtnYes;
-    BBtnNo = ui_->BBtnNo;
-    Caption_Panel = ui_->Caption_Panel;
-    Close_Shape = ui_->Close_Shape;
-    sb_Closed = ui_->sb_Closed;
 
     SetBorderStyle(ui::bsNone);
     SetCaption(defaultTitle_);
@@ -94,8 +73,6 @@ TDlgMsg::TDlgMsg(QWidget* parent)
         FormShortCut(key, shift, handled);
     };
 }
-
-TDlgMsg::~TDlgMsg() = default;
 
 void TDlgMsg::closeEvent(QCloseEvent* event) {
     if (IsModal() && ModalResult() == ui::mrNone)

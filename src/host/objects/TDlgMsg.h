@@ -1,21 +1,9 @@
 #pragma once
 
 #include "TForm.h"
+#include "ui_TDlgMsg.h"
 
 #include <QTimer>
-#include <memory>
-
-class Ui_DlgMsg;
-
-namespace tarvand::ui {
-class TBevel;
-class TBitBtn;
-class TImage;
-class TMemo;
-class TPanel;
-class TShape;
-class TSpeedButton;
-} // namespace tarvand::ui
 
 namespace tarvand::host {
 
@@ -23,32 +11,12 @@ namespace tarvand::host {
 // (buttons, icon, text, title) and shows it modally; the dialog itself only ends the modal loop:
 // a button gives its modal result, leaving without one (the close button, Esc, closing the window)
 // gives DismissResult. Borderless, with a caption strip that drags it.
-class TDlgMsg : public ui::TForm {
+class TDlgMsg : public ui::TForm, public Ui_DlgMsg {
     Q_OBJECT
 
 public:
     explicit TDlgMsg(QWidget* parent = nullptr);
-    ~TDlgMsg() override;
 
-    ui::TPanel* Panel1;
-    ui::TPanel* InfoPanel;
-    ui::TBevel* Bevel2;
-    ui::TMemo* Memo1;
-    ui::TPanel* Panel2;
-    ui::TImage* I_Warning;
-    ui::TImage* I_Question;
-    ui::TImage* I_Error;
-    ui::TImage* I_Stop;
-    ui::TImage* I_Info;
-    ui::TPanel* BottomPanel;
-    ui::TBitBtn* BBtnOK2;
-    ui::TBitBtn* BBtnCancel;
-    ui::TBitBtn* BBtnOK1;
-    ui::TBitBtn* BBtnYes;
-    ui::TBitBtn* BBtnNo;
-    ui::TPanel* Caption_Panel;
-    ui::TShape* Close_Shape;
-    ui::TSpeedButton* sb_Closed;
     // Disabled unless a caller enables it: then the message goes away by itself after 1.3 s, as
     // if dismissed.
     QTimer* Timer;
@@ -70,7 +38,6 @@ private:
     void TimerTimer();
     void dismiss();
 
-    std::unique_ptr<Ui_DlgMsg> ui_;
     QString defaultTitle_;
     int dismissResult_ = ui::mrOk;
 };

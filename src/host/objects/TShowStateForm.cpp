@@ -3,7 +3,6 @@
 #include "CaptionStrip.h"
 #include "TLabel.h"
 #include "TPanel.h"
-#include "ui_TShowStateForm.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,13 +11,9 @@
 
 namespace tarvand::host {
 
-TShowStateForm::TShowStateForm(QWidget* parent)
-    : ui::TForm(parent), ui_(std::make_unique<Ui_ShowStateForm>()) {
-    ui_->setupUi(this);
+TShowStateForm::TShowStateForm(QWidget* parent) : ui::TForm(parent) {
+    setupUi(this);
     setObjectName(QStringLiteral("ShowStateForm"));
-    Caption_Panel = ui_->Caption_Panel;
-    plState = ui_->plState;
-    lbState = ui_->lbState;
 
     const QString title = QStringLiteral("لطفا صبر كنيد");
     SetCaption(title);
@@ -31,8 +26,6 @@ TShowStateForm::TShowStateForm(QWidget* parent)
     // A status window never takes the focus from the window the user works in.
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
-
-TShowStateForm::~TShowStateForm() = default;
 
 void TShowStateForm::ShowState(const QString& text) {
     lbState->SetCaption(text);

@@ -10,7 +10,6 @@
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "WindowDrag.h"
-#include "ui_TTempGridForm.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,18 +27,10 @@ constexpr int narrowestWidth = 360;
 } // namespace
 
 TTempGridForm::TTempGridForm(TMyDatabase* myDatabase, QWidget* parent)
-    : ui::TForm(parent), ui_(std::make_unique<Ui_TempGridForm>()),
-      query_(std::make_unique<data::TADOQuery>()), source_(std::make_unique<data::TDataSource>()),
-      myDatabase_(myDatabase) {
-    ui_->setupUi(this);
+    : ui::TForm(parent), query_(std::make_unique<data::TADOQuery>()),
+      source_(std::make_unique<data::TDataSource>()), myDatabase_(myDatabase) {
+    setupUi(this);
     setObjectName(QStringLiteral("TempGridForm"));
-    Caption_Panel = ui_->Caption_Panel;
-    Close_Shape = ui_->Close_Shape;
-    sb_Closed = ui_->sb_Closed;
-    dbgTemp = ui_->dbgTemp;
-    BottomPanel = ui_->BottomPanel;
-    BtnOk = ui_->BtnOk;
-    BtnCancel = ui_->BtnCancel;
     quTemp = query_.get();
     dsTemp = source_.get();
     ColumnWidths.fill(0);

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "TForm.h"
+#include "ui_TTempGridForm.h"
 
 #include <QString>
 #include <array>
 #include <memory>
-
-class Ui_TempGridForm;
 
 namespace tarvand {
 class TMyDatabase;
@@ -15,12 +14,7 @@ class TADOQuery;
 class TDataSource;
 } // namespace data
 namespace ui {
-class TBitBtn;
 class TColumn;
-class TDBGrid;
-class TPanel;
-class TShape;
-class TSpeedButton;
 } // namespace ui
 } // namespace tarvand
 
@@ -33,7 +27,7 @@ namespace tarvand::host {
 // double click, the OK button; the row stays current in quTemp) or 2 when the user leaves (Esc,
 // the close button). A global temporary table named in TableName ("##…") is dropped when the
 // picker closes; quTemp keeps the rows it read, so the caller reads the choice after that.
-class TTempGridForm : public ui::TForm {
+class TTempGridForm : public ui::TForm, public Ui_TempGridForm {
     Q_OBJECT
 
 public:
@@ -52,13 +46,6 @@ public:
     std::array<int, MaxColumns> ColumnWidths{};
     int ColumnCount = 0; // 0 shows every field under its own name
 
-    ui::TPanel* Caption_Panel; // its caption is the picker's title
-    ui::TShape* Close_Shape;
-    ui::TSpeedButton* sb_Closed;
-    ui::TDBGrid* dbgTemp;
-    ui::TPanel* BottomPanel;
-    ui::TBitBtn* BtnOk;
-    ui::TBitBtn* BtnCancel;
     data::TADOQuery* quTemp;
     data::TDataSource* dsTemp;
 
@@ -79,7 +66,6 @@ private:
     void fitToColumns();
     void dropTemporaryTable();
 
-    std::unique_ptr<Ui_TempGridForm> ui_;
     std::unique_ptr<data::TADOQuery> query_;
     std::unique_ptr<data::TDataSource> source_;
     TMyDatabase* myDatabase_;

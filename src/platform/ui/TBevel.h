@@ -12,6 +12,9 @@ enum TBevelStyle { bsLowered, bsRaised };
 // A drawn bevel: a box, a frame or a single line, lowered or raised.
 class TBevel : public QWidget, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(tarvand::ui::TBevelShape shape READ Shape WRITE SetShape)
+    Q_PROPERTY(tarvand::ui::TBevelStyle style READ Style WRITE SetStyle)
 
 public:
     explicit TBevel(QWidget* parent = nullptr);

@@ -73,11 +73,6 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
     }
 }
 
-void TBitBtn::SetDefault(bool value) {
-    default_ = value;
-    setDefault(value);
-}
-
 void TBitBtn::SetGlyph(const QPixmap& glyph) {
     glyph_ = glyph;
     setIcon(QIcon(glyph));

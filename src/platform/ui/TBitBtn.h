@@ -27,6 +27,10 @@ enum TBitBtnKind {
 // Cancel button Esc anywhere in the form. "&" in the caption marks the Alt accelerator.
 class TBitBtn : public QPushButton, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(tarvand::ui::TBitBtnKind kind READ Kind WRITE SetKind)
+    Q_PROPERTY(int modalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(bool cancel READ Cancel WRITE SetCancel)
 
 public:
     explicit TBitBtn(QWidget* parent = nullptr);
@@ -38,8 +42,8 @@ public:
     void SetKind(TBitBtnKind kind);
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
-    bool Default() const { return default_; }
-    void SetDefault(bool value);
+    bool Default() const { return isDefault(); }
+    void SetDefault(bool value) { setDefault(value); }
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value) { cancel_ = value; }
     QPixmap Glyph() const { return glyph_; }
@@ -52,7 +56,6 @@ private:
 
     TBitBtnKind kind_ = bkCustom;
     TModalResult modalResult_ = mrNone;
-    bool default_ = false;
     bool cancel_ = false;
     QPixmap glyph_;
 };

@@ -13,6 +13,7 @@ enum TComboBoxStyle { csDropDown, csDropDownList };
 // A drop-down list. OnChange runs when the user picks an item, not when ItemIndex is set in code.
 class TComboBox : public QComboBox, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
 
 public:
     explicit TComboBox(QWidget* parent = nullptr);

@@ -10,6 +10,15 @@
 
 class QWidget;
 
+// The properties every control offers its layout file under src/forms. Qt Designer keeps the
+// properties of a promoted widget as dynamic ones (stdset="0"); the generated code sets them with
+// setProperty, which reaches the setters named here.
+#define TARVAND_CONTROL_PROPERTIES                                                                           \
+    Q_PROPERTY(tarvand::ui::TAlign align READ Align WRITE SetAlign)                                          \
+    Q_PROPERTY(QColor color READ Color WRITE SetColor)                                                       \
+    Q_PROPERTY(QColor fontColor READ FontColor WRITE SetFontColor)                                           \
+    Q_PROPERTY(int tag MEMBER Tag)
+
 namespace tarvand::ui {
 
 class TPopupMenu;

@@ -41,6 +41,7 @@ class DBGridModel;
 // nothing is typed) and opens the cell editor, with the field's edit mask and length.
 class TDBGrid : public QTableView, public TControl, private GridDataListener {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
 
 public:
     explicit TDBGrid(QWidget* parent = nullptr);

@@ -10,6 +10,7 @@ namespace tarvand::ui {
 // A one-line text box. OnChange runs for every change of the text, typed or set.
 class TEdit : public QLineEdit, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
 
 public:
     explicit TEdit(QWidget* parent = nullptr);

@@ -11,6 +11,9 @@ namespace tarvand::ui {
 // A picture on a form: drawn at its size from the top-left corner, centred, or stretched to fill.
 class TImage : public QWidget, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(bool stretch READ Stretch WRITE SetStretch)
+    Q_PROPERTY(bool center READ Center WRITE SetCenter)
 
 public:
     explicit TImage(QWidget* parent = nullptr);

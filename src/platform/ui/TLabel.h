@@ -10,6 +10,8 @@ namespace tarvand::ui {
 // A line of text on a form; transparent, its alignment mirrored in a right-to-left form.
 class TLabel : public QLabel, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(tarvand::ui::TAlignment alignment READ Alignment WRITE SetAlignment)
 
 public:
     explicit TLabel(QWidget* parent = nullptr);

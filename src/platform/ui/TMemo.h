@@ -11,6 +11,7 @@ namespace tarvand::ui {
 // A multi-line text box: its text as lines, read-only mode, scroll bars, word wrap.
 class TMemo : public QPlainTextEdit, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
 
 public:
     explicit TMemo(QWidget* parent = nullptr);

@@ -18,6 +18,7 @@ class TTabSheet;
 // fit on one row wrap onto more rows. Ctrl+Tab and Ctrl+Shift+Tab walk the pages.
 class TPageControl : public QWidget, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
 
 public:
     explicit TPageControl(QWidget* parent = nullptr);

@@ -12,6 +12,12 @@ namespace tarvand::ui {
 // right edge, and the blanks that lead it keep it away from that edge.
 class TPanel : public QFrame, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(QString caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(tarvand::ui::TAlignment alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(tarvand::ui::TBevelCut bevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(tarvand::ui::TBevelCut bevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(int bevelWidth READ BevelWidth WRITE SetBevelWidth)
 
 public:
     explicit TPanel(QWidget* parent = nullptr);

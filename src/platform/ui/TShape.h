@@ -14,6 +14,12 @@ enum TBrushStyle { bsSolid, bsClear };
 // A drawn figure: frames and the backgrounds of caption buttons. Its Color is the brush colour.
 class TShape : public QWidget, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(tarvand::ui::TShapeType shape READ Shape WRITE SetShape)
+    Q_PROPERTY(QColor brushColor READ BrushColor WRITE SetBrushColor)
+    Q_PROPERTY(tarvand::ui::TBrushStyle brushStyle READ BrushStyle WRITE SetBrushStyle)
+    Q_PROPERTY(QColor penColor READ PenColor WRITE SetPenColor)
+    Q_PROPERTY(int penWidth READ PenWidth WRITE SetPenWidth)
 
 public:
     explicit TShape(QWidget* parent = nullptr);

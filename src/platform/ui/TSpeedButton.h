@@ -12,6 +12,7 @@ namespace tarvand::ui {
 // caption, flat when asked.
 class TSpeedButton : public QToolButton, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
 
 public:
     explicit TSpeedButton(QWidget* parent = nullptr);

@@ -14,6 +14,9 @@ class TPageControl;
 // sheet becomes visible: when it becomes the active page, and when its window is shown with it.
 class TTabSheet : public QWidget, public TControl {
     Q_OBJECT
+    TARVAND_CONTROL_PROPERTIES
+    Q_PROPERTY(QString caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int imageIndex READ ImageIndex WRITE SetImageIndex)
 
 public:
     explicit TTabSheet(QWidget* parent = nullptr);
