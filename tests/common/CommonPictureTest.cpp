@@ -1,5 +1,5 @@
-#include "CommonHost.h"
 #include "HostContext.h"
+#include "ModuleHost.h"
 #include "PictureFolder.h"
 #include "TADOQuery.h"
 #include "TDBGrid.h"
@@ -27,7 +27,7 @@ namespace {} // namespace
 
 TEST(CommonPictureTest, TheFolderDialog) {
     QTemporaryDir fallback;
-    testsupport::CommonHost host;
+    testsupport::ModuleHost host{1, testsupport::ModuleHost::Context::SetNow};
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("export/older"));
     for (const char* name : {"export/tblMakan.DBF", "export/tblPerso.DBF"})
@@ -44,7 +44,7 @@ TEST(CommonPictureTest, TheFolderDialog) {
 
 TEST(CommonPictureTest, TheGridMenuAndItsSendToEntries) {
     QTemporaryDir fallback;
-    testsupport::CommonHost host;
+    testsupport::ModuleHost host{1, testsupport::ModuleHost::Context::SetNow};
     ui::TForm form;
     form.resize(500, 300);
     data::TADOQuery query;

@@ -1,6 +1,6 @@
-#include "CommonHost.h"
 #include "Cp1256.h"
 #include "HostContext.h"
+#include "ModuleHost.h"
 #include "TADOQuery.h"
 #include "TBitBtn.h"
 #include "TDBGrid.h"
@@ -23,8 +23,8 @@
 #include <shapefil.h>
 
 using namespace tarvand;
-using testsupport::CommonHost;
 using testsupport::MessageAnswers;
+using testsupport::ModuleHost;
 
 namespace {
 
@@ -106,7 +106,7 @@ protected:
 
     QString exported(const QString& name) const { return QDir(Global->AppPath).filePath(name); }
 
-    CommonHost host;
+    ModuleHost host{1, ModuleHost::Context::SetNow};
     ui::TForm form;
     data::TADOQuery query;
     data::TDataSource source;

@@ -1,7 +1,7 @@
-#include "CommonHost.h"
 #include "EAbort.h"
 #include "HostContext.h"
 #include "HostSession.h"
+#include "ModuleHost.h"
 #include "TADOQuery.h"
 #include "TDBGrid.h"
 #include "TDataSource.h"
@@ -19,8 +19,8 @@
 #include <gtest/gtest.h>
 
 using namespace tarvand;
-using testsupport::CommonHost;
 using testsupport::MessageAnswers;
+using testsupport::ModuleHost;
 using K = TKorvObject;
 
 namespace {
@@ -29,7 +29,7 @@ namespace {
 // command object configured as the editors configure it.
 class KorvObjectTest : public ::testing::Test {
 protected:
-    explicit KorvObjectTest(int userId = 1) : host(userId) {}
+    explicit KorvObjectTest(int userId = 1) : host(userId, ModuleHost::Context::SetNow) {}
 
     void SetUp() override {
         query.Name = QStringLiteral("tblMakan");
@@ -86,7 +86,7 @@ protected:
         return result;
     }
 
-    CommonHost host;
+    ModuleHost host;
     ui::TForm form;
     data::TADOQuery query;
     data::TDataSource source;

@@ -1,7 +1,7 @@
-#include "CommonHost.h"
 #include "Exception.h"
 #include "HostContext.h"
 #include "HostSession.h"
+#include "ModuleHost.h"
 #include "TADOQuery.h"
 #include "TDBGrid.h"
 #include "TD_Global.h"
@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvand;
-using testsupport::CommonHost;
+using testsupport::ModuleHost;
 
 namespace {
 
@@ -179,7 +179,7 @@ protected:
         return !query.IsEmpty();
     }
 
-    CommonHost host;
+    ModuleHost host{1, ModuleHost::Context::SetNow};
     std::unique_ptr<TD_Global> options;
 };
 

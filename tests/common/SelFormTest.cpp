@@ -1,5 +1,5 @@
-#include "CommonHost.h"
 #include "HostContext.h"
+#include "ModuleHost.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -44,7 +44,7 @@ protected:
         QTest::keyClick(focus != nullptr && dialog.isAncestorOf(focus) ? focus : &dialog, Qt::Key_Escape);
     }
 
-    testsupport::CommonHost host;
+    testsupport::ModuleHost host{1, testsupport::ModuleHost::Context::SetNow};
     QTemporaryDir folder;
     TSelForm form;
 };
