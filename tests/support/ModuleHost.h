@@ -20,11 +20,10 @@
 
 namespace tarvand::testsupport {
 
-// A host as the suite runs one, over a fresh demo company: its session objects, its message dialog,
-// list picker and status form, and a main window sized to the screen whose client panel receives the
-// module's window. The module's variables are set by the entry call, or at once for tests of the
-// common services. Destroying it releases the module's window first, as a host does before it ends,
-// and clears the variables.
+// A host over a fresh demo company: its session objects, message dialog, list picker, status form
+// and a screen-wide main window whose client panel receives the module's window. The module's
+// variables are set by the entry call, or at once for tests of the common services. Destroying it
+// releases the module's window, as a host does before it ends, and clears the variables.
 class ModuleHost {
 public:
     enum class Context { ByEntry, SetNow };
