@@ -127,3 +127,23 @@ TEST(ModuleLibrary, ExportsEveryVariableUnderItsCNameAndTheEntryFillsThemAndShow
     ASSERT_TRUE(library.unload());
     EXPECT_TRUE(window.isNull());
 }
+
+TEST(ModuleLibrary, NoObjectOfEitherSessionKeepsAPointerIntoAnUnloadedModule) {
+    HostObjects first;
+    HostObjects second;
+    ModuleLibrary module;
+    module.Load(moduleFile);
+    first.enter(module);
+    ASSERT_TRUE(static_cast<bool>(first.session.Global()->OnShowMsg));
+    second.enter(module);
+    for (const HostObjects* host : {&first, &second}) {
+        if (host == &second)
+            module.Unload();
+        const tarvand::TGlobal& global = *host->session.Global();
+        EXPECT_FALSE(static_cast<bool>(host->session.MyDatabase()->OnShowMsg));
+        EXPECT_FALSE(static_cast<bool>(global.OnShowMsg));
+        // The toolkit object keeps the database object its session gave it, and no other's.
+        EXPECT_EQ(global.MyDatabase, host->session.MyDatabase());
+        EXPECT_EQ(global.DlgMsg, nullptr);
+    }
+}
