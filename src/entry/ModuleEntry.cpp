@@ -12,6 +12,19 @@ namespace {
 
 using ShowMsgFunction = int (*)(QString, QString, QString);
 
+// What the entry wrote into the host's objects, kept so that it is taken back from exactly those
+// objects: when the host hands over other ones, and when the window goes, before the library can.
+// The toolkit object's database object and dialog get back what the host had given it.
+struct HandedOver {
+    tarvand::TGlobal* global = nullptr;
+    tarvand::TMyDatabase* myDatabase = nullptr;
+    tarvand::host::TDlgMsg* dlgMsg = nullptr;
+    tarvand::TMyDatabase* globalDatabaseBefore = nullptr;
+    tarvand::host::TDlgMsg* globalDlgMsgBefore = nullptr;
+};
+
+HandedOver handedOver;
+
 template <typename HostObject> void forgetShowMsgOf(HostObject* object) {
     if (object == nullptr)
         return;
@@ -20,9 +33,38 @@ template <typename HostObject> void forgetShowMsgOf(HostObject* object) {
         object->OnShowMsg = nullptr;
 }
 
-void forgetShowMsg() {
-    forgetShowMsgOf(MyDatabase);
-    forgetShowMsgOf(Global);
+void takeBack() {
+    forgetShowMsgOf(handedOver.myDatabase);
+    if (tarvand::TGlobal* global = handedOver.global) {
+        forgetShowMsgOf(global);
+        if (global->MyDatabase == handedOver.myDatabase)
+            global->MyDatabase = handedOver.globalDatabaseBefore;
+        if (global->DlgMsg == handedOver.dlgMsg)
+            global->DlgMsg = handedOver.globalDlgMsgBefore;
+    }
+    handedOver = HandedOver();
+}
+
+void handOver(tarvand::TGlobal* global, tarvand::TMyDatabase* myDatabase, tarvand::host::TDlgMsg* dlgMsg) {
+    if (global != handedOver.global || myDatabase != handedOver.myDatabase || dlgMsg != handedOver.dlgMsg) {
+        takeBack();
+        handedOver.global = global;
+        handedOver.myDatabase = myDatabase;
+        handedOver.dlgMsg = dlgMsg;
+        if (global != nullptr) {
+            handedOver.globalDatabaseBefore = global->MyDatabase;
+            handedOver.globalDlgMsgBefore = global->DlgMsg;
+        }
+    }
+    // The toolkit's own messages go through the same dialog as the module's while the window lives.
+    if (myDatabase != nullptr)
+        myDatabase->OnShowMsg = &tarvand::ShowMsg;
+    if (global != nullptr) {
+        global->OnShowMsg = &tarvand::ShowMsg;
+        // The filter module gets these from the toolkit object.
+        global->MyDatabase = myDatabase;
+        global->DlgMsg = dlgMsg;
+    }
 }
 
 } // namespace
@@ -38,21 +80,17 @@ void TARVAND_STDCALL Ostavan(QWidget* parent, tarvand::TGlobal* global, tarvand:
     TempGridForm = tempGridForm;
     ShowStateForm = showStateForm;
     DlgMsg = dlgMsg;
-    // The toolkit's own messages go through the same dialog as the module's while the window lives.
-    if (MyDatabase != nullptr)
-        MyDatabase->OnShowMsg = &tarvand::ShowMsg;
-    if (Global != nullptr) {
-        Global->OnShowMsg = &tarvand::ShowMsg;
-        // The filter module gets these from the toolkit object.
-        Global->MyDatabase = MyDatabase;
-        Global->DlgMsg = DlgMsg;
-    }
+    handOver(global, myDatabase, dlgMsg);
 
     if (InfoForm == nullptr) {
         tarvand::ui::Application->CreateForm(InfoForm);
         tarvand::RegisterEditors(*InfoForm);
-        // The handler must not outlive the window: the library may be unloaded after it.
-        QObject::connect(InfoForm, &QObject::destroyed, [] { forgetShowMsg(); });
+        // Nothing handed over may outlive the window: the library may be unloaded after it. A window
+        // closed by the user goes later than its variable, perhaps after a new window was made.
+        QObject::connect(InfoForm, &QObject::destroyed, [] {
+            if (InfoForm == nullptr)
+                takeBack();
+        });
     }
     InfoForm->SetParentControl(parent);
     InfoForm->SetAlign(tarvand::ui::alClient);
@@ -61,9 +99,11 @@ void TARVAND_STDCALL Ostavan(QWidget* parent, tarvand::TGlobal* global, tarvand:
 }
 
 void TARVAND_STDCALL Release_It() {
-    if (InfoForm == nullptr)
-        return;
-    InfoForm->Free();
-    InfoForm = nullptr;
+    if (InfoForm != nullptr) {
+        InfoForm->Free();
+        InfoForm = nullptr;
+    }
+    // Also after an entry call whose window could not be made.
+    takeBack();
 }
 }

@@ -6,10 +6,6 @@ using tarvand::host::JalaliDate;
 
 namespace {
 
-QString solar(int year, int month, int day) {
-    return JalaliDate::FromGregorian(QDate(year, month, day)).ToText();
-}
-
 int monthLength(int year, int month) {
     if (month <= 6)
         return 31;
@@ -20,21 +16,20 @@ int monthLength(int year, int month) {
 
 } // namespace
 
-TEST(JalaliDate, ConvertsKnownDates) {
-    EXPECT_EQ(solar(2024, 3, 20), QStringLiteral("1403/01/01"));
-    EXPECT_EQ(solar(2026, 12, 5), QStringLiteral("1405/09/14"));
-    EXPECT_EQ(solar(1979, 2, 11), QStringLiteral("1357/11/22"));
-    EXPECT_EQ(solar(2000, 1, 1), QStringLiteral("1378/10/11"));
-    EXPECT_EQ(solar(2024, 9, 22), QStringLiteral("1403/07/01"));
-    EXPECT_EQ(solar(2024, 9, 21), QStringLiteral("1403/06/31"));
-}
-
-TEST(JalaliDate, YearTurnsAtNowruzAfterTheLastDayOfEsfand) {
-    EXPECT_EQ(solar(2024, 3, 19), QStringLiteral("1402/12/29")); // 1402 has a 29-day Esfand
-    EXPECT_EQ(solar(2025, 3, 20), QStringLiteral("1403/12/30")); // 1403 is a leap year
-    EXPECT_EQ(solar(2025, 3, 21), QStringLiteral("1404/01/01"));
-    EXPECT_EQ(solar(2017, 3, 20), QStringLiteral("1395/12/30"));
-    EXPECT_EQ(solar(2017, 3, 21), QStringLiteral("1396/01/01"));
+TEST(JalaliDate, ConvertsKnownDatesTurnsTheYearAtNowruzAndGivesNoTextForInvalidDates) {
+    const std::tuple<QDate, const char*> dates[] = {
+        {QDate(2024, 3, 20), "1403/01/01"}, {QDate(2026, 12, 5), "1405/09/14"},
+        {QDate(1979, 2, 11), "1357/11/22"}, {QDate(2000, 1, 1), "1378/10/11"},
+        {QDate(2024, 9, 22), "1403/07/01"}, {QDate(2024, 9, 21), "1403/06/31"},
+        {QDate(2024, 3, 19), "1402/12/29"}, {QDate(2025, 3, 20), "1403/12/30"},
+        {QDate(2025, 3, 21), "1404/01/01"}, {QDate(2017, 3, 20), "1395/12/30"},
+        {QDate(2017, 3, 21), "1396/01/01"}};
+    for (const auto& [day, text] : dates)
+        EXPECT_EQ(JalaliDate::FromGregorian(day).ToText(), QLatin1String(text)) << text;
+    for (const QDate& day : {QDate(), QDate(400, 1, 1), QDate(4000, 1, 1)}) {
+        EXPECT_FALSE(JalaliDate::FromGregorian(day).IsValid());
+        EXPECT_TRUE(JalaliDate::FromGregorian(day).ToText().isEmpty());
+    }
 }
 
 TEST(JalaliDate, LeapYearsFollowTheCycles) {
@@ -73,12 +68,4 @@ TEST(JalaliDate, ConsecutiveDaysGiveConsecutiveSolarDatesOverTwoCenturies) {
         }
         previous = next;
     }
-}
-
-TEST(JalaliDate, InvalidDatesGiveNoText) {
-    const JalaliDate none = JalaliDate::FromGregorian(QDate());
-    EXPECT_FALSE(none.IsValid());
-    EXPECT_TRUE(none.ToText().isEmpty());
-    EXPECT_FALSE(JalaliDate::FromGregorian(QDate(400, 1, 1)).IsValid());
-    EXPECT_FALSE(JalaliDate::FromGregorian(QDate(4000, 1, 1)).IsValid());
 }

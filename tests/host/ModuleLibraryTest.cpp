@@ -4,19 +4,18 @@
 #include "HostSession.h"
 #include "TDlgMsg.h"
 #include "TForm.h"
+#include "TGlobal.h"
 #include "TMyDatabase.h"
 #include "TPageControl.h"
 #include "TPanel.h"
 #include "TShowStateForm.h"
 #include "TTempGridForm.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -33,12 +32,13 @@ namespace ui = tarvand::ui;
 namespace {
 
 const QString moduleFile = QStringLiteral(TARVAND_MODULE_FILE);
-const QString platformFile = QStringLiteral(TARVAND_PLATFORM_FILE);
 
-QString loadFailure(ModuleLibrary& module, const QString& path) {
+QString loadFailure(const QString& path) {
+    ModuleLibrary module;
     try {
         module.Load(path);
     } catch (const Exception& error) {
+        EXPECT_FALSE(module.IsLoaded());
         return error.Message;
     }
     return QString();
@@ -73,111 +73,77 @@ struct HostObjects {
 
 } // namespace
 
-TEST(ModuleLibrary, ReportsAMissingFileByItsPath) {
-    ModuleLibrary module;
-    const QString message = loadFailure(module, QStringLiteral("/no/such/folder/Tarvand.dll"));
-    EXPECT_TRUE(message.contains(QStringLiteral("/no/such/folder/Tarvand"))) << message.toStdString();
-    EXPECT_FALSE(module.IsLoaded());
-}
-
-TEST(ModuleLibrary, ReportsAFileThatIsNoLibrary) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("libbroken.so"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a library");
-    file.close();
-    ModuleLibrary module;
-    const QString message = loadFailure(module, path);
-    EXPECT_TRUE(message.startsWith(QStringLiteral("Cannot load the module"))) << message.toStdString();
-    EXPECT_FALSE(module.IsLoaded());
-}
-
-TEST(ModuleLibrary, ReportsALibraryWithoutTheEntries) {
-    ModuleLibrary module;
-    const QString message = loadFailure(module, platformFile);
-    EXPECT_TRUE(message.contains(QStringLiteral("does not export Ostavan and Release_It")))
-        << message.toStdString();
-    EXPECT_FALSE(module.IsLoaded());
-}
-
-TEST(ModuleLibrary, FindsTheModuleBuiltBesideTheHost) {
-    const QString binFolder = QFileInfo(QStringLiteral(TARVAND_HOST_FILE)).absolutePath();
-    EXPECT_EQ(QFileInfo(ModuleLibrary::DefaultPath(binFolder)).canonicalFilePath(),
-              QFileInfo(moduleFile).canonicalFilePath());
-}
-
-TEST(ModuleLibrary, LoadsAModuleNamedTheSuitesWay) {
+TEST(ModuleLibrary, LoadsTheModuleBesideTheHostOrNamedTheSuitesWayAndReportsWhatItCannotLoad) {
     const QFileInfo file(moduleFile);
+    const QString binFolder = QFileInfo(QStringLiteral(TARVAND_HOST_FILE)).absolutePath();
+    EXPECT_EQ(QFileInfo(ModuleLibrary::DefaultPath(binFolder)).canonicalFilePath(), file.canonicalFilePath());
     // "…\LIB\Tarvand.dll" for ".../lib/libtarvand.so".
-    const QString suitePath =
-        QDir::toNativeSeparators(file.absolutePath()).replace(QLatin1Char('/'), QLatin1Char('\\')) +
-        QStringLiteral("\\Tarvand.dll");
     ModuleLibrary module;
-    module.Load(suitePath);
-    EXPECT_TRUE(module.IsLoaded());
+    module.Load(QDir::toNativeSeparators(file.absolutePath()).replace(QLatin1Char('/'), QLatin1Char('\\')) +
+                QStringLiteral("\\Tarvand.dll"));
     EXPECT_EQ(QFileInfo(module.Path()).canonicalFilePath(), file.canonicalFilePath());
     EXPECT_THROW(module.Load(moduleFile), Exception);
     module.Unload();
     EXPECT_FALSE(module.IsLoaded());
+    EXPECT_NO_THROW(module.ReleaseIt());
+    QTemporaryDir folder;
+    QFile broken(folder.filePath(QStringLiteral("libbroken.so")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a library");
+    broken.close();
+    EXPECT_TRUE(loadFailure(QStringLiteral("/no/such/folder/Tarvand.dll"))
+                    .contains(QStringLiteral("/no/such/folder/Tarvand")));
+    EXPECT_TRUE(loadFailure(broken.fileName()).startsWith(QStringLiteral("Cannot load the module")));
+    EXPECT_TRUE(loadFailure(QStringLiteral(TARVAND_PLATFORM_FILE))
+                    .contains(QStringLiteral("does not export Ostavan and Release_It")));
 }
 
-TEST(ModuleLibrary, EntryShowsTheModulesWindowInTheGivenPanelAndReleaseDestroysIt) {
+TEST(ModuleLibrary, ExportsEveryVariableUnderItsCNameAndTheEntryFillsThemAndShowsTheWindow) {
     HostObjects host;
-    ModuleLibrary module;
-    module.Load(moduleFile);
-    host.enter(module);
+    QLibrary library(moduleFile);
+    ASSERT_TRUE(library.load());
+    auto variable = [&library](const char* name) { return reinterpret_cast<void**>(library.resolve(name)); };
+    for (const char* name :
+         {"_InfoForm",      "_Global",           "_MyDate",         "_MyDatabase",   "_TempGridForm",
+          "_ShowStateForm", "_DlgMsg",           "_MakanForm",      "_VazDaraeForm", "_VezaratForm",
+          "_MabadiForm",    "_AstehlakForm",     "_GheimatForm",    "_SakhtarForm",  "_AmvalForm",
+          "_Tafsily2Form",  "_GrohTafsily2Form", "_DepartForm",     "_PersonelForm", "_SelForm",
+          "_FrmBatch",      "_CodeSelectForm",   "_GrafColSetForm", "_GrafForm"}) {
+        ASSERT_NE(variable(name), nullptr) << name;
+        EXPECT_EQ(*variable(name), nullptr) << name;
+    }
+    reinterpret_cast<ModuleLibrary::OstavanEntry>(library.resolve("Ostavan"))(
+        &host.panel, host.session.Global(), host.session.MyDate(), host.session.MyDatabase(),
+        &host.tempGridForm, &host.showStateForm, &host.dlgMsg);
+    EXPECT_EQ(*variable("_Global"), host.session.Global());
+    EXPECT_EQ(*variable("_MyDatabase"), host.session.MyDatabase());
+    EXPECT_EQ(*variable("_DlgMsg"), &host.dlgMsg);
     QPointer<ui::TForm> window = host.window();
     ASSERT_FALSE(window.isNull());
-    EXPECT_EQ(window->parentWidget(), &host.panel);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(*variable("_InfoForm"), window.data());
     EXPECT_EQ(window->geometry(), host.panel.contentsRect());
     EXPECT_NE(window->findChild<ui::TPageControl*>(QStringLiteral("Info_PageControl")), nullptr);
-
-    module.ReleaseIt();
+    // Unloading the module destroys its window.
+    ASSERT_TRUE(library.unload());
     EXPECT_TRUE(window.isNull());
-    module.Unload();
 }
 
-TEST(ModuleLibrary, SecondEntryShowsTheSameWindow) {
-    HostObjects host;
+TEST(ModuleLibrary, NoObjectOfEitherSessionKeepsAPointerIntoAnUnloadedModule) {
+    HostObjects first;
+    HostObjects second;
     ModuleLibrary module;
     module.Load(moduleFile);
-    host.enter(module);
-    QPointer<ui::TForm> first = host.window();
-    host.enter(module);
-    EXPECT_EQ(host.window(), first.data());
-    EXPECT_EQ(host.panel.findChildren<ui::TForm*>(QStringLiteral("InfoForm")).size(), 1);
-    module.Unload();
-    EXPECT_TRUE(first.isNull());
-}
-
-TEST(ModuleLibrary, UnloadReleasesTheWindowFirst) {
-    HostObjects host;
-    ModuleLibrary module;
-    module.Load(moduleFile);
-    host.enter(module);
-    QPointer<ui::TForm> window = host.window();
-    ASSERT_FALSE(window.isNull());
-    module.Unload();
-    EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(module.IsLoaded());
-    EXPECT_NO_THROW(module.ReleaseIt());
-}
-
-TEST(ModuleLibrary, EntryHandsTheModuleTheMessageDialog) {
-    HostObjects host;
-    ModuleLibrary module;
-    module.Load(moduleFile);
-    host.enter(module);
-    // The toolkit's messages now go through the module's message function and the host's dialog.
-    ASSERT_TRUE(static_cast<bool>(host.session.MyDatabase()->OnShowMsg));
-    QTimer::singleShot(0, &host.dlgMsg, [&host] {
-        EXPECT_TRUE(host.dlgMsg.IsModal());
-        host.dlgMsg.SetModalResult(ui::mrYes);
-    });
-    EXPECT_EQ(host.session.MyDatabase()->OnShowMsg(QStringLiteral("آيا حذف شود؟"), QString(),
-                                                   QStringLiteral("3QR")),
-              ui::mrYes);
-    module.Unload();
+    first.enter(module);
+    ASSERT_TRUE(static_cast<bool>(first.session.Global()->OnShowMsg));
+    second.enter(module);
+    for (const HostObjects* host : {&first, &second}) {
+        if (host == &second)
+            module.Unload();
+        const tarvand::TGlobal& global = *host->session.Global();
+        EXPECT_FALSE(static_cast<bool>(host->session.MyDatabase()->OnShowMsg));
+        EXPECT_FALSE(static_cast<bool>(global.OnShowMsg));
+        // The toolkit object keeps the database object its session gave it, and no other's.
+        EXPECT_EQ(global.MyDatabase, host->session.MyDatabase());
+        EXPECT_EQ(global.DlgMsg, nullptr);
+    }
 }

@@ -8,97 +8,50 @@
 
 using tarvand::SuitePath;
 
-namespace {
+// Suite paths against an application folder laid out the way the build lays it out, names in their
+// real case: "~" stands for the folder as the suite writes it (backslashes), "@" for the folder and
+// "%" for the platform's library suffix.
+TEST(SuitePath, MapsSuitePathsOntoTheFilesThatExist) {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Data")));
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("DLLs/GlobalForms")));
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Exact")));
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("EXACT")));
+    for (const QString& name :
+         {QStringLiteral("Data/Options.ini"), "DLLs/GlobalForms/Search" + SuitePath::LibrarySuffix(),
+          "DLLs/GlobalForms/libFilter" + SuitePath::LibrarySuffix()})
+        ASSERT_TRUE(QFile(QDir(root).filePath(name)).open(QIODevice::WriteOnly));
+    const std::pair<const char*, const char*> paths[] = {
+        {"~\\Data\\Options.ini", "@/Data/Options.ini"},
+        {"~\\\\Data\\Options.ini", "@/Data/Options.ini"},
+        {"@/\\Data/Options.ini", "@/Data/Options.ini"},
+        {"~\\DATA\\options.INI", "@/Data/Options.ini"},
+        {"~\\dlls\\GLOBALFORMS", "@/DLLs/GlobalForms"},
+        {"~\\EXACT", "@/EXACT"},
+        {"~\\Exact", "@/Exact"},
+        {"~\\DLLS\\GlobalForms\\Search.dll", "@/DLLs/GlobalForms/Search%"},
+        {"~\\DLLS\\GlobalForms\\SEARCH.DLL", "@/DLLs/GlobalForms/Search%"},
+        {"~\\DLLS\\GlobalForms\\Filter.dll", "@/DLLs/GlobalForms/libFilter%"},
+        {"~\\dlls\\Reports\\Print.dll", "@/DLLs/Reports/Print%"},
+        {"~\\EXCEL\\Book.xls", "@/EXCEL/Book.xls"},
+        {"/no/such/folder/dll.txt", "/no/such/folder/dll.txt"},
+        {"/no/such/a.dll.bak", "/no/such/a.dll.bak"},
+        {"  ", ""},
+    };
+    const QString suiteRoot = QDir::toNativeSeparators(root).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    auto expand = [&](const char* text) {
+        return QString::fromUtf8(text)
+            .replace(QLatin1Char('~'), suiteRoot)
+            .replace(QLatin1Char('@'), root)
+            .replace(QLatin1Char('%'), SuitePath::LibrarySuffix());
+    };
+    for (const auto& [written, found] : paths)
+        EXPECT_EQ(SuitePath::ToPlatform(expand(written)), expand(found)) << written;
+    EXPECT_TRUE(SuitePath::ToPlatform(QString()).isEmpty());
 
-// An application folder laid out the way the build lays it out, names in their real case.
-class SuitePathTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        root_ = dir_.path();
-        ASSERT_TRUE(QDir(root_).mkpath(QStringLiteral("Data")));
-        ASSERT_TRUE(QDir(root_).mkpath(QStringLiteral("DLLs/GlobalForms")));
-        touch(QStringLiteral("Data/Options.ini"));
-        touch(QStringLiteral("DLLs/GlobalForms/Search") + SuitePath::LibrarySuffix());
-        touch(QStringLiteral("DLLs/GlobalForms/libFilter") + SuitePath::LibrarySuffix());
-    }
-
-    void touch(const QString& relative) {
-        QFile file(QDir(root_).filePath(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-
-    // The root the way the suite writes it, with backslashes.
-    QString suiteRoot() const {
-        return QDir::toNativeSeparators(root_).replace(QLatin1Char('/'), QLatin1Char('\\'));
-    }
-
-    QTemporaryDir dir_;
-    QString root_;
-};
-
-} // namespace
-
-TEST_F(SuitePathTest, BackslashesBecomeSeparators) {
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\Data\\Options.ini")),
-              root_ + QStringLiteral("/Data/Options.ini"));
-}
-
-TEST_F(SuitePathTest, RepeatedSeparatorsCollapse) {
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\\\Data\\Options.ini")),
-              root_ + QStringLiteral("/Data/Options.ini"));
-    EXPECT_EQ(SuitePath::ToPlatform(root_ + QStringLiteral("/\\Data/Options.ini")),
-              root_ + QStringLiteral("/Data/Options.ini"));
-}
-
-TEST_F(SuitePathTest, FolderAndFileNamesMatchWhateverTheirCase) {
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\DATA\\options.INI")),
-              root_ + QStringLiteral("/Data/Options.ini"));
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\dlls\\GLOBALFORMS")),
-              root_ + QStringLiteral("/DLLs/GlobalForms"));
-}
-
-TEST_F(SuitePathTest, AnExactNameWinsOverOneDifferingInCase) {
-    ASSERT_TRUE(QDir(root_).mkpath(QStringLiteral("DATA")));
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\DATA")), root_ + QStringLiteral("/DATA"));
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\Data\\Options.ini")),
-              root_ + QStringLiteral("/Data/Options.ini"));
-}
-
-TEST_F(SuitePathTest, LibrariesTakeThePlatformSuffix) {
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\DLLS\\GlobalForms\\Search.dll")),
-              root_ + QStringLiteral("/DLLs/GlobalForms/Search") + SuitePath::LibrarySuffix());
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\DLLS\\GlobalForms\\SEARCH.DLL")),
-              root_ + QStringLiteral("/DLLs/GlobalForms/Search") + SuitePath::LibrarySuffix());
-}
-
-TEST_F(SuitePathTest, LibrariesBuiltWithTheLibPrefixAreFound) {
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\DLLS\\GlobalForms\\Filter.dll")),
-              root_ + QStringLiteral("/DLLs/GlobalForms/libFilter") + SuitePath::LibrarySuffix());
-}
-
-TEST_F(SuitePathTest, MissingNamesAreKeptAsWrittenBelowTheLastMatch) {
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\dlls\\Reports\\Print.dll")),
-              root_ + QStringLiteral("/DLLs/Reports/Print") + SuitePath::LibrarySuffix());
-    EXPECT_EQ(SuitePath::ToPlatform(suiteRoot() + QStringLiteral("\\EXCEL\\Book.xls")),
-              root_ + QStringLiteral("/EXCEL/Book.xls"));
-}
-
-TEST_F(SuitePathTest, RelativePathsResolveAgainstTheCurrentFolder) {
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(root_));
+    ASSERT_TRUE(QDir::setCurrent(root));
     EXPECT_EQ(SuitePath::ToPlatform(QStringLiteral("data\\OPTIONS.ini")), QStringLiteral("Data/Options.ini"));
     QDir::setCurrent(previous);
-}
-
-TEST(SuitePath, EmptyTextGivesAnEmptyPath) {
-    EXPECT_TRUE(SuitePath::ToPlatform(QString()).isEmpty());
-    EXPECT_TRUE(SuitePath::ToPlatform(QStringLiteral("  ")).isEmpty());
-}
-
-TEST(SuitePath, OnlyATrailingDllIsALibrarySuffix) {
-    EXPECT_EQ(SuitePath::ToPlatform(QStringLiteral("/no/such/folder/dll.txt")),
-              QStringLiteral("/no/such/folder/dll.txt"));
-    EXPECT_EQ(SuitePath::ToPlatform(QStringLiteral("/no/such/a.dll.bak")),
-              QStringLiteral("/no/such/a.dll.bak"));
 }

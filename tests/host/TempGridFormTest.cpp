@@ -1,4 +1,5 @@
 #include "DemoDatabase.h"
+#include "ShowModalAndThen.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TDBGrid.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -58,20 +58,8 @@ protected:
         picker_.quTemp->Open();
     }
 
-    // Shows the picker modally and does `act` once its modal loop runs.
-    int showAndThen(std::function<void()> act) {
-        QTimer::singleShot(0, &picker_, [this, act] {
-            EXPECT_TRUE(picker_.IsModal());
-            act();
-        });
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, &picker_, [this] {
-            ADD_FAILURE() << "the picker did not end its modal loop";
-            picker_.SetModalResult(-1);
-        });
-        watchdog.start(10000);
-        return picker_.ShowModal();
+    int showAndThen(const std::function<void()>& act) {
+        return tarvand::testsupport::ShowModalAndThen(picker_, act);
     }
 
     void pressKey(Qt::Key key) {
@@ -102,34 +90,19 @@ protected:
 
 } // namespace
 
-TEST_F(TempGridFormTest, StartsOnTheKeyAndEnterChoosesThatRow) {
-    setUpMakanLookup(QStringLiteral("  4"));
-    const int result = showAndThen([this] {
-        EXPECT_EQ(current("MakanCod"), QStringLiteral("  4"));
-        pressKey(Qt::Key_Return);
-    });
-    EXPECT_EQ(result, ui::mrOk);
-    EXPECT_EQ(current("MakanCod"), QStringLiteral("  4"));
-    EXPECT_EQ(current("MakanNam"), QStringLiteral("كارخانه - كارگاه رنگ"));
-}
-
-TEST_F(TempGridFormTest, ShowsTheConfiguredColumnsTitleAndWidths) {
-    setUpMakanLookup(QStringLiteral("  1"));
-    showAndThen([this] {
-        ui::TDBGridColumns* columns = picker_.dbgTemp->Columns();
-        ASSERT_EQ(columns->Count(), 2);
-        EXPECT_EQ(columns->Items(0)->FieldName(), QStringLiteral("MakanCod"));
-        EXPECT_EQ(columns->Items(0)->Title()->Caption(), QStringLiteral("كد"));
-        EXPECT_EQ(columns->Items(1)->Title()->Caption(), QStringLiteral("نام مکان"));
-        EXPECT_EQ(columns->Items(0)->Width(), 60);
-        EXPECT_EQ(columns->Items(1)->Width(), 400);
-        EXPECT_EQ(picker_.Caption(), QStringLiteral("انتخاب مکان دارايي"));
-        EXPECT_GE(picker_.Width(), 460);
-        picker_.SetModalResult(ui::mrCancel);
-    });
-}
-
-TEST_F(TempGridFormTest, DoubleClickChoosesTheRowUnderTheMouse) {
+// The picker starts on the row of the key (the first row for an unknown key), opening a list the
+// caller left closed, and Enter chooses that row.
+TEST_F(TempGridFormTest, StartsOnTheKeyAndEnterOrADoubleClickChoosesARow) {
+    const std::tuple<const char*, bool, const char*> starts[] = {
+        {"  4", false, "  4"}, {"999", false, "  1"}, {"  2", true, "  2"}};
+    for (const auto& [code, closed, chosen] : starts) {
+        setUpMakanLookup(QLatin1String(code));
+        if (closed)
+            picker_.quTemp->Close();
+        EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Return); }), ui::mrOk);
+        EXPECT_EQ(current("MakanCod"), QLatin1String(chosen)) << code;
+    }
+    EXPECT_EQ(current("MakanNam"), QStringLiteral("كارخانه - سالن توليد يك"));
     setUpMakanLookup(QStringLiteral("  1"));
     const int result = showAndThen([this] {
         QWidget* cells = picker_.dbgTemp->viewport();
@@ -141,55 +114,37 @@ TEST_F(TempGridFormTest, DoubleClickChoosesTheRowUnderTheMouse) {
     EXPECT_EQ(current("MakanCod"), QStringLiteral("  3"));
 }
 
-TEST_F(TempGridFormTest, EscAndTheCloseButtonCancel) {
+TEST_F(TempGridFormTest, EscAndTheCloseButtonCancelAndAnEmptyListCannotBeChosenFrom) {
     setUpMakanLookup(QStringLiteral("  2"));
     EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Escape); }), ui::mrCancel);
-    setUpMakanLookup(QStringLiteral("  2"));
     EXPECT_EQ(showAndThen([this] { picker_.sb_Closed->click(); }), ui::mrCancel);
-}
-
-TEST_F(TempGridFormTest, AnEmptyListCannotBeChosenFrom) {
-    setUpMakanLookup(QString());
     openList(QStringLiteral("Select MakanCod, MakanNam From D_Makan Where 1 = 2"));
-    const int result = showAndThen([this] {
-        pressKey(Qt::Key_Return);
-        EXPECT_TRUE(picker_.IsModal());
-        pressKey(Qt::Key_Escape);
-    });
-    EXPECT_EQ(result, ui::mrCancel);
+    EXPECT_EQ(showAndThen([this] {
+                  pressKey(Qt::Key_Return);
+                  EXPECT_TRUE(picker_.IsModal());
+                  pressKey(Qt::Key_Escape);
+              }),
+              ui::mrCancel);
 }
 
-TEST_F(TempGridFormTest, DropsTheTemporaryTableItWasGivenWhenItCloses) {
-    ASSERT_TRUE(
-        myDatabase_.ExecSql(QStringLiteral("Select MakanCod, MakanNam Into ##U1_PICK1 From D_Makan")));
-    ASSERT_TRUE(tableExists(QStringLiteral("U1_PICK1")));
-    setUpMakanLookup(QStringLiteral("  5"));
-    picker_.TableName = QStringLiteral("##U1_PICK1");
-    openList(QStringLiteral("Select * From ##U1_PICK1 Order By MakanCod"));
-    EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Return); }), ui::mrOk);
-    EXPECT_FALSE(tableExists(QStringLiteral("U1_PICK1")));
+TEST_F(TempGridFormTest, DropsTheTemporaryTableItWasGivenWhenItClosesButNeverATableOfTheCompany) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        ASSERT_TRUE(
+            myDatabase_.ExecSql(QStringLiteral("Select MakanCod, MakanNam Into ##U1_PICK From D_Makan")));
+        ASSERT_TRUE(tableExists(QStringLiteral("U1_PICK")));
+        setUpMakanLookup(QStringLiteral("  5"));
+        picker_.TableName = QStringLiteral("##U1_PICK");
+        openList(QStringLiteral("Select * From ##U1_PICK Order By MakanCod"));
+        showAndThen([this, key] { pressKey(key); });
+        EXPECT_FALSE(tableExists(QStringLiteral("U1_PICK")));
+    }
     // The choice stays readable after the table is gone.
     EXPECT_EQ(current("MakanCod"), QStringLiteral("  5"));
-}
-
-TEST_F(TempGridFormTest, DropsTheTemporaryTableAlsoWhenCancelled) {
-    ASSERT_TRUE(
-        myDatabase_.ExecSql(QStringLiteral("Select MakanCod, MakanNam Into ##U1_PICK2 From D_Makan")));
-    setUpMakanLookup(QString());
-    picker_.TableName = QStringLiteral("##U1_PICK2");
-    openList(QStringLiteral("Select * From ##U1_PICK2"));
-    EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Escape); }), ui::mrCancel);
-    EXPECT_FALSE(tableExists(QStringLiteral("U1_PICK2")));
-}
-
-TEST_F(TempGridFormTest, NeverDropsATableOfTheCompany) {
     setUpMakanLookup(QStringLiteral("  1"));
-    EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Escape); }), ui::mrCancel);
-    TADOQuery query;
-    query.SetConnection(&connection_);
-    query.SetSQL(makanStatement);
-    query.Open();
-    EXPECT_GT(query.RecordCount(), 0);
+    showAndThen([this] { pressKey(Qt::Key_Escape); });
+    openList(makanStatement);
+    EXPECT_GT(picker_.quTemp->RecordCount(), 0);
+    EXPECT_EQ(picker_.quTemp->Connection(), &connection_);
 }
 
 TEST_F(TempGridFormTest, LocatesOnSeveralKeysAndIgnoresValuesOfUnusedKeys) {
@@ -205,12 +160,6 @@ TEST_F(TempGridFormTest, LocatesOnSeveralKeysAndIgnoresValuesOfUnusedKeys) {
     picker_.KeyValues = {koll, moein, QStringLiteral("stale"), QStringLiteral("stale")};
     EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Return); }), ui::mrOk);
     EXPECT_EQ(current("NamHesab"), name);
-}
-
-TEST_F(TempGridFormTest, UnknownKeysLeaveTheListOnItsFirstRow) {
-    setUpMakanLookup(QStringLiteral("999"));
-    EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Return); }), ui::mrOk);
-    EXPECT_EQ(current("MakanCod"), QStringLiteral("  1"));
 }
 
 TEST_F(TempGridFormTest, ShowsRowsInTheOrderOfTheOrderField) {
@@ -233,35 +182,25 @@ TEST_F(TempGridFormTest, ShowsRowsInTheOrderOfTheOrderField) {
     });
 }
 
-TEST_F(TempGridFormTest, WithoutAColumnCountShowsEveryFieldUnderItsName) {
-    setUpMakanLookup(QStringLiteral("  1"));
-    picker_.ColumnCount = 0;
-    showAndThen([this] {
-        ui::TDBGridColumns* columns = picker_.dbgTemp->Columns();
-        ASSERT_EQ(columns->Count(), 2);
-        EXPECT_EQ(columns->Items(1)->Title()->Caption(), QStringLiteral("MakanNam"));
-        picker_.SetModalResult(ui::mrCancel);
-    });
-}
-
-TEST_F(TempGridFormTest, MoreColumnsThanFieldsShowEveryField) {
-    setUpMakanLookup(QStringLiteral("  1"));
-    picker_.ColumnCount = 7;
-    showAndThen([this] {
-        EXPECT_EQ(picker_.dbgTemp->Columns()->Count(), 2);
-        picker_.SetModalResult(ui::mrCancel);
-    });
-}
-
-TEST_F(TempGridFormTest, OpensAListTheCallerLeftClosed) {
-    setUpMakanLookup(QStringLiteral("  2"));
-    picker_.quTemp->Close();
-    EXPECT_EQ(showAndThen([this] { pressKey(Qt::Key_Return); }), ui::mrOk);
-    EXPECT_EQ(current("MakanCod"), QStringLiteral("  2"));
-}
-
-TEST_F(TempGridFormTest, ItsQueryStartsOnTheHostsConnection) {
-    EXPECT_EQ(picker_.quTemp->Connection(), &connection_);
-    EXPECT_EQ(picker_.dbgTemp->DataSource(), picker_.dsTemp);
-    EXPECT_TRUE(picker_.dbgTemp->ReadOnly());
+// The configured columns with their titles and widths; every field under its name when no count
+// fits the list.
+TEST_F(TempGridFormTest, ShowsTheConfiguredColumnsOrEveryFieldUnderItsName) {
+    const std::tuple<int, const char*, int> counts[] = {
+        {2, "كد:60|نام مکان:400", 460}, {0, "MakanCod|MakanNam", 0}, {7, "كد|نام مکان", 0}};
+    for (const auto& [count, columns, width] : counts) {
+        setUpMakanLookup(QStringLiteral("  1"));
+        picker_.ColumnCount = count;
+        showAndThen([this, count, columns, width] {
+            QStringList shown;
+            for (int index = 0; index < picker_.dbgTemp->Columns()->Count(); ++index) {
+                const ui::TColumn* column = picker_.dbgTemp->Columns()->Items(index);
+                shown << column->Title()->Caption() +
+                             (count == 2 ? QLatin1Char(':') + QString::number(column->Width()) : QString());
+            }
+            EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(columns)) << count;
+            EXPECT_GE(picker_.Width(), width);
+            picker_.SetModalResult(ui::mrCancel);
+        });
+    }
+    EXPECT_EQ(picker_.Caption(), QStringLiteral("انتخاب مکان دارايي"));
 }

@@ -1,18 +1,11 @@
-#include "HostContext.h"
-#include "HostSession.h"
-#include "ModuleEntry.h"
+#include "EDatabaseError.h"
 #include "ModuleHost.h"
+#include "TApplication.h"
 #include "TD_Global.h"
-#include "TDlgMsg.h"
-#include "TForm.h"
-#include "TGlobal.h"
 #include "TInfoForm.h"
-#include "TMyDatabase.h"
 #include "TPageControl.h"
-#include "TPanel.h"
 #include "TSpeedButton.h"
 #include "TTabSheet.h"
-#include "TTempGridForm.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -40,23 +33,34 @@ void visitEveryEditor(TInfoForm& form) {
 
 TEST(EntryTest, OstavanStoresTheContextAndEmbedsTheWindowMaximised) {
     ModuleHost host;
+    EXPECT_FALSE(static_cast<bool>(host.Session().MyDatabase()->OnShowMsg));
     host.Ostavan();
     ASSERT_NE(InfoForm, nullptr);
-    EXPECT_EQ(Global, host.Session().Global());
-    EXPECT_EQ(MyDate, host.Session().MyDate());
-    EXPECT_EQ(MyDatabase, host.Session().MyDatabase());
-    EXPECT_EQ(TempGridForm, &host.TempGridForm());
-    EXPECT_EQ(ShowStateForm, &host.ShowStateForm());
-    EXPECT_EQ(DlgMsg, &host.DlgMsg());
+    const QList<const void*> context = {Global, MyDate, MyDatabase, TempGridForm, ShowStateForm, DlgMsg};
+    EXPECT_EQ(context, QList<const void*>({host.Session().Global(), host.Session().MyDate(),
+                                           host.Session().MyDatabase(), &host.TempGridForm(),
+                                           &host.ShowStateForm(), &host.DlgMsg()}));
     EXPECT_EQ(InfoForm->parentWidget(), host.ClientPanel());
-    EXPECT_EQ(InfoForm->Align(), ui::alClient);
     EXPECT_TRUE(InfoForm->isVisible());
     EXPECT_EQ(InfoForm->geometry(), host.ClientPanel()->rect());
-    EXPECT_NE(InfoForm->DGlobal, nullptr);
     EXPECT_EQ(InfoForm->Info_PageControl->ActivePage(), InfoForm->Tafsily2_TabSheet);
+    // The toolkit's messages go through the host's dialog while the window lives.
+    ASSERT_TRUE(static_cast<bool>(MyDatabase->OnShowMsg));
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        shown = host.DlgMsg().Caption();
+        host.DlgMsg().Close();
+    });
+    EXPECT_EQ(MyDatabase->OnShowMsg(QStringLiteral("پيام"), QStringLiteral("عنوان"), QStringLiteral("1IR")),
+              1);
+    EXPECT_EQ(shown, QStringLiteral("عنوان"));
+    Release_It();
+    EXPECT_FALSE(static_cast<bool>(host.Session().MyDatabase()->OnShowMsg));
+    Release_It();
+    EXPECT_EQ(InfoForm, nullptr);
 }
 
-TEST(EntryTest, SecondCallKeepsWindowStateAndOptionsAndReplacesTheContext) {
+TEST(EntryTest, SecondCallKeepsWindowStateAndOptionsAndMovesTheContextToTheNewObjects) {
     ModuleHost host;
     host.Ostavan();
     TInfoForm* first = InfoForm;
@@ -71,13 +75,19 @@ TEST(EntryTest, SecondCallKeepsWindowStateAndOptionsAndReplacesTheContext) {
     EXPECT_EQ(InfoForm, first);
     EXPECT_EQ(InfoForm->DGlobal, options);
     EXPECT_EQ(InfoForm->DGlobal->NamTafsily2, QStringLiteral("مراكز هزينه"));
-    EXPECT_EQ(Global, other.Session().Global());
-    EXPECT_EQ(MyDatabase, other.Session().MyDatabase());
-    EXPECT_EQ(DlgMsg, &other.DlgMsg());
-    EXPECT_EQ(TempGridForm, &other.TempGridForm());
     EXPECT_EQ(InfoForm->Info_PageControl->ActivePage(), InfoForm->Makan_TabSheet);
-    EXPECT_NE(InfoForm->Editor(TInfoForm::MakanEditor), nullptr);
+    EXPECT_EQ(Global, other.Session().Global());
+    EXPECT_EQ(DlgMsg, &other.DlgMsg());
+    // Only the new objects lead into the module; the first session's are as their host made them.
+    EXPECT_TRUE(static_cast<bool>(other.Session().MyDatabase()->OnShowMsg));
+    EXPECT_EQ(other.Session().Global()->DlgMsg, &other.DlgMsg());
+    EXPECT_FALSE(static_cast<bool>(host.Session().MyDatabase()->OnShowMsg));
+    EXPECT_FALSE(static_cast<bool>(host.Session().Global()->OnShowMsg));
+    EXPECT_EQ(host.Session().Global()->MyDatabase, host.Session().MyDatabase());
+    EXPECT_EQ(host.Session().Global()->DlgMsg, nullptr);
     Release_It();
+    EXPECT_FALSE(static_cast<bool>(other.Session().Global()->OnShowMsg));
+    EXPECT_EQ(other.Session().Global()->DlgMsg, nullptr);
 }
 
 TEST(EntryTest, CallWithAnotherParentShowsTheWindowAgainAndRereadsRights) {
@@ -95,7 +105,7 @@ TEST(EntryTest, CallWithAnotherParentShowsTheWindowAgainAndRereadsRights) {
     Release_It();
 }
 
-TEST(EntryTest, CloseButtonFreesTheWindowAndReleaseItThenDoesNothing) {
+TEST(EntryTest, CloseButtonFreesTheWindowAndTheNextCallMakesAFreshOneWithFreshOptions) {
     ModuleHost host;
     host.Ostavan();
     QPointer<TInfoForm> window = InfoForm;
@@ -106,24 +116,21 @@ TEST(EntryTest, CloseButtonFreesTheWindowAndReleaseItThenDoesNothing) {
     ProcessDeferredDeletes();
     EXPECT_EQ(window, nullptr);
     EXPECT_EQ(editor, nullptr);
+    EXPECT_FALSE(static_cast<bool>(host.Session().MyDatabase()->OnShowMsg));
     Release_It();
-    EXPECT_EQ(InfoForm, nullptr);
-}
-
-TEST(EntryTest, OstavanAfterCloseMakesAFreshWindowWithFreshOptions) {
-    ModuleHost host;
-    host.Ostavan();
-    QPointer<TInfoForm> first = InfoForm;
-    InfoForm->Close();
-    ProcessDeferredDeletes();
-    ASSERT_EQ(first, nullptr);
 
     host.Exec(QStringLiteral("Update Options Set Korvash = 'NAMTAFSILY2=پروژه ها;' Where sCode = '011403'"));
     host.Ostavan();
     ASSERT_NE(InfoForm, nullptr);
     EXPECT_EQ(InfoForm->DGlobal->NamTafsily2, QStringLiteral("پروژه ها"));
     EXPECT_EQ(InfoForm->Editor(TInfoForm::MakanEditor), nullptr);
-    EXPECT_NE(InfoForm->PendingEditor(TInfoForm::Tafsily2Editor), nullptr);
+    // A window destroyed with its parent leaves no dangling variable.
+    Release_It();
+    auto parent = std::make_unique<ui::TPanel>(host.ClientPanel());
+    host.Ostavan(parent.get());
+    ASSERT_NE(InfoForm, nullptr);
+    parent.reset();
+    EXPECT_EQ(InfoForm, nullptr);
 }
 
 TEST(EntryTest, ReleaseItDestroysTheEditorsInTheirFixedOrder) {
@@ -142,36 +149,28 @@ TEST(EntryTest, ReleaseItDestroysTheEditorsInTheirFixedOrder) {
     EXPECT_EQ(destroyed.join(QLatin1Char(',')), QStringLiteral("0,1,2,3,4,5,6,7,8,9,10,11"));
 }
 
-TEST(EntryTest, WindowDestroyedWithItsParentLeavesNoDanglingVariable) {
+// An exception in a window event of the module reaches the application's handler; one in the entry
+// call itself passes to the host, leaving no window.
+TEST(EntryTest, ExceptionsReachTheApplicationsHandlerOrTheHost) {
     ModuleHost host;
-    auto parent = std::make_unique<ui::TPanel>(host.ClientPanel());
-    parent->show();
-    host.Ostavan(parent.get());
-    ASSERT_NE(InfoForm, nullptr);
-    parent.reset();
-    EXPECT_EQ(InfoForm, nullptr);
-    Release_It();
-}
-
-TEST(EntryTest, ToolkitMessagesGoThroughTheDialogWhileTheWindowLives) {
-    ModuleHost host;
-    EXPECT_FALSE(static_cast<bool>(host.Session().MyDatabase()->OnShowMsg));
     host.Ostavan();
-    ASSERT_TRUE(static_cast<bool>(MyDatabase->OnShowMsg));
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        shown = host.DlgMsg().Caption();
-        host.DlgMsg().Close();
-    });
-    EXPECT_EQ(MyDatabase->OnShowMsg(QStringLiteral("پيام"), QStringLiteral("عنوان"), QStringLiteral("1IR")),
-              1);
-    EXPECT_EQ(shown, QStringLiteral("عنوان"));
-    Release_It();
-    EXPECT_FALSE(static_cast<bool>(host.Session().MyDatabase()->OnShowMsg));
-}
+    QStringList received;
+    const auto previous = ui::Application->OnException;
+    ui::Application->OnException = [&received](const std::exception& error) {
+        received << dynamic_cast<const Exception&>(error).Message;
+    };
+    // A rights query that fails while the detail-2 tab shows again.
+    host.Exec(QStringLiteral("Drop Table UserSdcDetail"));
+    ui::TPanel other(host.ClientPanel());
+    other.show();
+    host.Ostavan(&other);
+    ui::Application->OnException = previous;
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_TRUE(received.first().contains(QStringLiteral("UserSdcDetail"), Qt::CaseInsensitive));
+    EXPECT_NE(InfoForm, nullptr);
 
-TEST(EntryTest, ReleaseItWithoutWindowDoesNothing) {
-    ASSERT_EQ(InfoForm, nullptr);
     Release_It();
+    host.Exec(QStringLiteral("Drop Table Options"));
+    EXPECT_THROW(host.Ostavan(), EDatabaseError);
     EXPECT_EQ(InfoForm, nullptr);
 }

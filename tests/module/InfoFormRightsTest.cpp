@@ -1,5 +1,4 @@
-#include "HostContext.h"
-#include "ModuleEntry.h"
+#include "InfoRights.h"
 #include "ModuleHost.h"
 #include "TComboBox.h"
 #include "TImage.h"
@@ -23,59 +22,52 @@ QString tabStates(const TInfoForm& form) {
     return states;
 }
 
-void chooseTafsily2Editor(TInfoForm& form, int item) {
-    form.Info_PageControl->SetActivePage(form.Tafsily2_TabSheet);
-    form.cmbTafsily2->SetItemIndex(item);
-    form.cmbTafsily2Change();
-}
-
-void choosePersonelEditor(TInfoForm& form, int item) {
-    form.Info_PageControl->SetActivePage(form.Personel_TabSheet);
-    form.cmbPersonel->SetItemIndex(item);
-    form.cmbPersonelChange();
-}
-
 bool showsAccess(const TInfoForm& form) {
     EXPECT_NE(form.imgAccess->Visible(), form.imgNoAccess->Visible());
     return form.imgAccess->Visible();
 }
 
-} // namespace
-
-TEST(InfoFormRightsTest, FullUserHasEveryTabAndPanel) {
-    ModuleHost host(1);
-    host.Ostavan();
-    EXPECT_EQ(tabStates(*InfoForm), QStringLiteral("1111111111"));
-    EXPECT_TRUE(InfoForm->plClientTafsily2->Enabled());
-    EXPECT_TRUE(showsAccess(*InfoForm));
-    chooseTafsily2Editor(*InfoForm, 0);
-    EXPECT_TRUE(InfoForm->plClientTafsily2->Enabled());
-    choosePersonelEditor(*InfoForm, 0);
-    EXPECT_TRUE(InfoForm->plPersonel->Enabled());
-    EXPECT_TRUE(InfoForm->AccessRights().startsWith(QStringLiteral("D_B_DARAE(Y),D_B_ENDFEE(Y),")));
+// The tab states, then each editor of the combined tabs as chosen in its box (detail-2 accounts
+// and groups, recipients and units): "1" usable with the access picture, "0" disabled with the
+// no-access picture.
+QString rightsShown(TInfoForm& form) {
+    QString shown = tabStates(form) + QLatin1Char(' ');
+    const std::tuple<ui::TTabSheet*, ui::TComboBox*, ui::TPanel*, void (TInfoForm::*)()> boxes[] = {
+        {form.Tafsily2_TabSheet, form.cmbTafsily2, form.plClientTafsily2, &TInfoForm::cmbTafsily2Change},
+        {form.Personel_TabSheet, form.cmbPersonel, form.plPersonel, &TInfoForm::cmbPersonelChange}};
+    for (const auto& [sheet, box, panel, change] : boxes) {
+        for (int item : {1, 0}) {
+            form.Info_PageControl->SetActivePage(sheet);
+            box->SetItemIndex(item);
+            (form.*change)();
+            const bool usable = panel->Enabled();
+            shown += usable != showsAccess(form) ? QLatin1Char('x')
+                     : usable                    ? QLatin1Char('1')
+                                                 : QLatin1Char('0');
+        }
+    }
+    return shown;
 }
 
-TEST(InfoFormRightsTest, RestrictedUserGetsTheTabsOfItsRights) {
-    ModuleHost host(2);
-    host.Ostavan();
-    // Assets, sources, states, recipients, locations and detail-2 accounts; not cost price,
-    // characteristics, depreciation rates or tax groups.
-    EXPECT_EQ(tabStates(*InfoForm), QStringLiteral("1000011111"));
+} // namespace
 
-    // Detail-2 groups denied next to accounts allowed: the tab stays, its account editor is usable.
-    EXPECT_TRUE(InfoForm->plClientTafsily2->Enabled());
-    EXPECT_TRUE(showsAccess(*InfoForm));
-    chooseTafsily2Editor(*InfoForm, 0);
-    EXPECT_FALSE(InfoForm->plClientTafsily2->Enabled());
-    EXPECT_FALSE(showsAccess(*InfoForm));
-    chooseTafsily2Editor(*InfoForm, 1);
-    EXPECT_TRUE(showsAccess(*InfoForm));
-
-    choosePersonelEditor(*InfoForm, 1);
-    EXPECT_TRUE(InfoForm->plPersonel->Enabled());
-    choosePersonelEditor(*InfoForm, 0);
-    EXPECT_FALSE(InfoForm->plPersonel->Enabled());
-    EXPECT_FALSE(showsAccess(*InfoForm));
+// Restricted: assets, sources, states, recipients, locations and detail-2 accounts; not cost
+// price, characteristics, depreciation rates or tax groups. A combined tab closes only when both
+// its editors are denied.
+TEST(InfoFormRightsTest, EachUserGetsTheTabsAndEditorsOfItsRights) {
+    const std::tuple<int, const char*, const char*> users[] = {
+        {1, "", "1111111111 1111"},
+        {2, "", "1000011111 1010"},
+        {1, "Delete From UserSdcDetail Where StrId Like 'D_B_%'", "0000000101 0000"},
+        {2, "Update UserSdcDetail Set [2] = 'N' Where StrId In ('D_B_TT2_T', 'D_B_TAHVIL_TAHVIL')",
+         "1000011010 0000"}};
+    for (const auto& [user, change, shown] : users) {
+        ModuleHost host(user);
+        if (*change != '\0')
+            host.Exec(QLatin1String(change));
+        host.Ostavan();
+        EXPECT_EQ(rightsShown(*InfoForm), QLatin1String(shown)) << user << ' ' << change;
+    }
 }
 
 TEST(InfoFormRightsTest, ADisabledTabStillShowsItsEditorDisabled) {
@@ -96,40 +88,46 @@ TEST(InfoFormRightsTest, ADisabledTabStillShowsItsEditorDisabled) {
     EXPECT_EQ(InfoForm->Editor(TInfoForm::GheimatEditor), editor);
 }
 
-TEST(InfoFormRightsTest, UserWithoutRightsRowsKeepsOnlyTheCombinedTabs) {
-    ModuleHost host(1);
-    host.Exec(QStringLiteral("Delete From UserSdcDetail Where StrId Like 'D_B_%'"));
-    host.Ostavan();
-    EXPECT_EQ(InfoForm->AccessRights(), QString());
-    EXPECT_EQ(tabStates(*InfoForm), QStringLiteral("0000000101"));
-    EXPECT_FALSE(InfoForm->plClientTafsily2->Enabled());
-    EXPECT_FALSE(showsAccess(*InfoForm));
-    choosePersonelEditor(*InfoForm, 1);
-    EXPECT_FALSE(InfoForm->plPersonel->Enabled());
+namespace {
+
+// Every decision for a rights string, one letter each (1 allowed, 0 not): the assets, cost-price and
+// locations tabs, the detail-2 tab, its accounts and its groups, the recipients tab, recipients and
+// organisational units.
+QString decisions(const QString& rights) {
+    const InfoRights r(rights);
+    const bool all[] = {r.allows(QStringLiteral("D_B_DARAE")),
+                        r.allows(QStringLiteral("D_B_ENDFEE")),
+                        r.allows(QStringLiteral("D_B_MAKAN")),
+                        r.tafsily2TabEnabled(),
+                        r.tafsily2AccountsAllowed(),
+                        r.tafsily2GroupsAllowed(),
+                        r.personelTabEnabled(),
+                        r.recipientsAllowed(),
+                        r.departsAllowed()};
+    QString letters;
+    for (bool allowed : all)
+        letters += allowed ? QLatin1Char('1') : QLatin1Char('0');
+    return letters;
 }
 
-TEST(InfoFormRightsTest, DetailTwoTabClosesOnlyWhenBothDenialsAreAdjacent) {
-    ModuleHost host(2);
-    host.Exec(QStringLiteral("Update UserSdcDetail Set [2] = 'N' Where StrId = 'D_B_TT2_T'"));
-    host.Ostavan();
-    EXPECT_TRUE(InfoForm->AccessRights().contains(QStringLiteral("D_B_TT2_G(N),D_B_TT2_T(N),")));
-    EXPECT_FALSE(InfoForm->Tafsily2_TabSheet->Enabled());
-    Release_It();
+} // namespace
 
-    // A node sorted between the two denials keeps the tab open, with both editors disabled.
-    host.Exec(QStringLiteral("Insert Into UserSdcDetail (StrId, Parent, Caption, [1], [2]) Values "
-                             "('D_B_TT2_P', 'D_B', 'پروژه ها', 'Y', 'Y')"));
-    host.Ostavan();
-    EXPECT_TRUE(InfoForm->Tafsily2_TabSheet->Enabled());
-    EXPECT_FALSE(InfoForm->plClientTafsily2->Enabled());
-    chooseTafsily2Editor(*InfoForm, 0);
-    EXPECT_FALSE(InfoForm->plClientTafsily2->Enabled());
-}
-
-TEST(InfoFormRightsTest, RecipientsTabClosesWhenBothItsEditorsAreDenied) {
-    ModuleHost host(2);
-    host.Exec(QStringLiteral("Update UserSdcDetail Set [2] = 'N' Where StrId = 'D_B_TAHVIL_TAHVIL'"));
-    host.Ostavan();
-    EXPECT_FALSE(InfoForm->Personel_TabSheet->Enabled());
-    EXPECT_EQ(tabStates(*InfoForm), QStringLiteral("1000011011"));
+TEST(InfoRightsTest, EachRightsStringGivesItsDecisions) {
+    const std::pair<const char*, const char*> table[] = {
+        {"D(Y),D_B_DARAE(Y),D_B_ENDFEE(N),D_B_MAKAN(Y),", "101100100"},
+        {"D_B_DARAE(y),", "000100100"}, // flags are case-sensitive
+        {"", "000100100"},              // the combined tabs stay, their editors do not
+        // The detail-2 tab closes only for two adjacent denials.
+        {"D_B_TT2_G(N),D_B_TT2_T(N),", "000000100"},
+        {"D_B_TT2_G(N),D_B_TT2_P(Y),D_B_TT2_T(N),", "000100100"},
+        {"D_B_TT2_G(N),D_B_TT2_T(Y),", "000110100"},
+        {"D_B_TT2_G(Y),D_B_TT2_T(N),", "000101100"},
+        // So does the recipients tab, and only in that order.
+        {"D_B_TAHVIL_GROH(N),D_B_TAHVIL_TAHVIL(N),", "000100000"},
+        {"D_B_TAHVIL_GROH(Y),D_B_TAHVIL_TAHVIL(N),", "000100101"},
+        {"D_B_TAHVIL_GROH(N),D_B_TAHVIL_TAHVIL(Y),", "000100110"},
+        {"D_B_TAHVIL_TAHVIL(N),D_B_TAHVIL_GROH(N),", "000100100"},
+    };
+    for (const auto& [rights, expected] : table)
+        EXPECT_EQ(decisions(QLatin1String(rights)), QLatin1String(expected)) << rights;
 }

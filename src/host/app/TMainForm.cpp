@@ -6,6 +6,9 @@
 #include "TSpeedButton.h"
 #include "WindowDrag.h"
 
+#include <QEvent>
+#include <QScreen>
+
 namespace tarvand::host {
 
 TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent) {
@@ -36,6 +39,27 @@ void TMainForm::SetTitle(const QString& title) {
 void TMainForm::SetStatus(const QString& text, const QString& hint) {
     plStatus->SetCaption(QStringLiteral("  ") + text);
     plStatus->SetHint(hint);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    ui::TForm::showEvent(event);
+    fillScreenWhenMaximised();
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    ui::TForm::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        fillScreenWhenMaximised();
+}
+
+// Without a window manager nothing sizes a maximised window, while the module lays its caption
+// buttons out by the screen's width: the window takes the screen's free area itself.
+void TMainForm::fillScreenWhenMaximised() {
+    if (!(windowState() & Qt::WindowMaximized) || screen() == nullptr)
+        return;
+    const QRect area = screen()->availableGeometry();
+    if (geometry() != area)
+        setGeometry(area);
 }
 
 void TMainForm::Caption_PanelMouseDown(QObject*, ui::TMouseButton Button, ui::TShiftState, int, int) {

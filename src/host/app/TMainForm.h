@@ -21,7 +21,12 @@ public:
     // The status strip's text, and the hint that tells more when the mouse rests on it.
     void SetStatus(const QString& text, const QString& hint);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fillScreenWhenMaximised();
     void Caption_PanelMouseDown(QObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X,
                                 int Y);
     void Caption_PanelDblClick(QObject* Sender);

@@ -1,37 +1,34 @@
 #pragma once
 
 #include "DemoDatabase.h"
+#include "HostContext.h"
+#include "HostSession.h"
+#include "MessageAnswers.h"
+#include "ModuleEntry.h"
+#include "ShowModalAndThen.h"
+#include "TDlgMsg.h"
+#include "TForm.h"
+#include "TGlobal.h"
+#include "TMyDatabase.h"
+#include "TMyDate.h"
+#include "TPanel.h"
+#include "TShowStateForm.h"
+#include "TTempGridForm.h"
 
-#include <QByteArray>
-#include <QString>
 #include <QTemporaryDir>
 #include <memory>
 
-class QWidget;
-
-namespace tarvand {
-namespace ui {
-class TForm;
-class TPanel;
-} // namespace ui
-class TInfoForm;
-class TPendingEditorForm;
-namespace host {
-class HostSession;
-class TDlgMsg;
-class TShowStateForm;
-class TTempGridForm;
-} // namespace host
-} // namespace tarvand
-
 namespace tarvand::testsupport {
 
-// A host as the suite runs one, over a fresh demo company: its session objects, its message dialog,
-// list picker and status form, and a main window sized to the screen whose client panel receives the module's
-// window. Destroying it releases the module's window first, as a host does before it ends.
+// A host over a fresh demo company: its session objects, message dialog, list picker, status form
+// and a screen-wide main window whose client panel receives the module's window. The module's
+// variables are set by the entry call, or at once for tests of the common services. Destroying it
+// releases the module's window, as a host does before it ends, and clears the variables.
 class ModuleHost {
 public:
-    explicit ModuleHost(int userId = 1);
+    enum class Context { ByEntry, SetNow };
+
+    explicit ModuleHost(int userId = 1, Context context = Context::ByEntry);
     ~ModuleHost();
     ModuleHost(const ModuleHost&) = delete;
     ModuleHost& operator=(const ModuleHost&) = delete;
@@ -42,16 +39,13 @@ public:
 
     // Runs a statement on the company database; fails the test when the statement fails.
     void Exec(const QString& statement);
-    // Writes Data/Options.ini under the application folder.
-    void WriteOptionsFile(const QByteArray& text);
-    QString AppPath() const { return appDir_.path(); }
 
     host::HostSession& Session() const { return *session_; }
     host::TDlgMsg& DlgMsg() const { return *dlgMsg_; }
     host::TShowStateForm& ShowStateForm() const { return *showStateForm_; }
     host::TTempGridForm& TempGridForm() const { return *tempGridForm_; }
     ui::TForm& MainForm() const { return *mainForm_; }
-    QWidget* ClientPanel() const;
+    QWidget* ClientPanel() const { return clientPanel_; }
 
 private:
     DemoDatabase demo_;

@@ -1,27 +1,16 @@
 #include "ModuleHost.h"
 
-#include "HostContext.h"
 #include "HostOptions.h"
-#include "HostSession.h"
-#include "ModuleEntry.h"
-#include "TDlgMsg.h"
-#include "TForm.h"
-#include "TMyDatabase.h"
-#include "TPanel.h"
-#include "TShowStateForm.h"
-#include "TTempGridForm.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
 
 namespace tarvand::testsupport {
 
-ModuleHost::ModuleHost(int userId) {
+ModuleHost::ModuleHost(int userId, Context context) {
     host::HostOptions options;
     options.DatabasePath = demo_.path();
     options.UserId = userId;
@@ -36,15 +25,23 @@ ModuleHost::ModuleHost(int userId) {
     clientPanel_->SetBevelOuter(ui::bvNone);
     clientPanel_->SetAlign(ui::alClient);
     mainForm_->Show();
+    if (context == Context::SetNow) {
+        ::Global = session_->Global();
+        ::MyDate = session_->MyDate();
+        ::MyDatabase = session_->MyDatabase();
+        ::TempGridForm = tempGridForm_.get();
+        ::ShowStateForm = showStateForm_.get();
+        ::DlgMsg = dlgMsg_.get();
+    }
 }
 
 ModuleHost::~ModuleHost() {
     Release_It();
     ProcessDeferredDeletes();
     mainForm_.reset();
-    Global = nullptr;
-    MyDate = nullptr;
-    MyDatabase = nullptr;
+    ::Global = nullptr;
+    ::MyDate = nullptr;
+    ::MyDatabase = nullptr;
     ::TempGridForm = nullptr;
     ::ShowStateForm = nullptr;
     ::DlgMsg = nullptr;
@@ -61,17 +58,6 @@ void ModuleHost::Ostavan(QWidget* parent) {
 
 void ModuleHost::Exec(const QString& statement) {
     EXPECT_TRUE(session_->MyDatabase()->ExecSql(statement)) << statement.toStdString();
-}
-
-void ModuleHost::WriteOptionsFile(const QByteArray& text) {
-    ASSERT_TRUE(QDir(appDir_.path()).mkpath(QStringLiteral("Data")));
-    QFile file(appDir_.filePath(QStringLiteral("Data/Options.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QWidget* ModuleHost::ClientPanel() const {
-    return clientPanel_;
 }
 
 void ProcessDeferredDeletes() {
