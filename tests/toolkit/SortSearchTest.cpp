@@ -84,18 +84,6 @@ TEST_F(SortSearchTest, SortByColumnSortsByTheFieldAloneOrOnlyBlackensTitles) {
     EXPECT_EQ(table->Sort(), "MakanNam");
 }
 
-TEST(SetSettingTest, ReplacesAnEntryInPlaceAndAppendsANewOne) {
-    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_A", "9"), "_A=9;_B=2;");
-    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_C", "9"), "_A=1;_B=2;_C=9;");
-    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_b", "x"), "_A=1;_B=X;");
-}
-
-TEST(SetSettingTest, KeyThatEndsAnotherKeysNameIsNotConfused) {
-    EXPECT_EQ(TGlobal::GetSetting("_AB=5;_A=7;", "_A"), "7");
-    EXPECT_EQ(TGlobal::SetSetting("_AB=5;_A=7;", "_A", "8"), "_AB=5;_A=8;");
-    EXPECT_EQ(TGlobal::SetSetting("_AB=5;", "_A", "8"), "_AB=5;_A=8;");
-}
-
 TEST_F(SortSearchTest, SearchPassesThePreviousTextAndReplacesItsEntryInPlace) {
     installSibling("Search.dll");
     grid->SetSelectedIndex(1);

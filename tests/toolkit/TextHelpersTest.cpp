@@ -22,6 +22,11 @@ TEST(Settings, SetSettingReplacesOrAppendsInUpperCase) {
     EXPECT_EQ(TGlobal::SetSetting("A=1;", "N_DEP_VAHED", "1,2"), "A=1;N_DEP_VAHED=1,2;");
     // The last entry without its semicolon is replaced whole.
     EXPECT_EQ(TGlobal::SetSetting("A=1;B=2", "B", "3"), "A=1;B=3;");
+    EXPECT_EQ(TGlobal::SetSetting("_A=1;_B=2;", "_C", "9"), "_A=1;_B=2;_C=9;");
+    // A key that ends another key's name is not confused with it.
+    EXPECT_EQ(TGlobal::GetSetting("_AB=5;_A=7;", "_A"), "7");
+    EXPECT_EQ(TGlobal::SetSetting("_AB=5;_A=7;", "_A", "8"), "_AB=5;_A=8;");
+    EXPECT_EQ(TGlobal::SetSetting("_AB=5;", "_A", "8"), "_AB=5;_A=8;");
     const QString round = TGlobal::SetSetting(QString(), "K", "مقدار");
     EXPECT_EQ(TGlobal::GetSetting(round, "k"), "مقدار");
 }

@@ -281,12 +281,6 @@ TEST_F(Controls, ClassNamesAreTheFormLibrarysWithoutNamespace) {
     EXPECT_EQ(panel->ClassName(), "TPanel");
     EXPECT_EQ(shape->ClassName(), "TShape");
     EXPECT_EQ(ClassNameOf(panel), "TPanel");
-    panel->SetName("Caption_Panel");
-    EXPECT_EQ(panel->objectName(), "Caption_Panel");
-    panel->SetColor(Qt::blue);
-    panel->SetFontColor(Qt::white);
-    EXPECT_EQ(panel->Color(), QColor(Qt::blue));
-    EXPECT_EQ(panel->FontColor(), QColor(Qt::white));
 }
 
 } // namespace
