@@ -9,25 +9,25 @@ namespace {
 
 TEST(Connection, BarePathAndProviderStringOpenTheSameDatabase) {
     DataTestDatabase db;
-    db.createCodedTable({QStringLiteral("1")});
+    db.createCodedTable({"1"});
     TADOConnection bare;
     bare.SetConnectionString(db.path());
     bare.Open();
     EXPECT_TRUE(bare.Connected());
     TADOQuery query;
     query.SetConnection(&bare);
-    query.SetSQL(QStringLiteral("Select Count(*) As N From Makan"));
+    query.SetSQL("Select Count(*) As N From Makan");
     query.Open();
-    EXPECT_EQ(query.FieldByName(QStringLiteral("N"))->AsInteger(), 1);
+    EXPECT_EQ(query.FieldByName("N")->AsInteger(), 1);
 }
 
 TEST(Connection, UnreachableAndUnknownSourcesAreRefused) {
     TADOConnection odbc;
-    odbc.SetConnectionString(QStringLiteral("Provider=MSDASQL;DSN=NoSuchCompanyDsn;UID=sa"));
+    odbc.SetConnectionString("Provider=MSDASQL;DSN=NoSuchCompanyDsn;UID=sa");
     EXPECT_THROW(odbc.Open(), EDatabaseError);
     EXPECT_FALSE(odbc.Connected());
     TADOConnection unknown;
-    unknown.SetConnectionString(QStringLiteral("Provider=Jet;Data Source=x.mdb"));
+    unknown.SetConnectionString("Provider=Jet;Data Source=x.mdb");
     EXPECT_THROW(unknown.Open(), EDatabaseError);
     TADOConnection empty;
     EXPECT_THROW(empty.Open(), EDatabaseError);
@@ -42,35 +42,34 @@ TEST(Connection, DatasetsWorkOverOdbc) {
     }
     QTemporaryDir dir;
     TADOConnection connection;
-    connection.SetConnectionString(QStringLiteral("Provider=MSDASQL.1;DRIVER=%1;Database=%2")
-                                       .arg(driver, dir.filePath(QStringLiteral("company.db"))));
+    connection.SetConnectionString(
+        QStringLiteral("Provider=MSDASQL.1;DRIVER=%1;Database=%2").arg(driver, dir.filePath("company.db")));
     connection.Open();
-    connection.Execute(
-        QStringLiteral("Create Table Makan (Code varchar(3) Not Null Primary Key, Name varchar(20))"));
-    connection.Execute(QStringLiteral("Insert Into Makan Values ('1', 'a')"));
+    connection.Execute("Create Table Makan (Code varchar(3) Not Null Primary Key, Name varchar(20))");
+    connection.Execute("Insert Into Makan Values ('1', 'a')");
     TADOTable table;
     table.SetConnection(&connection);
-    table.SetTableName(QStringLiteral("Makan"));
+    table.SetTableName("Makan");
     table.Open();
-    EXPECT_EQ(table.FieldByName(QStringLiteral("Code"))->Size(), 3);
+    EXPECT_EQ(table.FieldByName("Code")->Size(), 3);
     table.Edit();
-    table.FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("b"));
+    table.FieldByName("Name")->SetAsString("b");
     table.Post();
     table.Append();
-    table.FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("2"));
+    table.FieldByName("Code")->SetAsString("2");
     table.Post();
     table.Requery();
     EXPECT_EQ(table.RecordCount(), 2);
-    EXPECT_TRUE(table.Locate(QStringLiteral("Name"), QStringLiteral("b")));
+    EXPECT_TRUE(table.Locate("Name", "b"));
 }
 
 TEST(Connection, DatasetOpensItsConnectionAndCloseClosesTheDatasets) {
     DataTestDatabase db;
-    db.createCodedTable({QStringLiteral("1")});
+    db.createCodedTable({"1"});
     db.connection().Close();
     TADOTable table;
     table.SetConnection(&db.connection());
-    table.SetTableName(QStringLiteral("Makan"));
+    table.SetTableName("Makan");
     table.Open();
     EXPECT_TRUE(db.connection().Connected());
     db.connection().Close();
@@ -81,9 +80,9 @@ TEST(Connection, DatasetsOutliveTheirConnection) {
     auto table = std::make_unique<TADOTable>();
     {
         DataTestDatabase db;
-        db.createCodedTable({QStringLiteral("1")});
+        db.createCodedTable({"1"});
         table->SetConnection(&db.connection());
-        table->SetTableName(QStringLiteral("Makan"));
+        table->SetTableName("Makan");
         table->Open();
     }
     EXPECT_FALSE(table->Active());
@@ -95,19 +94,19 @@ TEST(Connection, StatementsAndTransactions) {
     DataTestDatabase db;
     db.createCodedTable({});
     TADOConnection& connection = db.connection();
-    EXPECT_EQ(connection.Execute(QStringLiteral("Insert Into Makan (Code) Values ('1')")), 1);
+    EXPECT_EQ(connection.Execute("Insert Into Makan (Code) Values ('1')"), 1);
     connection.BeginTrans();
     EXPECT_TRUE(connection.InTransaction());
-    auto table = db.openTable(QStringLiteral("Makan"));
+    auto table = db.openTable("Makan");
     table->Append();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("2"));
+    table->FieldByName("Code")->SetAsString("2");
     table->Post();
     connection.RollbackTrans();
     EXPECT_FALSE(connection.InTransaction());
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("1"));
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "1");
     TADOQuery command;
     command.SetConnection(&connection);
-    command.SetSQL(QStringLiteral("Delete From Makan"));
+    command.SetSQL("Delete From Makan");
     EXPECT_EQ(command.ExecSQL(), 1);
     EXPECT_FALSE(command.Active());
     EXPECT_THROW(command.Open(), EDatabaseError) << "a statement without rows cannot be opened";

@@ -1,19 +1,40 @@
 // What data-aware controls hear from a dataset, directly or through a data source.
 #include "DataTestDatabase.h"
 #include "EAbort.h"
-#include "RecordingLink.h"
+#include "TDataLink.h"
 #include "TDataSource.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
 namespace tarvand::data::test {
 namespace {
 
+using enum TDataEvent;
+
+// A data link that writes down every notification, and may act on one (as a grid writes its pending
+// cell text on deUpdateRecord).
+class RecordingLink : public TDataLink {
+public:
+    void DataEvent(TDataSet* dataSet, TDataEvent event, long long info) override {
+        events.append(event);
+        if (onEvent) {
+            onEvent(dataSet, event, info);
+        }
+    }
+    void DataSetDestroyed(TDataSet*) override { destroyed = true; }
+
+    QList<TDataEvent> events;
+    bool destroyed = false;
+    std::function<void(TDataSet*, TDataEvent, long long)> onEvent;
+};
+
 class DataLinks : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.createCodedTable({QStringLiteral("1"), QStringLiteral("2")});
-        table = db.openTable(QStringLiteral("Makan"));
+        db.createCodedTable({"1", "2"});
+        table = db.openTable("Makan");
         source.SetDataSet(table.get());
         source.AddLink(&link);
         link.events.clear();
@@ -27,33 +48,33 @@ protected:
 
 TEST_F(DataLinks, TypicalEditInOrder) {
     table->Edit();
-    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("x"));
+    table->FieldByName("Name")->SetAsString("x");
     table->Post();
-    EXPECT_EQ(link.events, QStringList({"CheckBrowseMode", "UpdateState", "RecordChange", "FieldChange",
-                                        "UpdateRecord", "CheckBrowseMode", "UpdateState", "DataSetChange"}));
+    EXPECT_EQ(link.events,
+              QList<TDataEvent>({deCheckBrowseMode, deUpdateState, deRecordChange, deFieldChange,
+                                 deUpdateRecord, deCheckBrowseMode, deUpdateState, deDataSetChange}));
 }
 
 TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePost) {
     link.onEvent = [](TDataSet* dataSet, TDataEvent event, long long) {
-        if (event == TDataEvent::deUpdateRecord) {
-            dataSet->FieldByName(QStringLiteral("Name"))->SetText(QStringLiteral("from the grid"));
+        if (event == deUpdateRecord) {
+            dataSet->FieldByName("Name")->SetText("from the grid");
         }
     };
     QString seenByBeforePost;
     table->BeforePost = [&](TDataSet* dataSet) {
-        seenByBeforePost = dataSet->FieldByName(QStringLiteral("Name"))->AsString();
+        seenByBeforePost = dataSet->FieldByName("Name")->AsString();
     };
     table->Edit();
     table->Next();
-    EXPECT_EQ(seenByBeforePost, QStringLiteral("from the grid"));
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Name From Makan Where Code = '1'")),
-              QStringLiteral("from the grid"));
+    EXPECT_EQ(seenByBeforePost, "from the grid");
+    EXPECT_EQ(db.scalar("Select Name From Makan Where Code = '1'"), "from the grid");
 }
 
 TEST_F(DataLinks, ScrollsCarryTheDistance) {
     QList<long long> distances;
     link.onEvent = [&](TDataSet*, TDataEvent event, long long info) {
-        if (event == TDataEvent::deDataSetScroll) {
+        if (event == deDataSetScroll) {
             distances.append(info);
         }
     };
@@ -67,14 +88,14 @@ TEST_F(DataLinks, DisabledControlsHearOneChangeAtTheEnd) {
     table->DisableControls();
     table->DisableControls();
     for (table->First(); !table->Eof(); table->Next()) {
-        table->FieldByName(QStringLiteral("Code"))->AsString();
+        table->FieldByName("Code")->AsString();
     }
     table->EnableControls();
     EXPECT_TRUE(link.events.isEmpty());
     EXPECT_TRUE(table->ControlsDisabled());
     table->EnableControls();
     EXPECT_FALSE(table->ControlsDisabled());
-    EXPECT_EQ(link.events, QStringList({"DataSetChange"}));
+    EXPECT_EQ(link.events, QList<TDataEvent>({deDataSetChange}));
 }
 
 TEST_F(DataLinks, DataSourceReportsStateAndDataChanges) {
@@ -83,8 +104,8 @@ TEST_F(DataLinks, DataSourceReportsStateAndDataChanges) {
     source.OnStateChange = [&](TDataSource*) { ++stateChanges; };
     source.OnDataChange = [&](TDataSource*, TField* field) { dataChanges.append(field); };
     table->Edit();
-    TField* name = table->FieldByName(QStringLiteral("Name"));
-    name->SetAsString(QStringLiteral("y"));
+    TField* name = table->FieldByName("Name");
+    name->SetAsString("y");
     table->Cancel();
     EXPECT_EQ(stateChanges, 2);
     EXPECT_EQ(dataChanges, QList<TField*>({nullptr, name, nullptr}));
@@ -94,7 +115,7 @@ TEST_F(DataLinks, DataSourceReportsStateAndDataChanges) {
 }
 
 TEST_F(DataLinks, SwitchingAndLosingTheDataSet) {
-    auto other = db.openTable(QStringLiteral("Makan"));
+    auto other = db.openTable("Makan");
     source.SetDataSet(other.get());
     link.events.clear();
     table->Next();
@@ -107,7 +128,7 @@ TEST_F(DataLinks, SwitchingAndLosingTheDataSet) {
 TEST_F(DataLinks, OpenAndCloseChangeTheActivity) {
     table->Close();
     table->Open();
-    EXPECT_EQ(link.events, QStringList({"UpdateState", "ActiveChange", "UpdateState", "ActiveChange"}));
+    EXPECT_EQ(link.events, QList<TDataEvent>({deUpdateState, deActiveChange, deUpdateState, deActiveChange}));
 }
 
 } // namespace

@@ -13,8 +13,8 @@ using State = TDataSetState;
 class DataSetState : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.createCodedTable({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-        table = db.openTable(QStringLiteral("Makan"));
+        db.createCodedTable({"1", "2", "3"});
+        table = db.openTable("Makan");
     }
     QString stored(const QString& code) {
         return db.scalar(QStringLiteral("Select Name From Makan Where Code = '%1'").arg(code));
@@ -28,30 +28,29 @@ TEST_F(DataSetState, BeforeEditAbortStaysInBrowse) {
     table->BeforeEdit = [](TDataSet*) { Abort(); };
     EXPECT_THROW(table->Edit(), EAbort);
     EXPECT_EQ(table->State(), State::dsBrowse);
-    EXPECT_THROW(table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("x")),
-                 EDatabaseError);
+    EXPECT_THROW(table->FieldByName("Name")->SetAsString("x"), EDatabaseError);
 }
 
 TEST_F(DataSetState, BeforePostAbortKeepsTypedValuesAndWritesNothing) {
     table->BeforePost = [](TDataSet*) { Abort(); };
     table->Edit();
-    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("typed"));
+    table->FieldByName("Name")->SetAsString("typed");
     EXPECT_THROW(table->Post(), EAbort);
     EXPECT_EQ(table->State(), State::dsEdit);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("typed"));
+    EXPECT_EQ(table->FieldByName("Name")->AsString(), "typed");
     EXPECT_TRUE(table->Modified());
-    EXPECT_EQ(stored(QStringLiteral("1")), QStringLiteral("name 1"));
+    EXPECT_EQ(stored("1"), "name 1");
 }
 
 TEST_F(DataSetState, RefusedPostOnLeavingTheRowKeepsTheCursor) {
     table->BeforePost = [](TDataSet*) { Abort(); };
     table->Append();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("9"));
+    table->FieldByName("Code")->SetAsString("9");
     const int recNo = table->RecNo();
     EXPECT_THROW(table->Prior(), EAbort);
     EXPECT_EQ(table->State(), State::dsInsert);
     EXPECT_EQ(table->RecNo(), recNo);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("9"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "9");
     EXPECT_EQ(table->RecordCount(), 4);
 }
 
@@ -62,10 +61,10 @@ TEST_F(DataSetState, BeforePostMayCancelAndAbortRestoringTheRow) {
         Abort();
     };
     table->Edit();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("7"));
+    table->FieldByName("Code")->SetAsString("7");
     EXPECT_THROW(table->Post(), EAbort);
     EXPECT_EQ(table->State(), State::dsBrowse);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("1"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "1");
 }
 
 TEST_F(DataSetState, DeleteGoesThroughOnlyWithTheCommandTag) {
@@ -77,22 +76,22 @@ TEST_F(DataSetState, DeleteGoesThroughOnlyWithTheCommandTag) {
     table->AfterDelete = [](TDataSet* dataSet) { dataSet->Tag = 11; };
     EXPECT_THROW(table->Delete(), EAbort);
     EXPECT_EQ(table->RecordCount(), 3);
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("3"));
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "3");
     table->Tag = 10;
     table->Delete();
     EXPECT_EQ(table->Tag, 11);
     EXPECT_EQ(table->RecordCount(), 2);
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("2"));
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "2");
 }
 
 TEST_F(DataSetState, TagIsLeftAloneByEveryOperation) {
     table->Tag = 42;
     table->Edit();
-    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("a"));
+    table->FieldByName("Name")->SetAsString("a");
     table->Post();
     table->Append();
     table->Cancel();
-    table->SetSort(QStringLiteral("Name DESC"));
+    table->SetSort("Name DESC");
     table->Requery();
     table->Last();
     table->Delete();
@@ -110,42 +109,42 @@ TEST_F(DataSetState, PostErrorAbortIsSilentAndKeepsTheNewRow) {
         action = TDataAction::daAbort;
     };
     table->Append();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("2"));
-    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("again"));
+    table->FieldByName("Code")->SetAsString("2");
+    table->FieldByName("Name")->SetAsString("again");
     EXPECT_THROW(table->Post(), EAbort);
     EXPECT_EQ(seen, TDataAction::daFail);
-    EXPECT_TRUE(message.contains(QStringLiteral("PRIMARY KEY"), Qt::CaseInsensitive)) << qPrintable(message);
+    EXPECT_TRUE(message.contains("PRIMARY KEY", Qt::CaseInsensitive)) << qPrintable(message);
     EXPECT_EQ(table->State(), State::dsInsert);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("again"));
+    EXPECT_EQ(table->FieldByName("Name")->AsString(), "again");
 }
 
 TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOn) {
     table->Append();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("3"));
+    table->FieldByName("Code")->SetAsString("3");
     try {
         table->Post();
         FAIL() << "a duplicate key was accepted";
     } catch (const EDatabaseError& error) {
-        EXPECT_TRUE(error.Message.toUpper().contains(QStringLiteral("VIOLATION OF PRIMARY KEY CONSTRAINT")))
+        EXPECT_TRUE(error.Message.toUpper().contains("VIOLATION OF PRIMARY KEY CONSTRAINT"))
             << qPrintable(error.Message);
     }
     EXPECT_EQ(table->State(), State::dsInsert);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("3"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "3");
 }
 
 TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
     int calls = 0;
     table->OnPostError = [&](TDataSet* dataSet, EDatabaseError&, TDataAction& action) {
         ++calls;
-        dataSet->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("8"));
+        dataSet->FieldByName("Code")->SetAsString("8");
         action = TDataAction::daRetry;
     };
     table->Append();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("1"));
+    table->FieldByName("Code")->SetAsString("1");
     table->Post();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(table->State(), State::dsBrowse);
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan Where Code = '8'")), QStringLiteral("1"));
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan Where Code = '8'"), "1");
 }
 
 TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
@@ -162,12 +161,12 @@ TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
     table->Insert();
     EXPECT_EQ(table->RecordCount(), 4);
     EXPECT_EQ(table->RecNo(), 2);
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("5"));
+    table->FieldByName("Code")->SetAsString("5");
     table->Cancel();
     EXPECT_EQ(recNoInAfterCancel, -1);
     EXPECT_EQ(table->RecordCount(), 3);
     EXPECT_EQ(table->RecNo(), 3);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("3"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "3");
 }
 
 TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
@@ -175,50 +174,50 @@ TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
     table->Insert();
     table->Cancel();
     EXPECT_EQ(table->RecNo(), -1);
-    EXPECT_TRUE(table->FieldByName(QStringLiteral("Code"))->IsNull());
+    EXPECT_TRUE(table->FieldByName("Code")->IsNull());
     table->Next();
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("2"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "2");
 }
 
 TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValues) {
     table->Last();
     table->Edit();
-    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("changed"));
+    table->FieldByName("Name")->SetAsString("changed");
     table->Cancel();
     EXPECT_EQ(table->State(), State::dsBrowse);
     EXPECT_EQ(table->RecNo(), 3);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("name 3"));
+    EXPECT_EQ(table->FieldByName("Name")->AsString(), "name 3");
 }
 
 TEST_F(DataSetState, LeavingAModifiedRowPostsIt) {
     table->Edit();
-    table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("moved on"));
+    table->FieldByName("Name")->SetAsString("moved on");
     table->Next();
     EXPECT_EQ(table->State(), State::dsBrowse);
     EXPECT_EQ(table->RecNo(), 2);
-    EXPECT_EQ(stored(QStringLiteral("1")), QStringLiteral("moved on"));
+    EXPECT_EQ(stored("1"), "moved on");
 }
 
 TEST_F(DataSetState, LeavingAnUntouchedNewRowCancelsIt) {
     int newRecords = 0;
     table->OnNewRecord = [&](TDataSet* dataSet) {
         ++newRecords;
-        dataSet->FieldByName(QStringLiteral("Rate"))->SetAsInteger(5);
+        dataSet->FieldByName("Rate")->SetAsInteger(5);
     };
     table->Append();
     EXPECT_FALSE(table->Modified());
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Rate"))->AsInteger(), 5);
+    EXPECT_EQ(table->FieldByName("Rate")->AsInteger(), 5);
     table->Prior();
     EXPECT_EQ(newRecords, 1);
     EXPECT_EQ(table->RecordCount(), 3);
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("3"));
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "3");
 }
 
 TEST_F(DataSetState, AppendScrollsToTheNewRow) {
     int scrolls = 0;
     table->AfterScroll = [&](TDataSet* dataSet) {
         ++scrolls;
-        EXPECT_TRUE(dataSet->FieldByName(QStringLiteral("Code"))->AsString().isEmpty());
+        EXPECT_TRUE(dataSet->FieldByName("Code")->AsString().isEmpty());
     };
     table->Append();
     EXPECT_EQ(scrolls, 1);
@@ -226,7 +225,7 @@ TEST_F(DataSetState, AppendScrollsToTheNewRow) {
 }
 
 TEST_F(DataSetState, EditOfAnEmptyDatasetInserts) {
-    db.exec(QStringLiteral("Delete From Makan"));
+    db.exec("Delete From Makan");
     table->Requery();
     table->Edit();
     EXPECT_EQ(table->State(), State::dsInsert);
@@ -237,10 +236,10 @@ TEST_F(DataSetState, DeleteMovesToTheNextRowOrThePreviousAtTheEnd) {
     table->Next();
     table->Delete();
     EXPECT_EQ(table->RecNo(), 2);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("3"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "3");
     table->Delete();
     EXPECT_EQ(table->RecNo(), 1);
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Code"))->AsString(), QStringLiteral("1"));
+    EXPECT_EQ(table->FieldByName("Code")->AsString(), "1");
     table->Delete();
     EXPECT_EQ(table->RecNo(), -1);
     EXPECT_TRUE(table->IsEmpty());
@@ -257,24 +256,22 @@ TEST_F(DataSetState, DeleteWhileInsertingCancelsTheNewRow) {
 TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOne) {
     table->Last();
     table->Insert();
-    table->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("25"));
+    table->FieldByName("Code")->SetAsString("25");
     table->Post();
     EXPECT_EQ(table->RecNo(), 3);
-    EXPECT_EQ(table->ValueAt(3, 0).toString(), QStringLiteral("3"));
-    EXPECT_EQ(db.scalar(QStringLiteral("Select Count(*) From Makan")), QStringLiteral("4"));
+    EXPECT_EQ(table->ValueAt(3, 0).toString(), "3");
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "4");
 }
 
 TEST_F(DataSetState, SettingFieldsOutsideEditIsRefused) {
-    EXPECT_THROW(table->FieldByName(QStringLiteral("Name"))->SetAsString(QStringLiteral("x")),
-                 EDatabaseError);
+    EXPECT_THROW(table->FieldByName("Name")->SetAsString("x"), EDatabaseError);
     EXPECT_THROW(table->Post(), EDatabaseError);
     table->Cancel(); // nothing to cancel: no error
     EXPECT_EQ(table->State(), State::dsBrowse);
 }
 
 TEST_F(DataSetState, ReadOnlyQueryRefusesEditing) {
-    auto query =
-        db.openQuery(QStringLiteral("Select a.Code, b.Name From Makan a, Makan b Where a.Code = b.Code"));
+    auto query = db.openQuery("Select a.Code, b.Name From Makan a, Makan b Where a.Code = b.Code");
     EXPECT_TRUE(query->UpdateTable().isEmpty());
     EXPECT_THROW(query->Edit(), EDatabaseError);
     EXPECT_THROW(query->Append(), EDatabaseError);

@@ -6,7 +6,7 @@ namespace tarvand::data::test {
 
 DataTestDatabase::DataTestDatabase() {
     EXPECT_TRUE(dir_.isValid());
-    connection_.SetConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + path());
+    connection_.SetConnectionString("Provider=SQLite;Data Source=" + path());
     connection_.Open();
 }
 
@@ -19,12 +19,17 @@ QString DataTestDatabase::scalar(const QString& statement) {
     return query->IsEmpty() ? QString() : query->FieldByIndex(0)->AsString();
 }
 
-std::unique_ptr<TADOTable> DataTestDatabase::openTable(const QString& name) {
+std::unique_ptr<TADOTable> DataTestDatabase::table(const QString& name) {
     auto table = std::make_unique<TADOTable>();
     table->SetConnection(&connection_);
     table->SetTableName(name);
-    table->Open();
     return table;
+}
+
+std::unique_ptr<TADOTable> DataTestDatabase::openTable(const QString& name) {
+    auto opened = table(name);
+    opened->Open();
+    return opened;
 }
 
 std::unique_ptr<TADOQuery> DataTestDatabase::openQuery(const QString& statement) {

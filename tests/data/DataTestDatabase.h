@@ -17,11 +17,13 @@ public:
     DataTestDatabase();
 
     TADOConnection& connection() { return connection_; }
-    QString path() const { return dir_.filePath(QStringLiteral("company.db")); }
+    QString path() const { return dir_.filePath("company.db"); }
 
     void exec(const QString& statement);
     // The first column of the first row as text; empty when there is no row.
     QString scalar(const QString& statement);
+    // A table on the connection, not yet opened (for fields declared before the open).
+    std::unique_ptr<TADOTable> table(const QString& name);
     std::unique_ptr<TADOTable> openTable(const QString& name);
     std::unique_ptr<TADOQuery> openQuery(const QString& statement);
 

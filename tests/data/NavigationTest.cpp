@@ -10,11 +10,11 @@ class Navigation : public ::testing::Test {
 protected:
     std::unique_ptr<TADOTable> open(const QStringList& codes) {
         db.createCodedTable(codes);
-        auto table = db.openTable(QStringLiteral("Makan"));
+        auto table = db.openTable("Makan");
         table->AfterScroll = [this](TDataSet*) { ++scrolls; };
         return table;
     }
-    QString code(const TDataSet& dataSet) { return dataSet.FieldByName(QStringLiteral("Code"))->AsString(); }
+    QString code(const TDataSet& dataSet) { return dataSet.FieldByName("Code")->AsString(); }
 
     DataTestDatabase db;
     int scrolls = 0;
@@ -33,13 +33,13 @@ TEST_F(Navigation, EmptyDatasetHasNoRecord) {
     table->Prior();
     EXPECT_EQ(table->MoveBy(5), 0);
     EXPECT_EQ(table->RecNo(), -1);
-    EXPECT_TRUE(table->FieldByName(QStringLiteral("Code"))->IsNull());
-    EXPECT_EQ(table->FieldByName(QStringLiteral("Rate"))->AsInteger(), 0);
-    EXPECT_FALSE(table->Locate(QStringLiteral("Code"), QStringLiteral("1")));
+    EXPECT_TRUE(table->FieldByName("Code")->IsNull());
+    EXPECT_EQ(table->FieldByName("Rate")->AsInteger(), 0);
+    EXPECT_FALSE(table->Locate("Code", "1"));
 }
 
 TEST_F(Navigation, OneRowIsBothFirstAndLast) {
-    auto table = open({QStringLiteral("1")});
+    auto table = open({"1"});
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_TRUE(table->Bof());
     EXPECT_FALSE(table->Eof());
@@ -55,12 +55,12 @@ TEST_F(Navigation, OneRowIsBothFirstAndLast) {
 }
 
 TEST_F(Navigation, WalkingStopsAtTheEndWithEofSet) {
-    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    auto table = open({"1", "2", "3"});
     QStringList seen;
     for (table->First(); !table->Eof(); table->Next()) {
         seen.append(code(*table));
     }
-    EXPECT_EQ(seen, QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(seen, QStringList({"1", "2", "3"}));
     EXPECT_EQ(table->RecNo(), 3);
     const int before = scrolls;
     table->Next(); // already at the end: nothing moves, nothing scrolls
@@ -69,21 +69,20 @@ TEST_F(Navigation, WalkingStopsAtTheEndWithEofSet) {
 
 TEST_F(Navigation, AfterScrollFollowsOpenAndEveryMove) {
     auto table = std::make_unique<TADOTable>();
-    db.createCodedTable({QStringLiteral("1"), QStringLiteral("2")});
+    db.createCodedTable({"1", "2"});
     table->SetConnection(&db.connection());
-    table->SetTableName(QStringLiteral("Makan"));
+    table->SetTableName("Makan");
     QStringList codes;
     table->AfterScroll = [&](TDataSet* dataSet) { codes.append(code(*dataSet)); };
     table->Open();
     table->Next();
     table->First();
     table->SetRecNo(2);
-    EXPECT_EQ(codes, QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1"),
-                                  QStringLiteral("2")}));
+    EXPECT_EQ(codes, QStringList({"1", "2", "1", "2"}));
 }
 
 TEST_F(Navigation, MoveByReportsTheDistanceMoved) {
-    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    auto table = open({"1", "2", "3", "4"});
     EXPECT_EQ(table->MoveBy(2), 2);
     EXPECT_EQ(table->RecNo(), 3);
     EXPECT_EQ(table->MoveBy(5), 1);
@@ -94,9 +93,9 @@ TEST_F(Navigation, MoveByReportsTheDistanceMoved) {
 }
 
 TEST_F(Navigation, SetRecNoIgnoresNumbersOutsideTheRows) {
-    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    auto table = open({"1", "2", "3"});
     table->SetRecNo(3);
-    EXPECT_EQ(code(*table), QStringLiteral("3"));
+    EXPECT_EQ(code(*table), "3");
     table->SetRecNo(0);
     table->SetRecNo(4);
     table->SetRecNo(-1);
@@ -104,7 +103,7 @@ TEST_F(Navigation, SetRecNoIgnoresNumbersOutsideTheRows) {
 }
 
 TEST_F(Navigation, ClosedDatasetRefusesToMoveButAnswersQuestions) {
-    auto table = open({QStringLiteral("1")});
+    auto table = open({"1"});
     table->Close();
     EXPECT_EQ(table->RecordCount(), 0);
     EXPECT_EQ(table->RecNo(), -1);
@@ -115,35 +114,33 @@ TEST_F(Navigation, ClosedDatasetRefusesToMoveButAnswersQuestions) {
 }
 
 TEST_F(Navigation, LocateMovesToTheFirstMatchOnly) {
-    auto table = open({QStringLiteral("a1"), QStringLiteral("b2"), QStringLiteral("B3")});
-    db.exec(QStringLiteral("Update Makan Set Rate = 7 Where Code In ('b2', 'B3')"));
+    auto table = open({"a1", "b2", "B3"});
+    db.exec("Update Makan Set Rate = 7 Where Code In ('b2', 'B3')");
     table->Requery();
-    EXPECT_TRUE(table->Locate(QStringLiteral("Rate"), 7));
-    EXPECT_EQ(code(*table), QStringLiteral("b2"));
-    EXPECT_TRUE(table->Locate(QStringLiteral("Rate"), QStringLiteral("7")));
+    EXPECT_TRUE(table->Locate("Rate", 7));
+    EXPECT_EQ(code(*table), "b2");
+    EXPECT_TRUE(table->Locate("Rate", "7"));
     table->First();
-    EXPECT_FALSE(table->Locate(QStringLiteral("Code"), QStringLiteral("b3")));
+    EXPECT_FALSE(table->Locate("Code", "b3"));
     EXPECT_EQ(table->RecNo(), 1);
-    EXPECT_TRUE(
-        table->Locate(QStringLiteral("Code"), QStringLiteral("b3"), TLocateOption::loCaseInsensitive));
-    EXPECT_EQ(code(*table), QStringLiteral("B3"));
-    EXPECT_TRUE(table->Locate(QStringLiteral("code"), QStringLiteral("A"),
-                              TLocateOption::loCaseInsensitive | TLocateOption::loPartialKey));
-    EXPECT_EQ(code(*table), QStringLiteral("a1"));
-    EXPECT_FALSE(table->Locate(QStringLiteral("Code"), QStringLiteral("a")));
+    EXPECT_TRUE(table->Locate("Code", "b3", TLocateOption::loCaseInsensitive));
+    EXPECT_EQ(code(*table), "B3");
+    EXPECT_TRUE(table->Locate("code", "A", TLocateOption::loCaseInsensitive | TLocateOption::loPartialKey));
+    EXPECT_EQ(code(*table), "a1");
+    EXPECT_FALSE(table->Locate("Code", "a"));
 }
 
 TEST_F(Navigation, LocateOnSeveralFields) {
-    auto table = open({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    db.exec(QStringLiteral("Update Makan Set Rate = 5"));
-    db.exec(QStringLiteral("Update Makan Set Name = 'same' Where Code <> '1'"));
+    auto table = open({"1", "2", "3"});
+    db.exec("Update Makan Set Rate = 5");
+    db.exec("Update Makan Set Name = 'same' Where Code <> '1'");
     table->Requery();
-    EXPECT_TRUE(table->Locate(QStringLiteral("Name;Rate"), QVariantList{QStringLiteral("same"), 5}));
-    EXPECT_EQ(code(*table), QStringLiteral("2"));
-    EXPECT_FALSE(table->Locate(QStringLiteral("Name;Rate"), QVariantList{QStringLiteral("same"), 6}));
-    EXPECT_TRUE(table->Locate(QStringLiteral("Value"), QVariant()));
-    EXPECT_THROW(table->Locate(QStringLiteral("Name;Rate"), QStringLiteral("same")), EDatabaseError);
-    EXPECT_THROW(table->Locate(QStringLiteral("Missing"), QStringLiteral("x")), EDatabaseError);
+    EXPECT_TRUE(table->Locate("Name;Rate", QVariantList{"same", 5}));
+    EXPECT_EQ(code(*table), "2");
+    EXPECT_FALSE(table->Locate("Name;Rate", QVariantList{"same", 6}));
+    EXPECT_TRUE(table->Locate("Value", QVariant()));
+    EXPECT_THROW(table->Locate("Name;Rate", "same"), EDatabaseError);
+    EXPECT_THROW(table->Locate("Missing", "x"), EDatabaseError);
 }
 
 } // namespace

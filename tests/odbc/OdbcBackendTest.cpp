@@ -8,10 +8,10 @@ namespace {
 
 class OdbcBackendTest : public OdbcTestDatabase {};
 
-const QString persianName = QStringLiteral("میز اداری چوبی");
+const QString persianName = "میز اداری چوبی";
 
 qint64 countRows(SqlBackend& backend, const QString& table) {
-    auto cursor = backend.query(QStringLiteral("Select Count(*) From ") + table);
+    auto cursor = backend.query("Select Count(*) From " + table);
     EXPECT_TRUE(cursor->next());
     return cursor->cellInt(0);
 }
@@ -22,14 +22,11 @@ TEST_F(OdbcBackendTest, ParametersCarryNullsIntegersRealsAndPersianText) {
     db->execute(
         "Create Table D_Amval (DaraCod varchar(10) Not Null, DaraNam varchar(50), Qty int, Price float)");
     EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)",
-                          {QStringLiteral("001"), persianName, qint64(5000000000), 12.75}),
+                          {"001", persianName, qint64(5000000000), 12.75}),
               1);
-    EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)",
-                          {QStringLiteral("002"), QVariant(), 7, QVariant()}),
-              1);
+    EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)", {"002", QVariant(), 7, QVariant()}), 1);
 
-    auto cursor = db->query("Select DaraCod, DaraNam, Qty, Price From D_Amval Where DaraCod = ?",
-                            {QStringLiteral("001")});
+    auto cursor = db->query("Select DaraCod, DaraNam, Qty, Price From D_Amval Where DaraCod = ?", {"001"});
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(cellString(*cursor, 0), "001");
     EXPECT_EQ(cellString(*cursor, 1), persianName);
@@ -51,12 +48,10 @@ TEST_F(OdbcBackendTest, UpdatesAndDeletesReportTheRowsTheyChanged) {
     for (const char* code : {"1", "2", "3"}) {
         db->execute("Insert Into D_Makan Values (?, ?)", {QString::fromLatin1(code), persianName});
     }
-    EXPECT_EQ(
-        db->execute("Update D_Makan Set MakanNam = ? Where MakanCod <> ?", {QVariant(), QStringLiteral("1")}),
-        2);
+    EXPECT_EQ(db->execute("Update D_Makan Set MakanNam = ? Where MakanCod <> ?", {QVariant(), "1"}), 2);
     EXPECT_EQ(db->execute("Update D_Makan Set MakanNam = 'x' Where MakanCod = 'none'"), 0);
     EXPECT_EQ(countRows(*db, "D_Makan Where MakanNam Is Null"), 2);
-    EXPECT_EQ(db->execute("Delete From D_Makan Where MakanCod = ?", {QStringLiteral("1")}), 1);
+    EXPECT_EQ(db->execute("Delete From D_Makan Where MakanCod = ?", {"1"}), 1);
     EXPECT_EQ(countRows(*db, "D_Makan"), 2);
     EXPECT_EQ(db->execute("Create Table Other (A int)"), 0);
 }
@@ -64,7 +59,7 @@ TEST_F(OdbcBackendTest, UpdatesAndDeletesReportTheRowsTheyChanged) {
 TEST_F(OdbcBackendTest, TypedNullParametersAndBlobsRoundTrip) {
     db->execute("Create Table Pic (Id int, Data varbinary(100), Note varchar(10))");
     const QByteArray bytes("\x00\x01\xff\x7f", 4);
-    db->execute("Insert Into Pic Values (?, ?, ?)", {1, bytes, QStringLiteral("")});
+    db->execute("Insert Into Pic Values (?, ?, ?)", {1, bytes, ""});
     db->execute("Insert Into Pic Values (?, ?, ?)",
                 {QVariant(QMetaType::fromType<int>()), QVariant(QMetaType::fromType<QByteArray>()),
                  QVariant(QMetaType::fromType<QString>())});
@@ -111,9 +106,9 @@ TEST_F(OdbcBackendTest, ErrorsCarryTheServersTextWithoutDriverTags) {
 TEST_F(OdbcBackendTest, ADuplicateKeyIsRefusedWithTheEnginesMessage) {
     db->execute("Create Table D_Sakhtar (SakhtarCod varchar(10), SakhtarRaj int, "
                 "Constraint PK_D_Sakhtar Primary Key (SakhtarCod, SakhtarRaj))");
-    db->execute("Insert Into D_Sakhtar Values (?, ?)", {QStringLiteral("A"), 1});
+    db->execute("Insert Into D_Sakhtar Values (?, ?)", {"A", 1});
     try {
-        db->execute("Insert Into D_Sakhtar Values (?, ?)", {QStringLiteral("A"), 1});
+        db->execute("Insert Into D_Sakhtar Values (?, ?)", {"A", 1});
         FAIL() << "duplicate accepted";
     } catch (const EDatabaseError& error) {
         EXPECT_TRUE(
@@ -121,7 +116,7 @@ TEST_F(OdbcBackendTest, ADuplicateKeyIsRefusedWithTheEnginesMessage) {
             << error.Message.toStdString();
     }
     EXPECT_EQ(countRows(*db, "D_Sakhtar"), 1);
-    EXPECT_EQ(db->execute("Insert Into D_Sakhtar Values (?, ?)", {QStringLiteral("A"), 2}), 1)
+    EXPECT_EQ(db->execute("Insert Into D_Sakhtar Values (?, ?)", {"A", 2}), 1)
         << "the connection stays usable after an error";
 }
 

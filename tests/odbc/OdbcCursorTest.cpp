@@ -10,7 +10,7 @@ class OdbcCursorTest : public OdbcTestDatabase {};
 
 // Long Persian text with a running number in it, so that a value cut or shifted shows up.
 QString longText(int length, int seed) {
-    const QString letters = QStringLiteral("ابپتثجچحخدذرزژسشصضطظعغفقکگلمنوهی ");
+    const QString letters = "ابپتثجچحخدذرزژسشصضطظعغفقکگلمنوهی ";
     QString text;
     text.reserve(length);
     for (int i = 0; text.size() < length; ++i) {
@@ -67,7 +67,7 @@ TEST_F(OdbcCursorTest, ResultColumnsCarryKeyAndAutoIncrementFlags) {
 
 TEST_F(OdbcCursorTest, PersianTextFillsItsDeclaredLengthInCharacters) {
     db->execute("Create Table Depart_1 (Nam varchar(10))");
-    const QString tenLetters = QStringLiteral("حسابداریها");
+    const QString tenLetters = "حسابداریها";
     ASSERT_EQ(tenLetters.size(), 10);
     db->execute("Insert Into Depart_1 Values (?)", {tenLetters});
     auto cursor = db->query("Select Nam From Depart_1");
@@ -105,7 +105,7 @@ TEST_F(OdbcCursorTest, LargeResultsAreReadCompletelyAndInOrder) {
 
 TEST_F(OdbcCursorTest, LongValuesAreReadWholeWithTheColumnsAroundThem) {
     db->execute("Create Table Asnad (Id int, Sharh text, Qty int, Pic blob)");
-    const QString small = QStringLiteral("کوتاه");
+    const QString small = "کوتاه";
     const QString large = longText(100000, 3);
     QByteArray picture(70000, '\0');
     for (int i = 0; i < picture.size(); ++i) {
@@ -144,11 +144,11 @@ TEST_F(OdbcCursorTest, TextViewsOfTheCurrentRowStayValidTogether) {
     const std::string_view b = cursor->cellText(1);
     const std::string_view n = cursor->cellText(2);
     const std::string_view f = cursor->cellText(3);
-    EXPECT_EQ(QString::fromUtf8(a.data(), qsizetype(a.size())), QStringLiteral("اول"));
-    EXPECT_EQ(QString::fromUtf8(b.data(), qsizetype(b.size())), QStringLiteral("دوم"));
+    EXPECT_EQ(QString::fromUtf8(a.data(), qsizetype(a.size())), "اول");
+    EXPECT_EQ(QString::fromUtf8(b.data(), qsizetype(b.size())), "دوم");
     EXPECT_EQ(n, "-42");
     EXPECT_EQ(f, "2.5");
-    EXPECT_EQ(cellString(*cursor, 0), QStringLiteral("اول")) << "reading a cell twice gives it again";
+    EXPECT_EQ(cellString(*cursor, 0), "اول") << "reading a cell twice gives it again";
 }
 
 TEST_F(OdbcCursorTest, CellsConvertBetweenNumbersAndText) {

@@ -21,8 +21,7 @@ void OdbcTestDatabase::SetUp() {
 }
 
 QString OdbcTestDatabase::connectionString() const {
-    return QStringLiteral("DRIVER=%1;Database=%2")
-        .arg(driverPath(), dir.filePath(QStringLiteral("company.db")));
+    return QStringLiteral("DRIVER=%1;Database=%2").arg(driverPath(), dir.filePath("company.db"));
 }
 
 std::unique_ptr<OdbcBackend> OdbcTestDatabase::connect() const {

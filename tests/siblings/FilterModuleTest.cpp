@@ -12,8 +12,8 @@
 namespace tarvand::siblingtests {
 namespace {
 
-const QString filterModule = QStringLiteral("\\DLLS\\GlobalForms\\Filter.dll");
-const QString reportText = QStringLiteral("مكان استقرار دارايي");
+const QString filterModule = "\\DLLS\\GlobalForms\\Filter.dll";
+const QString reportText = "مكان استقرار دارايي";
 
 // Operators in the order of the dialog's list.
 enum OperatorIndex { Equal = 0, NotEqual, Greater, Less, GreaterOrEqual, LessOrEqual, Contains, StartsWith };
@@ -25,7 +25,7 @@ protected:
     QString filter(const std::function<void(QWidget*)>& work) {
         const auto showFilter = module_.Resolve<sibling::ShowFilterEntry>("ShowFilter");
         EXPECT_NE(showFilter, nullptr) << module_.ErrorText().toStdString();
-        QString result = QStringLiteral("untouched");
+        QString result = "untouched";
         if (showFilter == nullptr)
             return result;
         const QString empty;
@@ -63,17 +63,17 @@ protected:
 };
 
 TEST_F(FilterModule, AContainsConditionOnATableNarrowsItsRows) {
-    showTable(QStringLiteral("D_Makan"));
+    showTable("D_Makan");
     grid_->SetSelectedIndex(1);
     const QString sql = filter([](QWidget* dialog) {
-        keepPicture(dialog, QStringLiteral("FilterEmpty"));
+        keepPicture(dialog, "FilterEmpty");
         // The first line starts on the selected column.
-        EXPECT_EQ(control<QComboBox>(dialog, 1, "Field")->currentText(), QStringLiteral("MakanNam"));
-        fill(dialog, 1, QStringLiteral("MakanNam"), Contains, QStringLiteral("كارخانه"));
-        keepPicture(dialog, QStringLiteral("FilterContains"));
+        EXPECT_EQ(control<QComboBox>(dialog, 1, "Field")->currentText(), "MakanNam");
+        fill(dialog, 1, "MakanNam", Contains, "كارخانه");
+        keepPicture(dialog, "FilterContains");
         press(dialog, Qt::Key_Return);
     });
-    EXPECT_TRUE(sql.startsWith(QStringLiteral("Select * From D_Makan Where "))) << sql.toStdString();
+    EXPECT_TRUE(sql.startsWith("Select * From D_Makan Where ")) << sql.toStdString();
     EXPECT_EQ(rowsOf(sql), 5);
 }
 
@@ -82,17 +82,17 @@ TEST_F(FilterModule, AContainsConditionOnATableNarrowsItsRows) {
 TEST_F(FilterModule, TheFilterCommandNarrowsTheGridAndItsUndoRestoresIt) {
     global_.AppPath = QStringLiteral(TARVAND_APP_FOLDER);
     global_.MyDatabase = &myDatabase_;
-    showTable(QStringLiteral("D_Makan"));
+    showTable("D_Makan");
     const int all = table_.RecordCount();
     ui::TMenuItem item;
-    item.SetCaption(QStringLiteral("پالايش گزارش ..."));
+    item.SetCaption("پالايش گزارش ...");
     onModal(
         [](QWidget* dialog) {
-            fill(dialog, 1, QStringLiteral("MakanNam"), Contains, QStringLiteral("كارخانه"));
+            fill(dialog, 1, "MakanNam", Contains, "كارخانه");
             press(dialog, Qt::Key_Return);
         },
         [&] { global_.ToggleFilter(&item, grid_.get(), &table_, reportText); });
-    EXPECT_EQ(item.Caption(), QStringLiteral("بازگشت از پالايش"));
+    EXPECT_EQ(item.Caption(), "بازگشت از پالايش");
     ASSERT_NE(grid_->DataSet(), nullptr);
     EXPECT_NE(grid_->DataSet(), &table_);
     EXPECT_EQ(grid_->DataSet()->RecordCount(), 5);
@@ -100,25 +100,25 @@ TEST_F(FilterModule, TheFilterCommandNarrowsTheGridAndItsUndoRestoresIt) {
     EXPECT_TRUE(global_.FilterActive);
 
     global_.ToggleFilter(&item, grid_.get(), &table_, reportText);
-    EXPECT_EQ(item.Caption(), QStringLiteral("پالايش گزارش ..."));
+    EXPECT_EQ(item.Caption(), "پالايش گزارش ...");
     EXPECT_EQ(grid_->DataSet(), &table_);
     EXPECT_EQ(grid_->DataSet()->RecordCount(), all);
     EXPECT_FALSE(global_.FilterActive);
 }
 
 TEST_F(FilterModule, LinesJoinWithOrAndNumbersCompareAsNumbersOverAQuery) {
-    showQuery(QStringLiteral("Select DaraCod, DaraNam, EndValue From D_Amval Order By DaraCod"));
+    showQuery("Select DaraCod, DaraNam, EndValue From D_Amval Order By DaraCod");
     const int all = query_.RecordCount();
-    const int large = rowsOf(QStringLiteral("Select * From D_Amval Where EndValue >= 40000000000"));
+    const int large = rowsOf("Select * From D_Amval Where EndValue >= 40000000000");
     ASSERT_GT(large, 0);
     const QString sql = filter([](QWidget* dialog) {
-        fill(dialog, 1, QStringLiteral("EndValue"), GreaterOrEqual, QStringLiteral("40,000,000,000"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("AddCondition")), Qt::LeftButton);
-        fill(dialog, 2, QStringLiteral("DaraCod"), Equal, QStringLiteral("2001"));
+        fill(dialog, 1, "EndValue", GreaterOrEqual, "40,000,000,000");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("AddCondition"), Qt::LeftButton);
+        fill(dialog, 2, "DaraCod", Equal, "2001");
         control<QComboBox>(dialog, 2, "Link")->setCurrentIndex(1); // or
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Count")), Qt::LeftButton);
-        keepPicture(dialog, QStringLiteral("FilterTwoLines"));
-        EXPECT_TRUE(note(dialog).contains(QStringLiteral("سازگار"))) << note(dialog).toStdString();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Count"), Qt::LeftButton);
+        keepPicture(dialog, "FilterTwoLines");
+        EXPECT_TRUE(note(dialog).contains("سازگار")) << note(dialog).toStdString();
         press(dialog, Qt::Key_Return);
     });
     ASSERT_FALSE(sql.isEmpty());
@@ -131,36 +131,36 @@ TEST_F(FilterModule, LinesJoinWithOrAndNumbersCompareAsNumbersOverAQuery) {
     // The query's order holds in the filtered rows.
     QString previous;
     for (filtered.First(); !filtered.Eof(); filtered.Next()) {
-        const QString code = filtered.FieldByName(QStringLiteral("DaraCod"))->AsString();
+        const QString code = filtered.FieldByName("DaraCod")->AsString();
         EXPECT_LT(previous, code);
         previous = code;
     }
 }
 
 TEST_F(FilterModule, AQuoteInTheValueStaysInsideItsLiteral) {
-    showTable(QStringLiteral("D_Makan"));
+    showTable("D_Makan");
     const QString sql = filter([](QWidget* dialog) {
-        fill(dialog, 1, QStringLiteral("MakanNam"), Equal, QStringLiteral("x' Or 1=1 --"));
+        fill(dialog, 1, "MakanNam", Equal, "x' Or 1=1 --");
         press(dialog, Qt::Key_Return);
     });
     ASSERT_FALSE(sql.isEmpty());
     EXPECT_EQ(rowsOf(sql), 0);
     const QString named = filter([](QWidget* dialog) {
-        fill(dialog, 1, QStringLiteral("MakanNam"), Contains, QStringLiteral("'"));
+        fill(dialog, 1, "MakanNam", Contains, "'");
         press(dialog, Qt::Key_Return);
     });
     EXPECT_EQ(rowsOf(named), 0);
 }
 
 TEST_F(FilterModule, ATextForANumberIsRefusedInTheDialogAndCancelGivesNothing) {
-    showQuery(QStringLiteral("Select DaraCod, EndValue From D_Amval"));
+    showQuery("Select DaraCod, EndValue From D_Amval");
     const QString sql = filter([](QWidget* dialog) {
-        fill(dialog, 1, QStringLiteral("EndValue"), Greater, QStringLiteral("زياد"));
+        fill(dialog, 1, "EndValue", Greater, "زياد");
         press(dialog, Qt::Key_Return);
         // Still open, saying why.
         EXPECT_EQ(QApplication::activeModalWidget(), dialog);
-        EXPECT_TRUE(note(dialog).contains(QStringLiteral("عدد")));
-        keepPicture(dialog, QStringLiteral("FilterRefused"));
+        EXPECT_TRUE(note(dialog).contains("عدد"));
+        keepPicture(dialog, "FilterRefused");
         press(dialog, Qt::Key_Escape);
     });
     EXPECT_TRUE(sql.isEmpty());

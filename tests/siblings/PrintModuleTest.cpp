@@ -18,8 +18,8 @@
 namespace tarvand::siblingtests {
 namespace {
 
-const QString title = QStringLiteral("گزارش دارايي ها دوره مالي [1403/01/01-1403/12/29]");
-const QString workDate = QStringLiteral("1403/05/20");
+const QString title = "گزارش دارايي ها دوره مالي [1403/01/01-1403/12/29]";
+const QString workDate = "1403/05/20";
 
 class PrintModule : public SiblingFixture {
 protected:
@@ -49,7 +49,7 @@ protected:
         record.WorkDate = workDate;
         record.PrintDate = workDate;
         record.Connection = &connection_;
-        record.UserId = QStringLiteral("1");
+        record.UserId = "1";
         return record;
     }
 
@@ -60,17 +60,16 @@ protected:
         EXPECT_NE(print, nullptr) << module.ErrorText().toStdString();
         if (print == nullptr)
             return {};
-        const QString pdf = folder_.filePath(QStringLiteral("report.pdf"));
+        const QString pdf = folder_.filePath("report.pdf");
         qputenv("TARVAND_PRINT_PDF", QFile::encodeName(pdf));
         TPrintParams record = params();
         print(&record);
         EXPECT_TRUE(QFile::exists(pdf));
         const QString shots = qEnvironmentVariable("TARVAND_SIBLING_SHOTS");
         if (!shots.isEmpty())
-            QFile::copy(
-                pdf, QDir(shots).filePath(QFileInfo(module.FileName()).baseName() + QStringLiteral(".pdf")));
+            QFile::copy(pdf, QDir(shots).filePath(QFileInfo(module.FileName()).baseName() + ".pdf"));
         QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
         EXPECT_TRUE(pdftotext.waitForFinished());
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
@@ -79,9 +78,9 @@ protected:
         double sum = 0;
         data::TADOQuery total;
         total.SetConnection(&connection_);
-        total.SetSQL(QStringLiteral("Select Sum(EndValue) As X From D_Amval Where DaraCod Like '%10%'"));
+        total.SetSQL("Select Sum(EndValue) As X From D_Amval Where DaraCod Like '%10%'");
         total.Open();
-        sum = total.FieldByName(QStringLiteral("X"))->AsFloat();
+        sum = total.FieldByName("X")->AsFloat();
         return TGlobal::FormatAmount(QString::number(qint64(sum)));
     }
 
@@ -90,40 +89,40 @@ protected:
 
 TEST_F(PrintModule, TheHeadlessPdfHoldsTheVisibleColumnsRowsTotalsDateAndPages) {
     showAssets();
-    const QString text = printToText(QStringLiteral("\\DLLS\\GlobalForms\\Print.dll"));
+    const QString text = printToText("\\DLLS\\GlobalForms\\Print.dll");
     ASSERT_FALSE(text.isEmpty());
     for (query_.First(); !query_.Eof(); query_.Next()) {
-        EXPECT_TRUE(text.contains(query_.FieldByName(QStringLiteral("DaraCod"))->AsString().trimmed()));
-        EXPECT_TRUE(text.contains(query_.FieldByName(QStringLiteral("BahreDate"))->AsString()));
+        EXPECT_TRUE(text.contains(query_.FieldByName("DaraCod")->AsString().trimmed()));
+        EXPECT_TRUE(text.contains(query_.FieldByName("BahreDate")->AsString()));
     }
     EXPECT_TRUE(text.contains(expectedTotal())) << expectedTotal().toStdString();
     EXPECT_TRUE(text.contains(workDate));
     // pdftotext gives Persian letters in their presentation forms and reorders the runs of a
     // right-to-left line, so the title's period is checked by its two dates.
-    EXPECT_TRUE(text.contains(QStringLiteral("1403/01/01"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("1403/12/29")));
+    EXPECT_TRUE(text.contains("1403/01/01")) << text.toStdString();
+    EXPECT_TRUE(text.contains("1403/12/29"));
     // The hidden name column is not printed.
-    EXPECT_FALSE(text.contains(QStringLiteral("ساختمان")));
+    EXPECT_FALSE(text.contains("ساختمان"));
 }
 
 TEST_F(PrintModule, TheAdvancedModuleWritesTheSameReportHeadless) {
     showAssets();
-    const QString text = printToText(QStringLiteral("\\DLLS\\GlobalForms\\Print1.dll"));
-    EXPECT_TRUE(text.contains(QStringLiteral("1101")));
+    const QString text = printToText("\\DLLS\\GlobalForms\\Print1.dll");
+    EXPECT_TRUE(text.contains("1101"));
     EXPECT_TRUE(text.contains(expectedTotal()));
 }
 
 TEST_F(PrintModule, TheAdvancedModuleAsksForColumnsAndPageThenShowsThePreview) {
     showAssets();
-    LoadedModule module(QStringLiteral("\\DLLS\\GlobalForms\\Print1.dll"));
+    LoadedModule module("\\DLLS\\GlobalForms\\Print1.dll");
     const auto print = module.Resolve<sibling::PrintFormEntry>("PrintForm_Show");
     ASSERT_NE(print, nullptr) << module.ErrorText().toStdString();
     bool previewed = false;
     TPrintParams record = params();
     onModal(
         [&](QWidget* setup) {
-            keepPicture(setup, QStringLiteral("PrintSetup"));
-            auto* columns = setup->findChild<QListWidget*>(QStringLiteral("Columns"));
+            keepPicture(setup, "PrintSetup");
+            auto* columns = setup->findChild<QListWidget*>("Columns");
             ASSERT_NE(columns, nullptr);
             ASSERT_EQ(columns->count(), 4);
             EXPECT_EQ(columns->item(1)->checkState(), Qt::Unchecked);
@@ -136,7 +135,7 @@ TEST_F(PrintModule, TheAdvancedModuleAsksForColumnsAndPageThenShowsThePreview) {
                 auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
                 previewed = preview != nullptr;
                 if (preview != nullptr) {
-                    keepPicture(preview, QStringLiteral("PrintPreview"));
+                    keepPicture(preview, "PrintPreview");
                     preview->reject();
                 }
             });

@@ -13,7 +13,7 @@
 namespace tarvand::siblingtests {
 namespace {
 
-const QString searchModule = QStringLiteral("\\DLLs\\GlobalForms\\Search.dll");
+const QString searchModule = "\\DLLs\\GlobalForms\\Search.dll";
 
 class SearchModule : public SiblingFixture {
 protected:
@@ -23,7 +23,7 @@ protected:
     QString search(const QString& previous, const std::function<void(QWidget*)>& work) {
         const auto gridSearch = module_.Resolve<sibling::GridSearchEntry>("GridSearch");
         EXPECT_NE(gridSearch, nullptr) << module_.ErrorText().toStdString();
-        QString result = QStringLiteral("untouched");
+        QString result = "untouched";
         if (gridSearch == nullptr)
             return result;
         const QString text1, text2;
@@ -43,19 +43,19 @@ protected:
 };
 
 TEST_F(SearchModule, NextAndPreviousWalkTheMatchesOfTheSelectedColumnAndTheTextComesBack) {
-    showTable(QStringLiteral("D_Makan"));
+    showTable("D_Makan");
     grid_->SetSelectedIndex(1);
     const QString result = search(QString(), [this](QWidget* dialog) {
-        keepPicture(dialog, QStringLiteral("GridSearch"));
+        keepPicture(dialog, "GridSearch");
         // Typed on a Persian keyboard: its kaf differs from the one the company's texts use.
-        type(dialog, QStringLiteral("کارخانه"));
+        type(dialog, "کارخانه");
         press(dialog, Qt::Key_Return);
         EXPECT_EQ(table_.RecNo(), 2);
         press(dialog, Qt::Key_Return);
         EXPECT_EQ(table_.RecNo(), 3);
         press(dialog, Qt::Key_F3);
         EXPECT_EQ(table_.RecNo(), 4);
-        QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("FindPrevious")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QWidget*>("FindPrevious"), Qt::LeftButton);
         EXPECT_EQ(table_.RecNo(), 3);
         press(dialog, Qt::Key_F3, Qt::ShiftModifier);
         EXPECT_EQ(table_.RecNo(), 2);
@@ -65,46 +65,45 @@ TEST_F(SearchModule, NextAndPreviousWalkTheMatchesOfTheSelectedColumnAndTheTextC
         EXPECT_FALSE(note(dialog).isEmpty());
         press(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(result, QStringLiteral("کارخانه"));
-    EXPECT_EQ(current("MakanCod"), QStringLiteral("  7"));
+    EXPECT_EQ(result, "کارخانه");
+    EXPECT_EQ(current("MakanCod"), "  7");
 }
 
 TEST_F(SearchModule, StartsFromThePreviousTextAndWholeValueMatchesOnlyTheWholeCell) {
-    showTable(QStringLiteral("D_Makan"));
+    showTable("D_Makan");
     grid_->SetSelectedIndex(1);
-    const QString result = search(QStringLiteral("انبار موقت جاده ساوه"), [this](QWidget* dialog) {
-        auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    const QString result = search("انبار موقت جاده ساوه", [this](QWidget* dialog) {
+        auto* text = dialog->findChild<QLineEdit*>("SearchText");
         ASSERT_NE(text, nullptr);
-        EXPECT_EQ(text->text(), QStringLiteral("انبار موقت جاده ساوه"));
-        QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("WholeValue")), Qt::LeftButton);
+        EXPECT_EQ(text->text(), "انبار موقت جاده ساوه");
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("WholeValue"), Qt::LeftButton);
         text->setFocus();
         press(dialog, Qt::Key_Return);
-        EXPECT_EQ(current("MakanCod"), QStringLiteral("  9"));
+        EXPECT_EQ(current("MakanCod"), "  9");
         // A word of a name is no whole name: nothing is found and the grid stays.
         text->selectAll();
-        type(dialog, QStringLiteral("انبار"));
+        type(dialog, "انبار");
         press(dialog, Qt::Key_Return);
-        EXPECT_EQ(current("MakanCod"), QStringLiteral("  9"));
-        EXPECT_TRUE(note(dialog).contains(QStringLiteral("پيدا نشد")));
+        EXPECT_EQ(current("MakanCod"), "  9");
+        EXPECT_TRUE(note(dialog).contains("پيدا نشد"));
         press(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(result, QStringLiteral("انبار"));
+    EXPECT_EQ(result, "انبار");
 }
 
 TEST_F(SearchModule, LeavingWithoutSearchingGivesThePreviousTextBack) {
-    showTable(QStringLiteral("D_Makan"));
-    const QString result =
-        search(QStringLiteral("دفتر"), [](QWidget* dialog) { press(dialog, Qt::Key_Escape); });
-    EXPECT_EQ(result, QStringLiteral("دفتر"));
+    showTable("D_Makan");
+    const QString result = search("دفتر", [](QWidget* dialog) { press(dialog, Qt::Key_Escape); });
+    EXPECT_EQ(result, "دفتر");
     EXPECT_EQ(table_.RecNo(), 1);
 }
 
 TEST_F(SearchModule, AdvancedSortSetsTheSortTextAndMarksTheTitles) {
-    showTable(QStringLiteral("D_Makan"));
+    showTable("D_Makan");
     advancedSort([this](QWidget* dialog) {
-        keepPicture(dialog, QStringLiteral("AdvSort"));
-        auto* columns = dialog->findChild<QListWidget*>(QStringLiteral("Columns"));
-        auto* sort = dialog->findChild<QListWidget*>(QStringLiteral("SortColumns"));
+        keepPicture(dialog, "AdvSort");
+        auto* columns = dialog->findChild<QListWidget*>("Columns");
+        auto* sort = dialog->findChild<QListWidget*>("SortColumns");
         ASSERT_NE(columns, nullptr);
         ASSERT_NE(sort, nullptr);
         ASSERT_EQ(columns->count(), 3);
@@ -117,33 +116,33 @@ TEST_F(SearchModule, AdvancedSortSetsTheSortTextAndMarksTheTitles) {
         sort->setFocus();
         press(dialog, Qt::Key_Space); // MakanCod descending
         ASSERT_EQ(sort->count(), 2);
-        keepPicture(dialog, QStringLiteral("AdvSortChosen"));
+        keepPicture(dialog, "AdvSortChosen");
         press(dialog, Qt::Key_Return);
     });
-    EXPECT_EQ(table_.Sort(), QStringLiteral(" Tafsily2 ASC , MakanCod DESC "));
+    EXPECT_EQ(table_.Sort(), " Tafsily2 ASC , MakanCod DESC ");
     table_.First();
-    EXPECT_EQ(current("Tafsily2"), QStringLiteral("010001"));
+    EXPECT_EQ(current("Tafsily2"), "010001");
     table_.SetRecNo(5);
-    EXPECT_EQ(current("MakanCod"), QStringLiteral("  9")); // 020002 twice: 9 before 3
+    EXPECT_EQ(current("MakanCod"), "  9"); // 020002 twice: 9 before 3
     EXPECT_EQ(grid_->Columns()->Items(2)->Title()->FontColor(), QColor(Qt::red));
     EXPECT_EQ(grid_->Columns()->Items(0)->Title()->FontColor(), QColor(Qt::blue));
     EXPECT_EQ(grid_->Columns()->Items(1)->Title()->FontColor(), QColor(Qt::black));
 }
 
 TEST_F(SearchModule, AdvancedSortStartsFromTheDatasetsSortAndEscKeepsIt) {
-    showTable(QStringLiteral("D_Makan"));
-    table_.SetSort(QStringLiteral(" MakanNam DESC "));
+    showTable("D_Makan");
+    table_.SetSort(" MakanNam DESC ");
     advancedSort([](QWidget* dialog) {
-        auto* sort = dialog->findChild<QListWidget*>(QStringLiteral("SortColumns"));
+        auto* sort = dialog->findChild<QListWidget*>("SortColumns");
         ASSERT_NE(sort, nullptr);
         ASSERT_EQ(sort->count(), 1);
-        EXPECT_TRUE(sort->item(0)->text().contains(QStringLiteral("نزولي")));
+        EXPECT_TRUE(sort->item(0)->text().contains("نزولي"));
         sort->setFocus();
         press(dialog, Qt::Key_Delete);
         EXPECT_EQ(sort->count(), 0);
         press(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(table_.Sort(), QStringLiteral(" MakanNam DESC "));
+    EXPECT_EQ(table_.Sort(), " MakanNam DESC ");
 }
 
 } // namespace

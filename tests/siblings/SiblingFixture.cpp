@@ -108,7 +108,7 @@ void SiblingFixture::type(QWidget* dialog, const QString& text) {
 void SiblingFixture::keepPicture(QWidget* dialog, const QString& name) {
     const QString folder = qEnvironmentVariable("TARVAND_SIBLING_SHOTS");
     if (!folder.isEmpty())
-        dialog->window()->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+        dialog->window()->grab().save(QDir(folder).filePath(name + ".png"));
 }
 
 QString SiblingFixture::current(const char* field) const {

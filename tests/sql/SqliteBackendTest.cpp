@@ -56,23 +56,6 @@ TEST_F(SqliteBackendTest, ReportsDeclaredSizesAndBaseColumnsOnAnEmptyTable) {
     EXPECT_FALSE(cursor->next());
 }
 
-TEST_F(SqliteBackendTest, RollbackDiscardsChanges) {
-    SqliteBackend db(file());
-    db.execute("Create Table T (Code varchar(10))");
-    db.beginTransaction();
-    db.execute("Insert Into T Values ('a')");
-    db.rollback();
-    auto cursor = db.query("Select Count(*) From T");
-    ASSERT_TRUE(cursor->next());
-    EXPECT_EQ(cursor->cellInt(0), 0);
-}
-
-TEST_F(SqliteBackendTest, FailuresRaiseDatabaseErrors) {
-    SqliteBackend db(file());
-    EXPECT_THROW(db.query("Select * From Missing"), EDatabaseError);
-    EXPECT_THROW(db.execute("Insert Into Missing Values (1)"), EDatabaseError);
-}
-
 TEST_F(SqliteBackendTest, KeyColumnsFallBackFromPrimaryKeyToUniqueIndex) {
     SqliteBackend db(file());
     db.execute("Create Table Keyed (a Varchar(3) Not Null, b Int, Constraint PK_Keyed Primary Key (a))");
@@ -133,13 +116,15 @@ TEST_F(SqliteBackendTest, ACursorOutlivesItsBackendAndAFinishedOneDoesNotHoldIts
     EXPECT_FALSE(open->next());
 }
 
-TEST_F(SqliteBackendTest, RollbackAlsoForgetsConstraintsAddedInTheTransaction) {
+TEST_F(SqliteBackendTest, RollbackForgetsRowsAndConstraintsOfTheTransaction) {
     SqliteBackend db(file());
     db.execute("Create Table T (a Varchar(3) Not Null)");
     db.beginTransaction();
+    db.execute("Insert Into T Values ('a')");
     db.execute("Alter Table T Add Constraint PK_T Primary Key (a)");
     EXPECT_EQ(db.keyColumns("T"), QStringList{"a"});
     db.rollback();
+    EXPECT_FALSE(db.query("Select * From T")->next());
     EXPECT_TRUE(db.keyColumns("T").isEmpty());
     EXPECT_TRUE(db.query("Select Name From SysIndexes Where Name = 'PK_T'")->next() == false);
     db.beginTransaction();
@@ -163,6 +148,8 @@ TEST_F(SqliteBackendTest, ProcedureResultsCarryColumnMetadata) {
     EXPECT_FALSE(cursor->next());
 }
 
-TEST_F(SqliteBackendTest, AFileThatCannotBeOpenedIsADatabaseError) {
+TEST_F(SqliteBackendTest, FailuresRaiseDatabaseErrors) {
+    EXPECT_THROW(SqliteBackend(file()).query("Select * From Missing"), EDatabaseError);
+    EXPECT_THROW(SqliteBackend(file()).execute("Insert Into Missing Values (1)"), EDatabaseError);
     EXPECT_THROW(SqliteBackend(dir.filePath("missing/folder/company.db")), EDatabaseError);
 }

@@ -13,7 +13,7 @@ protected:
     int width(int column) const { return grid->Columns()->Items(column)->Width(); }
     // The widest of the names of the asset locations selected by where.
     int widestName(const QString& where) {
-        auto names = openQuery(QStringLiteral("Select MakanNam From D_Makan ") + where);
+        auto names = openQuery("Select MakanNam From D_Makan " + where);
         int widest = 0;
         for (names->First(); !names->Eof(); names->Next())
             widest = std::max(widest, textWidth(names->FieldByIndex(0)->AsString().trimmed()));
@@ -24,19 +24,18 @@ protected:
 } // namespace
 
 TEST_F(BestFitTest, EmptyTableGivesTenPixelsPerTitleCharacter) {
-    ASSERT_TRUE(myDatabase->ExecSql(QStringLiteral("Delete From D_Makan")));
-    auto table = openTable(QStringLiteral("D_Makan"));
-    showGrid(table.get(), {QStringLiteral("MakanCod:كد مكان"), QStringLiteral("MakanNam:نام")});
+    ASSERT_TRUE(myDatabase->ExecSql("Delete From D_Makan"));
+    auto table = openTable("D_Makan");
+    showGrid(table.get(), {"MakanCod:كد مكان", "MakanNam:نام"});
     myDatabase->BestFitColumns(grid, false, 0);
     EXPECT_EQ(width(0), 70);
     EXPECT_EQ(width(1), 30);
 }
 
 TEST_F(BestFitTest, FilteredQueryMeasuresOnlyItsRows) {
-    const QString where = QStringLiteral("Where MakanCod >= '  4' And MakanCod <= '  5'");
-    auto query = openQuery(QStringLiteral("Select MakanCod, MakanNam From D_Makan ") + where +
-                           QStringLiteral(" Order By MakanCod"));
-    showGrid(query.get(), {QStringLiteral("MakanCod:ك"), QStringLiteral("MakanNam:ن")});
+    const QString where = "Where MakanCod >= '  4' And MakanCod <= '  5'";
+    auto query = openQuery("Select MakanCod, MakanNam From D_Makan " + where + " Order By MakanCod");
+    showGrid(query.get(), {"MakanCod:ك", "MakanNam:ن"});
     int scrolled = 0;
     query->AfterScroll = [&scrolled](data::TDataSet*) { ++scrolled; };
     query->Last();
@@ -45,8 +44,8 @@ TEST_F(BestFitTest, FilteredQueryMeasuresOnlyItsRows) {
     myDatabase->BestFitColumns(grid, false, 0);
     const int filtered = widestName(where);
     ASSERT_LT(filtered, widestName(QString()));
-    EXPECT_EQ(width(1), std::max(filtered, textWidth(QStringLiteral("ن"))) + 8);
-    EXPECT_EQ(width(0), std::max(textWidth(QStringLiteral("4")), textWidth(QStringLiteral("ك"))) + 8);
+    EXPECT_EQ(width(1), std::max(filtered, textWidth("ن")) + 8);
+    EXPECT_EQ(width(0), std::max(textWidth("4"), textWidth("ك")) + 8);
     // The record and the after-scroll handler are given back.
     EXPECT_EQ(query->RecNo(), 2);
     EXPECT_EQ(scrolled, 0);
@@ -56,28 +55,27 @@ TEST_F(BestFitTest, FilteredQueryMeasuresOnlyItsRows) {
 }
 
 TEST_F(BestFitTest, TableAmountColumnsCountTheirTotalUnlessNotSumable) {
-    auto table = openTable(QStringLiteral("D_Sakhtar"));
-    ASSERT_TRUE(
-        myDatabase->ExecSql(QStringLiteral("Update D_Sakhtar Set SakhtarLen = 99999 Where SakhtarRaj = 1")));
+    auto table = openTable("D_Sakhtar");
+    ASSERT_TRUE(myDatabase->ExecSql("Update D_Sakhtar Set SakhtarLen = 99999 Where SakhtarRaj = 1"));
     table->Requery();
-    showGrid(table.get(), {QStringLiteral("SakhtarLen:L"), QStringLiteral("SakhtarRaj:R")});
-    grid->Columns()->Items(1)->SetImeName(QStringLiteral("Delimiter=P;Sumable=N;"));
+    showGrid(table.get(), {"SakhtarLen:L", "SakhtarRaj:R"});
+    grid->Columns()->Items(1)->SetImeName("Delimiter=P;Sumable=N;");
     const QString total = TGlobal::FormatAmount(scalar("Select Sum(SakhtarLen) From D_Sakhtar"));
     ASSERT_GT(total.size(), 6);
 
     myDatabase->BestFitColumns(grid, false, 0);
-    EXPECT_EQ(width(0), std::max(textWidth(total), textWidth(QStringLiteral("L"))) + 8);
+    EXPECT_EQ(width(0), std::max(textWidth(total), textWidth("L")) + 8);
     // Every order number has one digit; without a total the column stays that narrow.
-    EXPECT_EQ(width(1), std::max(textWidth(QStringLiteral("1")), textWidth(QStringLiteral("R"))) + 8);
+    EXPECT_EQ(width(1), std::max(textWidth("1"), textWidth("R")) + 8);
 }
 
 TEST_F(BestFitTest, KeepTitleIgnoresTheCaptionAndHiddenColumnsAreLeftAtZero) {
-    auto table = openTable(QStringLiteral("D_Makan"));
-    const QString longTitle = QStringLiteral("كد مكان استقرار دارايي");
-    showGrid(table.get(), {QStringLiteral("MakanCod:") + longTitle, QStringLiteral("Tafsily2:ت")});
+    auto table = openTable("D_Makan");
+    const QString longTitle = "كد مكان استقرار دارايي";
+    showGrid(table.get(), {"MakanCod:" + longTitle, "Tafsily2:ت"});
     grid->Columns()->Items(1)->SetVisible(false);
     myDatabase->BestFitColumns(grid, true, 0);
-    EXPECT_EQ(width(0), textWidth(QStringLiteral("9")) + 8);
+    EXPECT_EQ(width(0), textWidth("9") + 8);
     EXPECT_EQ(width(1), 0);
     myDatabase->BestFitColumns(grid, false, 0);
     EXPECT_EQ(width(0), textWidth(longTitle) + 8);

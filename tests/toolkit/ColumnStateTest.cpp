@@ -9,14 +9,13 @@ class ColumnStateTest : public ToolkitGridFixture {
 protected:
     void SetUp() override {
         ToolkitGridFixture::SetUp();
-        table = openTable(QStringLiteral("D_Makan"));
+        table = openTable("D_Makan");
         showDesigned();
     }
 
     // The form as designed: code, name, detail-2, all visible.
     void showDesigned() {
-        showGrid(table.get(),
-                 {QStringLiteral("MakanCod"), QStringLiteral("MakanNam"), QStringLiteral("Tafsily2")});
+        showGrid(table.get(), {"MakanCod", "MakanNam", "Tafsily2"});
         grid->Columns()->Items(0)->SetWidth(60);
         grid->Columns()->Items(1)->SetWidth(200);
         grid->Columns()->Items(2)->SetWidth(90);
@@ -34,8 +33,7 @@ protected:
         return names;
     }
     int storedRows(const QString& userId) {
-        return scalar(QStringLiteral("Select Count(*) From Grid_State Where UserId = '") + userId +
-                      QStringLiteral("' And sForm = 'MAKAN'"))
+        return scalar("Select Count(*) From Grid_State Where UserId = '" + userId + "' And sForm = 'MAKAN'")
             .toInt();
     }
 
@@ -50,13 +48,13 @@ TEST_F(ColumnStateTest, SavedLayoutComesBackAfterReopeningForItsUserOnly) {
     grid->Columns()->Items(2)->SetWidth(321);
     save();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].msg, QStringLiteral("وضعيت ستونها ثبت شد."));
-    EXPECT_EQ(shown[0].kind, QStringLiteral("1ER"));
+    EXPECT_EQ(shown[0].msg, "وضعيت ستونها ثبت شد.");
+    EXPECT_EQ(shown[0].kind, "1ER");
     EXPECT_EQ(storedRows("1"), 3);
     EXPECT_EQ(
         scalar("Select sVisible + '/' + Cast(iLen As Varchar(10)) + '/' + Cast(iRaj As Varchar(10)) From "
                "Grid_State Where UserId = '1' And sColName = 'MakanCod'"),
-        QStringLiteral("F/60/1"));
+        "F/60/1");
 
     showDesigned();
     apply();
@@ -87,7 +85,7 @@ TEST_F(ColumnStateTest, ResetDeletesOnlyThisUsersLayoutAndLeavesTheGrid) {
     EXPECT_EQ(shown[0].msg,
               QStringLiteral("ستونها به وضعيت اوليه بازگشت. \nلطفا براي مشاهده ستونهاي اوليه\nاز فرم "
                              "خارج شده و دوباره وارد شويد."));
-    EXPECT_EQ(shown[0].kind, QStringLiteral("1ER"));
+    EXPECT_EQ(shown[0].kind, "1ER");
 }
 
 TEST_F(ColumnStateTest, RemovedColumnIsSkippedWithoutGapAndNamesMatchInAnyCase) {
@@ -117,8 +115,7 @@ TEST_F(ColumnStateTest, ClosedDatasetSavesAndResetsNothingSilently) {
     global.SaveColumnState(grid, "D", "SABT", "MAKAN", "");
     global.ResetColumnState(grid, "D", "SABT", "MAKAN", "");
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(scalar("Select sVisible From Grid_State Where UserId = '1' And sColName = 'MakanCod'"),
-              QStringLiteral("T"));
+    EXPECT_EQ(scalar("Select sVisible From Grid_State Where UserId = '1' And sColName = 'MakanCod'"), "T");
 }
 
 TEST_F(ColumnStateTest, UserWithoutLayoutKeepsTheDesignedGrid) {
@@ -129,5 +126,5 @@ TEST_F(ColumnStateTest, UserWithoutLayoutKeepsTheDesignedGrid) {
 
 TEST_F(ColumnStateTest, QuotesInCodesStayInsideTheirLiterals) {
     global.SaveColumnState(grid, "D", "SABT", "MA'KAN", "");
-    EXPECT_EQ(scalar("Select Count(*) From Grid_State Where sForm = 'MA''KAN'"), QStringLiteral("3"));
+    EXPECT_EQ(scalar("Select Count(*) From Grid_State Where sForm = 'MA''KAN'"), "3");
 }

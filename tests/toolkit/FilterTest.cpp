@@ -9,15 +9,15 @@ using tarvand::test::ToolkitGridFixture;
 
 namespace {
 
-const QString filterCaption = QStringLiteral("پالايش گزارش ...");
-const QString undoCaption = QStringLiteral("بازگشت از پالايش");
+const QString filterCaption = "پالايش گزارش ...";
+const QString undoCaption = "بازگشت از پالايش";
 
 class FilterTest : public ToolkitGridFixture {
 protected:
     void SetUp() override {
         ToolkitGridFixture::SetUp();
-        table = openTable(QStringLiteral("D_Makan"));
-        showGrid(table.get(), {QStringLiteral("MakanCod"), QStringLiteral("MakanNam")});
+        table = openTable("D_Makan");
+        showGrid(table.get(), {"MakanCod", "MakanNam"});
         item.SetCaption(filterCaption);
     }
     int shownRows() const { return grid->model()->rowCount(); }
@@ -31,19 +31,19 @@ protected:
 TEST_F(FilterTest, ChosenFilterNarrowsTheGridAndUndoRestoresIt) {
     installSibling("Filter.dll");
     ASSERT_EQ(shownRows(), 9);
-    global.ToggleFilter(&item, grid, table.get(), QStringLiteral("گزارش مكان"));
+    global.ToggleFilter(&item, grid, table.get(), "گزارش مكان");
 
-    EXPECT_EQ(siblingCall("ShowFilter"), QStringLiteral("filtering|database|null|dbgName|گزارش مكان|"));
+    EXPECT_EQ(siblingCall("ShowFilter"), "filtering|database|null|dbgName|گزارش مكان|");
     EXPECT_EQ(item.Caption(), undoCaption);
     EXPECT_TRUE(global.FilterActive);
     data::TDataSet* filtered = grid->DataSource()->DataSet();
     ASSERT_NE(filtered, table.get());
     ASSERT_TRUE(filtered->Active());
     EXPECT_EQ(filtered->RecordCount(), 2);
-    EXPECT_EQ(filtered->Name, QStringLiteral("tblD_Makan"));
+    EXPECT_EQ(filtered->Name, "tblD_Makan");
     EXPECT_EQ(shownRows(), 2);
 
-    global.ToggleFilter(&item, grid, table.get(), QStringLiteral("گزارش مكان"));
+    global.ToggleFilter(&item, grid, table.get(), "گزارش مكان");
     EXPECT_EQ(item.Caption(), filterCaption);
     EXPECT_FALSE(global.FilterActive);
     EXPECT_EQ(grid->DataSource()->DataSet(), table.get());
@@ -54,7 +54,7 @@ TEST_F(FilterTest, ChosenFilterNarrowsTheGridAndUndoRestoresIt) {
 
 TEST_F(FilterTest, CancelledDialogLeavesCaptionAndData) {
     installSibling("Filter.dll");
-    global.ToggleFilter(&item, grid, table.get(), QStringLiteral("CANCEL"));
+    global.ToggleFilter(&item, grid, table.get(), "CANCEL");
     EXPECT_FALSE(siblingCall("ShowFilter").isEmpty());
     EXPECT_EQ(item.Caption(), filterCaption);
     EXPECT_EQ(grid->DataSource()->DataSet(), table.get());
@@ -62,7 +62,7 @@ TEST_F(FilterTest, CancelledDialogLeavesCaptionAndData) {
 }
 
 TEST_F(FilterTest, FilterModuleThatCannotBeLoadedLeavesTheCaptionSilently) {
-    QFile junk(appFile(QStringLiteral("DLLs/GlobalForms/Filter") + SuitePath::LibrarySuffix()));
+    QFile junk(appFile("DLLs/GlobalForms/Filter" + SuitePath::LibrarySuffix()));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a library");
     junk.close();
@@ -76,6 +76,5 @@ TEST_F(FilterTest, FilterModuleThatCannotBeLoadedLeavesTheCaptionSilently) {
 
 TEST_F(FilterTest, ShowFilterDialogReturnsTheModulesStatement) {
     installSibling("Filter.dll");
-    EXPECT_EQ(global.ShowFilterDialog(grid, QStringLiteral("r")),
-              QStringLiteral("  Select * From D_Makan Where MakanCod <= '  2'  "));
+    EXPECT_EQ(global.ShowFilterDialog(grid, "r"), "  Select * From D_Makan Where MakanCod <= '  2'  ");
 }

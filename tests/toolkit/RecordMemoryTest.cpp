@@ -13,10 +13,8 @@ class RecordMemoryTest : public ToolkitGridFixture {
 protected:
     void SetUp() override {
         ToolkitGridFixture::SetUp();
-        table = openTable(QStringLiteral("D_Sakhtar"));
-        showGrid(table.get(),
-                 {QStringLiteral("SakhtarCod"), QStringLiteral("SakhtarRaj"), QStringLiteral("SakhtarNam"),
-                  QStringLiteral("SakhtarLen"), QStringLiteral("IDX")});
+        table = openTable("D_Sakhtar");
+        showGrid(table.get(), {"SakhtarCod", "SakhtarRaj", "SakhtarNam", "SakhtarLen", "IDX"});
         grid->SetOptions(grid->Options() | ui::dgEditing);
     }
     QString value(const char* field) const { return table->FieldByName(QLatin1String(field))->AsString(); }
@@ -39,22 +37,21 @@ TEST_F(RecordMemoryTest, RecordPasteWritesEveryFieldButTheIdentity) {
     table->Append();
     global.PasteRecord(table.get(), grid, buffer);
     EXPECT_EQ(table->State(), data::TDataSetState::dsInsert);
-    table->FieldByName(QStringLiteral("SakhtarRaj"))->SetText(QStringLiteral("9"));
+    table->FieldByName("SakhtarRaj")->SetText("9");
     table->Post();
     EXPECT_EQ(scalar("Select SakhtarNam From D_Sakhtar Where SakhtarCod = '  1' And SakhtarRaj = 9"),
-              QStringLiteral("شماره موتور"));
+              "شماره موتور");
     EXPECT_EQ(scalar("Select Count(Distinct IDX) From D_Sakhtar"), scalar("Select Count(*) From D_Sakhtar"));
 }
 
 TEST_F(RecordMemoryTest, RecordPasteIntoAnExistingRowPutsItInEdit) {
     table->First();
-    const QString buffer =
-        QStringLiteral("SakhtarCod=  1\tSakhtarRaj=1\tSakhtarNam=نو\tSakhtarLen=7\tIDX=999\t");
+    const QString buffer = "SakhtarCod=  1\tSakhtarRaj=1\tSakhtarNam=نو\tSakhtarLen=7\tIDX=999\t";
     const QString idx = value("IDX");
     global.PasteRecord(table.get(), grid, buffer);
     EXPECT_EQ(table->State(), data::TDataSetState::dsEdit);
-    EXPECT_EQ(value("SakhtarNam"), QStringLiteral("نو"));
-    EXPECT_EQ(value("SakhtarLen"), QStringLiteral("7"));
+    EXPECT_EQ(value("SakhtarNam"), "نو");
+    EXPECT_EQ(value("SakhtarLen"), "7");
     EXPECT_EQ(value("IDX"), idx);
 }
 
@@ -62,26 +59,26 @@ TEST_F(RecordMemoryTest, CellCopyAndPasteGoThroughTheClipboard) {
     table->First();
     grid->SetSelectedIndex(2);
     global.CopyCell(grid);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("شماره موتور"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "شماره موتور");
     table->Next();
     global.PasteCell(grid);
     EXPECT_EQ(table->State(), data::TDataSetState::dsEdit);
-    EXPECT_EQ(value("SakhtarNam"), QStringLiteral("شماره موتور"));
+    EXPECT_EQ(value("SakhtarNam"), "شماره موتور");
 }
 
 TEST_F(RecordMemoryTest, CellPasteLeavesReadOnlyCellsAndReadOnlyGridsAlone) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("متن"));
+    QGuiApplication::clipboard()->setText("متن");
     table->First();
     grid->SetSelectedIndex(2);
-    table->FieldByName(QStringLiteral("SakhtarNam"))->SetReadOnly(true);
+    table->FieldByName("SakhtarNam")->SetReadOnly(true);
     global.PasteCell(grid);
     EXPECT_EQ(table->State(), data::TDataSetState::dsBrowse);
-    EXPECT_EQ(value("SakhtarNam"), QStringLiteral("شماره موتور"));
+    EXPECT_EQ(value("SakhtarNam"), "شماره موتور");
 
-    table->FieldByName(QStringLiteral("SakhtarNam"))->SetReadOnly(false);
+    table->FieldByName("SakhtarNam")->SetReadOnly(false);
     grid->SetOptions(grid->Options() & ~ui::TDBGridOptions(ui::dgEditing));
     global.PasteCell(grid);
-    EXPECT_EQ(value("SakhtarNam"), QStringLiteral("شماره موتور"));
+    EXPECT_EQ(value("SakhtarNam"), "شماره موتور");
     grid->SetOptions(grid->Options() | ui::dgEditing);
     grid->SetReadOnly(true);
     global.PasteCell(grid);

@@ -16,12 +16,11 @@ class SiblingModuleTest : public ToolkitGridFixture {
 protected:
     void SetUp() override {
         ToolkitGridFixture::SetUp();
-        table = openTable(QStringLiteral("D_Makan"));
-        showGrid(table.get(), {QStringLiteral("MakanCod"), QStringLiteral("MakanNam")});
+        table = openTable("D_Makan");
+        showGrid(table.get(), {"MakanCod", "MakanNam"});
     }
     QString modulePath(const QString& baseName) const {
-        return QDir(appFile(QStringLiteral("DLLs/GlobalForms")))
-            .filePath(baseName + SuitePath::LibrarySuffix());
+        return QDir(appFile("DLLs/GlobalForms")).filePath(baseName + SuitePath::LibrarySuffix());
     }
     void writeJunk(const QString& baseName) {
         QFile junk(modulePath(baseName));
@@ -31,16 +30,16 @@ protected:
     TPrintParams params() const {
         TPrintParams p;
         p.Grid = grid;
-        p.Title = QStringLiteral("گزارش مكان");
-        p.TitleText1 = QStringLiteral("t1");
-        p.TitleText2 = QStringLiteral("t2");
+        p.Title = "گزارش مكان";
+        p.TitleText1 = "t1";
+        p.TitleText2 = "t2";
         p.WorkDate = global.WorkDate;
-        p.ExtraText1 = QStringLiteral("e1");
-        p.ExtraText2 = QStringLiteral("e2");
-        p.ExtraText3 = QStringLiteral("e3");
-        p.Blank1 = QStringLiteral("left by the caller");
-        p.ReportKey = QStringLiteral("D_SABT_MAKAN_");
-        p.ExtraText4 = QStringLiteral("e4");
+        p.ExtraText1 = "e1";
+        p.ExtraText2 = "e2";
+        p.ExtraText3 = "e3";
+        p.Blank1 = "left by the caller";
+        p.ReportKey = "D_SABT_MAKAN_";
+        p.ExtraText4 = "e4";
         return p;
     }
 
@@ -52,15 +51,15 @@ protected:
 TEST_F(SiblingModuleTest, MissingPrintModuleSaysItCannotLoadIt) {
     global.PrintGrid(params(), false);
     ASSERT_EQ(plainMessages.size(), 1);
-    EXPECT_EQ(plainMessages[0], QStringLiteral("Can not load ") + modulePath(QStringLiteral("Print")));
+    EXPECT_EQ(plainMessages[0], "Can not load " + modulePath("Print"));
     EXPECT_TRUE(siblingCall("PrintForm_Show").isEmpty());
 }
 
 TEST_F(SiblingModuleTest, PrintModuleThatIsNoLibrarySaysTheFileExists) {
-    writeJunk(QStringLiteral("Print1"));
+    writeJunk("Print1");
     global.PrintGrid(params(), true);
     ASSERT_EQ(plainMessages.size(), 1);
-    EXPECT_EQ(plainMessages[0], QStringLiteral("File Exits: ") + modulePath(QStringLiteral("Print1")));
+    EXPECT_EQ(plainMessages[0], "File Exits: " + modulePath("Print1"));
 }
 
 TEST_F(SiblingModuleTest, PrintModuleGetsTheRecordWithTheSessionsPart) {
@@ -82,12 +81,12 @@ TEST_F(SiblingModuleTest, AdvancedPrintLoadsTheSecondModule) {
 
 TEST_F(SiblingModuleTest, ReportPropertiesGetNoThingTheTitleAndTheDataset) {
     installSibling("ReportProperty.dll");
-    global.ShowReportProperties(QStringLiteral("مشخصات گزارش"), table.get());
-    EXPECT_EQ(siblingCall("RepPropertyForm_Show"), QStringLiteral("NoThing|مشخصات گزارش|tblD_Makan|9"));
+    global.ShowReportProperties("مشخصات گزارش", table.get());
+    EXPECT_EQ(siblingCall("RepPropertyForm_Show"), "NoThing|مشخصات گزارش|tblD_Makan|9");
 }
 
 TEST_F(SiblingModuleTest, ReportPropertiesWithoutTheModuleDoNothing) {
-    global.ShowReportProperties(QStringLiteral("x"), table.get());
+    global.ShowReportProperties("x", table.get());
     EXPECT_TRUE(plainMessages.isEmpty());
     EXPECT_TRUE(siblingCall("RepPropertyForm_Show").isEmpty());
 }
@@ -95,11 +94,11 @@ TEST_F(SiblingModuleTest, ReportPropertiesWithoutTheModuleDoNothing) {
 TEST_F(SiblingModuleTest, LoaderFindsFoldersInAnyCaseAndRefusesLibrariesWithoutTheVersionEntry) {
     installSibling("Search.dll");
     SiblingModule module;
-    ASSERT_TRUE(module.Load(global.AppPath + QStringLiteral("\\DLLS\\GLOBALFORMS\\Search.dll")))
+    ASSERT_TRUE(module.Load(global.AppPath + "\\DLLS\\GLOBALFORMS\\Search.dll"))
         << module.ErrorString().toStdString();
     EXPECT_NE(module.Resolve<sibling::GridSearchEntry>("GridSearch"), nullptr);
     EXPECT_EQ(module.Resolve<sibling::GridSearchEntry>("NoSuchEntry"), nullptr);
-    EXPECT_TRUE(module.ErrorString().contains(QStringLiteral("NoSuchEntry")));
+    EXPECT_TRUE(module.ErrorString().contains("NoSuchEntry"));
     module.Unload();
     EXPECT_FALSE(module.IsLoaded());
 
@@ -107,7 +106,7 @@ TEST_F(SiblingModuleTest, LoaderFindsFoldersInAnyCaseAndRefusesLibrariesWithoutT
     SiblingModule stranger;
     EXPECT_FALSE(stranger.Load(QStringLiteral(TOOLKIT_PLATFORM_LIBRARY)));
     EXPECT_TRUE(stranger.FileExists());
-    EXPECT_TRUE(stranger.ErrorString().contains(QStringLiteral("TarvandSiblingAbi")));
+    EXPECT_TRUE(stranger.ErrorString().contains("TarvandSiblingAbi"));
 }
 
 #if defined(__linux__)
@@ -136,8 +135,8 @@ TEST(DebuggerProbeTest, ATracedProcessSeesItsDebugger) {
 #endif
 
 TEST_F(SiblingModuleTest, ModulesComeFromTheApplicationFolderWithoutADebugger) {
-    global.AppPath = QStringLiteral("/suite");
-    EXPECT_EQ(global.ModulePath(QStringLiteral("\\DLLs\\GlobalForms\\Search.dll"),
-                                QStringLiteral("E:\\KORVASH\\GlobalForms\\Search\\Search.dll")),
-              QStringLiteral("/suite\\DLLs\\GlobalForms\\Search.dll"));
+    global.AppPath = "/suite";
+    EXPECT_EQ(
+        global.ModulePath("\\DLLs\\GlobalForms\\Search.dll", "E:\\KORVASH\\GlobalForms\\Search\\Search.dll"),
+        "/suite\\DLLs\\GlobalForms\\Search.dll");
 }

@@ -21,7 +21,7 @@ void record(const char* entry, const QStringList& arguments) {
 }
 
 QString pointerState(const void* pointer) {
-    return pointer != nullptr ? QStringLiteral("set") : QStringLiteral("null");
+    return pointer != nullptr ? "set" : "null";
 }
 
 } // namespace
@@ -33,26 +33,24 @@ TARVAND_SIBLING_EXPORT int TarvandSiblingAbi() {
 TARVAND_SIBLING_EXPORT void GridSearch(ui::TDBGrid* grid, const QString* text1, const QString* text2,
                                        const QString* previous, QString* result) {
     record("GridSearch", {grid->Name(), *text1, *text2, *previous});
-    *result = QStringLiteral("pid");
+    *result = "pid";
 }
 
 TARVAND_SIBLING_EXPORT void AdvSort(ui::TDBGrid* grid, const QString* text1, const QString* text2,
                                     const QString* text3, QString* result) {
     record("AdvSort", {grid->Name(), *text1, *text2, *text3});
-    *result = QStringLiteral("ignored");
+    *result = "ignored";
 }
 
 // Cancels when the report text says so; otherwise keeps the asset locations with codes up to 2.
 TARVAND_SIBLING_EXPORT void ShowFilter(TGlobal* global, TMyDatabase* database, host::TDlgMsg* dlgMsg,
                                        ui::TDBGrid* grid, const QString* reportText, const QString* empty,
                                        QString* result) {
-    record("ShowFilter",
-           {global->FilterActive ? QStringLiteral("filtering") : QStringLiteral("idle"),
-            database == global->MyDatabase ? QStringLiteral("database") : QStringLiteral("other"),
-            pointerState(dlgMsg), grid->Name(), *reportText, *empty});
-    *result = *reportText == QLatin1String("CANCEL")
-                  ? QString()
-                  : QStringLiteral("  Select * From D_Makan Where MakanCod <= '  2'  ");
+    record("ShowFilter", {global->FilterActive ? "filtering" : "idle",
+                          database == global->MyDatabase ? "database" : "other", pointerState(dlgMsg),
+                          grid->Name(), *reportText, *empty});
+    *result = *reportText == QLatin1String("CANCEL") ? QString()
+                                                     : "  Select * From D_Makan Where MakanCod <= '  2'  ";
 }
 
 TARVAND_SIBLING_EXPORT void RepPropertyForm_Show(const QString* nothing, const QString* title,

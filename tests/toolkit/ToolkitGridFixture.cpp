@@ -27,12 +27,12 @@ void ToolkitGridFixture::SetUp() {
         errors.append(QString::fromUtf8(error.what()));
     };
 
-    connection.SetConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + database.path());
+    connection.SetConnectionString("Provider=SQLite;Data Source=" + database.path());
     connection.Open();
     global.UserId = 1;
-    global.CompanyCode = QStringLiteral("01");
-    global.FiscalYear = QStringLiteral("1403");
-    global.WorkDate = QStringLiteral("1403/05/09");
+    global.CompanyCode = "01";
+    global.FiscalYear = "1403";
+    global.WorkDate = "1403/05/09";
     global.AppPath = QDir::toNativeSeparators(appDir.path());
     global.OnShowMsg = [this](const QString& msg, const QString& title, const QString& kind) {
         shown.push_back({msg, title, kind});
@@ -54,7 +54,7 @@ std::unique_ptr<data::TADOTable> ToolkitGridFixture::openTable(const QString& na
     auto table = std::make_unique<data::TADOTable>();
     table->SetConnection(&connection);
     table->SetTableName(name);
-    table->Name = QStringLiteral("tbl") + name;
+    table->Name = "tbl" + name;
     table->Open();
     return table;
 }
@@ -63,7 +63,7 @@ std::unique_ptr<data::TADOQuery> ToolkitGridFixture::openQuery(const QString& sq
     auto query = std::make_unique<data::TADOQuery>();
     query->SetConnection(&connection);
     query->SetSQL(sql);
-    query->Name = QStringLiteral("quList");
+    query->Name = "quList";
     query->Open();
     return query;
 }
@@ -72,7 +72,7 @@ ui::TDBGrid* ToolkitGridFixture::showGrid(data::TDataSet* dataset, const QString
     form = std::make_unique<ui::TForm>();
     form->resize(640, 360);
     grid = new ui::TDBGrid(form.get());
-    grid->SetName(QStringLiteral("dbgName"));
+    grid->SetName("dbgName");
     grid->SetAlign(ui::alClient);
     for (const QString& spec : columns) {
         ui::TColumn* column = grid->Columns()->Add();
@@ -88,7 +88,7 @@ ui::TDBGrid* ToolkitGridFixture::showGrid(data::TDataSet* dataset, const QString
 
 void ToolkitGridFixture::installSibling(const QString& suiteName) {
     const QString target =
-        QDir(appDir.filePath(QStringLiteral("DLLs/GlobalForms")))
+        QDir(appDir.filePath("DLLs/GlobalForms"))
             .filePath(QFileInfo(suiteName).completeBaseName() + SuitePath::LibrarySuffix());
     QFile::remove(target);
     ASSERT_TRUE(QFile::copy(QStringLiteral(TOOLKIT_TEST_SIBLING), target)) << target.toStdString();

@@ -14,30 +14,30 @@ using data::TDataSetState;
 
 class GridEditing : public GridFixture {
 protected:
-    data::TField* name() const { return table->FieldByName(QStringLiteral("MakanNam")); }
+    data::TField* name() const { return table->FieldByName("MakanNam"); }
 };
 
 TEST_F(GridEditing, TypingStartsAnEditAndLeavingTheRowPostsIt) {
-    type(QStringLiteral("انبار"));
+    type("انبار");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("انبار"));
+    EXPECT_EQ(editor()->text(), "انبار");
     press(Qt::Key_Down);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(table->RecNo(), 2);
     EXPECT_EQ(currentViewRow(), 1);
-    EXPECT_EQ(stored(QStringLiteral("  1")), QStringLiteral("انبار"));
-    EXPECT_EQ(cell(0, 1), QStringLiteral("انبار"));
+    EXPECT_EQ(stored("  1"), "انبار");
+    EXPECT_EQ(cell(0, 1), "انبار");
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(GridEditing, EnterWritesTheCellIntoItsFieldWithoutPosting) {
-    type(QStringLiteral("abc"));
+    type("abc");
     press(Qt::Key_Return);
-    EXPECT_EQ(name()->AsString(), QStringLiteral("abc"));
+    EXPECT_EQ(name()->AsString(), "abc");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
     EXPECT_FALSE(grid->EditorMode());
-    EXPECT_NE(stored(QStringLiteral("  1")), QStringLiteral("abc"));
+    EXPECT_NE(stored("  1"), "abc");
 }
 
 TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
@@ -46,14 +46,14 @@ TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
         ++refusals;
         Abort();
     };
-    type(QStringLiteral("xyz"));
+    type("xyz");
     press(Qt::Key_Down);
     EXPECT_EQ(refusals, 1);
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_EQ(currentViewRow(), 0);
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
-    EXPECT_EQ(name()->AsString(), QStringLiteral("xyz"));
-    EXPECT_EQ(cell(0, 1), QStringLiteral("xyz"));
+    EXPECT_EQ(name()->AsString(), "xyz");
+    EXPECT_EQ(cell(0, 1), "xyz");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     // A click on another row is refused the same way.
     const QRect third = grid->visualRect(grid->model()->index(2, 1));
@@ -66,7 +66,7 @@ TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
 TEST_F(GridEditing, ARefusedEditTypesNothing) {
     table->BeforeEdit = [](data::TDataSet*) { Abort(); };
     const QString before = name()->AsString();
-    type(QStringLiteral("q"));
+    type("q");
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_FALSE(grid->EditorMode());
     EXPECT_EQ(name()->AsString(), before);
@@ -75,7 +75,7 @@ TEST_F(GridEditing, ARefusedEditTypesNothing) {
 
 TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRow) {
     const QString before = name()->AsString();
-    type(QStringLiteral("Q"));
+    type("Q");
     press(Qt::Key_Escape);
     EXPECT_FALSE(grid->EditorMode());
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
@@ -86,7 +86,7 @@ TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRow) {
 
 TEST_F(GridEditing, EscAfterEnterCancelsTheWrittenCell) {
     const QString before = name()->AsString();
-    type(QStringLiteral("Q"));
+    type("Q");
     press(Qt::Key_Return);
     press(Qt::Key_Escape);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
@@ -111,12 +111,12 @@ TEST_F(GridEditing, ANewRowTypedIntoIsPostedOnTheWayOut) {
     table->Last();
     press(Qt::Key_Down);
     grid->SetSelectedIndex(0);
-    type(QStringLiteral("77"));
+    type("77");
     press(Qt::Key_Tab);
-    type(QStringLiteral("new place"));
+    type("new place");
     press(Qt::Key_Up);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(stored(QStringLiteral("77")), QStringLiteral("new place"));
+    EXPECT_EQ(stored("77"), "new place");
 }
 
 TEST_F(GridEditing, InsertOpensANewRowAboveTheCurrentOne) {
@@ -144,9 +144,9 @@ TEST_F(GridEditing, CtrlDeleteReachesOnKeyDownAndDeletesNothing) {
 }
 
 TEST_F(GridEditing, PendingCellTextIsWrittenBeforeAPostFromCode) {
-    type(QStringLiteral("from the cell"));
+    type("from the cell");
     table->Post();
-    EXPECT_EQ(stored(QStringLiteral("  1")), QStringLiteral("from the cell"));
+    EXPECT_EQ(stored("  1"), "from the cell");
 }
 
 TEST_F(GridEditing, AnEnterWalkThroughSelectedIndexCommitsEachCell) {
@@ -157,9 +157,9 @@ TEST_F(GridEditing, AnEnterWalkThroughSelectedIndexCommitsEachCell) {
     };
     QStringList entered;
     grid->OnColEnter = [&](TObject*) { entered.append(grid->SelectedField()->FieldName()); };
-    type(QStringLiteral("walked"));
+    type("walked");
     press(Qt::Key_Return);
-    EXPECT_EQ(name()->AsString(), QStringLiteral("walked"));
+    EXPECT_EQ(name()->AsString(), "walked");
     EXPECT_EQ(entered, QStringList({"Tafsily2"}));
     EXPECT_EQ(grid->SelectedIndex(), 2);
     EXPECT_EQ(grid->currentIndex().column(), 2);
@@ -191,22 +191,22 @@ TEST_F(GridEditing, ClicksMoveTheCursorAndTitlesAndDoubleClicksReachTheirEvents)
 
 TEST_F(GridEditing, ReadOnlyColumnsAndFieldsTakeNoTyping) {
     grid->Columns()->Items(1)->SetReadOnly(true);
-    type(QStringLiteral("x"));
+    type("x");
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     grid->Columns()->Items(1)->SetReadOnly(false);
     grid->SetOptions(grid->Options() & ~dgEditing);
-    type(QStringLiteral("x"));
+    type("x");
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     grid->SetOptions(grid->Options() | dgEditing);
-    type(QStringLiteral("x"));
+    type("x");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
 }
 
 TEST_F(GridEditing, TheCellEditorKeepsToTheFieldLength) {
     grid->SetSelectedIndex(0);
-    type(QStringLiteral("12345"));
+    type("12345");
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("123"));
+    EXPECT_EQ(editor()->text(), "123");
 }
 
 } // namespace

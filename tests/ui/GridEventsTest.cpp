@@ -25,9 +25,9 @@ TEST_F(GridEvents, OnKeyPressReplacesAndSwallowsCharacters) {
             key = QChar();
         }
     };
-    type(QStringLiteral("aيxb"));
+    type("aيxb");
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("aیb"));
+    EXPECT_EQ(editor()->text(), "aیb");
 }
 
 TEST_F(GridEvents, AnAbortInOnKeyPressSwallowsSilentlyAndBackspaceGetsThrough) {
@@ -36,16 +36,16 @@ TEST_F(GridEvents, AnAbortInOnKeyPressSwallowsSilentlyAndBackspaceGetsThrough) {
             Abort();
         }
     };
-    type(QStringLiteral("1a2"));
+    type("1a2");
     press(Qt::Key_Backspace);
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("1"));
+    EXPECT_EQ(editor()->text(), "1");
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(GridEvents, ASwallowedFirstCharacterStartsNoEdit) {
     grid->OnKeyPress = [](TObject*, QChar& key) { key = QChar(); };
-    type(QStringLiteral("a"));
+    type("a");
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_FALSE(grid->EditorMode());
 }
@@ -58,7 +58,7 @@ TEST_F(GridEvents, OnKeyDownThatZeroesTheKeyStopsTheGrid) {
     };
     press(Qt::Key_Down);
     EXPECT_EQ(table->RecNo(), 1);
-    type(QStringLiteral("a"));
+    type("a");
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
 }
 
@@ -75,7 +75,7 @@ TEST_F(GridEvents, OnKeyDownThatReplacesTheKeyGetsTheReplacementHandled) {
 TEST_F(GridEvents, OnKeyDownSeesKeysTypedIntoTheCellEditor) {
     QList<WORD> keys;
     grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { keys.append(key); };
-    type(QStringLiteral("ab"));
+    type("ab");
     press(Qt::Key_Return);
     EXPECT_EQ(keys, QList<WORD>({'A', 'B', VK_RETURN}));
 }
@@ -89,7 +89,7 @@ TEST_F(GridEvents, EachKeyReachesOnKeyDownOnceEvenWhenTheHandlerClosesTheEditor)
         if (key == VK_RETURN)
             grid->SetSelectedIndex(grid->SelectedIndex() + 1); // writes the cell and closes the editor
     };
-    type(QStringLiteral("ab"));
+    type("ab");
     ASSERT_TRUE(grid->EditorMode());
     press(Qt::Key_F5);
     press(Qt::Key_Return);
@@ -98,7 +98,7 @@ TEST_F(GridEvents, EachKeyReachesOnKeyDownOnceEvenWhenTheHandlerClosesTheEditor)
 }
 
 TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilent) {
-    grid->OnColEnter = [](TObject*) { throw EDatabaseError(QStringLiteral("column refused")); };
+    grid->OnColEnter = [](TObject*) { throw EDatabaseError("column refused"); };
     press(Qt::Key_Left);
     EXPECT_EQ(errors, QStringList({"column refused"}));
     grid->OnKeyDown = [](TObject*, WORD&, TShiftState) { Abort(); };
@@ -109,15 +109,15 @@ TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilen
     grid->OnDblClick = [](TObject*) { throw std::runtime_error("picker failed"); };
     const QRect target = grid->visualRect(grid->model()->index(0, 1));
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
-    EXPECT_EQ(errors.last(), QStringLiteral("picker failed"));
+    EXPECT_EQ(errors.last(), "picker failed");
 }
 
 TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
     grid->SetSelectedIndex(0);
-    type(QStringLiteral("  2")); // the stored form of another location's code
+    type("  2"); // the stored form of another location's code
     press(Qt::Key_Down);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors.at(0).contains(QStringLiteral("PK_D_Makan"))) << errors.at(0).toStdString();
+    EXPECT_TRUE(errors.at(0).contains("PK_D_Makan")) << errors.at(0).toStdString();
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
 }
@@ -125,7 +125,7 @@ TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
 TEST_F(GridEvents, PopupMenuOpensOnRightClickUnlessOnPopupRefuses) {
     TPopupMenu menu;
     auto* item = new TMenuItem(&menu);
-    item->SetCaption(QStringLiteral("حذف رديف"));
+    item->SetCaption("حذف رديف");
     menu.Items()->Add(item);
     bool refuse = true;
     menu.OnPopup = [&](TObject*) {
@@ -151,15 +151,15 @@ TEST_F(GridEvents, APopupShortcutRunsItsItemInsteadOfOnKeyDownEvenWhileEditing) 
     TPopupMenu menu;
     int deletes = 0;
     auto* item = new TMenuItem(&menu);
-    item->SetCaption(QStringLiteral("حذف رديف"));
-    item->SetShortCut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    item->SetCaption("حذف رديف");
+    item->SetShortCut(QKeySequence("Ctrl+Del"));
     item->OnClick = [&](TObject*) { ++deletes; };
     menu.Items()->Add(item);
     grid->SetPopupMenu(&menu);
     int keyDowns = 0;
     grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { keyDowns += key == VK_DELETE ? 1 : 0; };
     press(Qt::Key_Delete, Qt::ControlModifier);
-    type(QStringLiteral("a"));
+    type("a");
     press(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(deletes, 2);
     EXPECT_EQ(keyDowns, 0);
@@ -183,12 +183,10 @@ class AssetGrid : public GridFixture {
 protected:
     void SetUp() override {
         GridFixture::SetUp();
-        assets = openTable(QStringLiteral("D_Amval"));
-        assets->FieldByName(QStringLiteral("BahreDate"))->SetEditMask(QStringLiteral("0000/00/00"));
-        assets->FieldByName(QStringLiteral("EndValue"))
-            ->SetDisplayFormat(QStringLiteral("###,###,###,###,0"));
-        showGrid(assets.get(),
-                 {QStringLiteral("DaraCod"), QStringLiteral("BahreDate"), QStringLiteral("EndValue")});
+        assets = openTable("D_Amval");
+        assets->FieldByName("BahreDate")->SetEditMask("0000/00/00");
+        assets->FieldByName("EndValue")->SetDisplayFormat("###,###,###,###,0");
+        showGrid(assets.get(), {"DaraCod", "BahreDate", "EndValue"});
     }
 
     std::unique_ptr<data::TADOTable> assets;
@@ -196,11 +194,11 @@ protected:
 
 TEST_F(AssetGrid, DatesAreTypedThroughTheEditMask) {
     grid->SetSelectedIndex(1);
-    type(QStringLiteral("14020105"));
+    type("14020105");
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("1402/01/05"));
+    EXPECT_EQ(editor()->text(), "1402/01/05");
     press(Qt::Key_Return);
-    EXPECT_EQ(assets->FieldByName(QStringLiteral("BahreDate"))->AsString(), QStringLiteral("1402/01/05"));
+    EXPECT_EQ(assets->FieldByName("BahreDate")->AsString(), "1402/01/05");
 }
 
 TEST_F(AssetGrid, AnEmptiedDateLeavesTheMaskLiterals) {
@@ -210,26 +208,26 @@ TEST_F(AssetGrid, AnEmptiedDateLeavesTheMaskLiterals) {
     editor()->selectAll();
     press(Qt::Key_Delete);
     press(Qt::Key_Return);
-    EXPECT_EQ(assets->FieldByName(QStringLiteral("BahreDate"))->AsString(), QStringLiteral("//"));
+    EXPECT_EQ(assets->FieldByName("BahreDate")->AsString(), "//");
 }
 
 TEST_F(AssetGrid, AmountsShowWithTheDisplayFormatAndEditWithout) {
     assets->Edit();
-    assets->FieldByName(QStringLiteral("EndValue"))->SetAsFloat(1234567);
-    EXPECT_EQ(cell(0, 2), QStringLiteral("1,234,567"));
+    assets->FieldByName("EndValue")->SetAsFloat(1234567);
+    EXPECT_EQ(cell(0, 2), "1,234,567");
     grid->SetSelectedIndex(2);
     press(Qt::Key_F2);
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("1234567"));
+    EXPECT_EQ(editor()->text(), "1234567");
 }
 
 TEST_F(AssetGrid, TextInANumericCellIsRefusedAndKeptForCorrection) {
     grid->SetSelectedIndex(2);
-    type(QStringLiteral("12a"));
+    type("12a");
     press(Qt::Key_Return);
     EXPECT_EQ(errors.size(), 1);
     ASSERT_TRUE(grid->EditorMode());
-    EXPECT_EQ(grid->EditText(), QStringLiteral("12a"));
+    EXPECT_EQ(grid->EditText(), "12a");
 }
 
 } // namespace

@@ -9,15 +9,15 @@ void GridFixture::SetUp() {
     Application->OnException = [this](const std::exception& error) {
         errors.append(QString::fromUtf8(error.what()));
     };
-    connection.SetConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + database.path());
+    connection.SetConnectionString("Provider=SQLite;Data Source=" + database.path());
     connection.Open();
-    table = openTable(QStringLiteral("D_Makan"));
-    showGrid(table.get(),
-             {QStringLiteral("MakanCod"), QStringLiteral("MakanNam"), QStringLiteral("Tafsily2")});
+    table = openTable("D_Makan");
+    showGrid(table.get(), {"MakanCod", "MakanNam", "Tafsily2"});
     grid->SetSelectedIndex(1);
 }
 
 void GridFixture::TearDown() {
+    tester.reset();
     form.reset();
     Application->OnException = nullptr;
 }
@@ -31,16 +31,19 @@ std::unique_ptr<data::TADOTable> GridFixture::openTable(const QString& name) {
 }
 
 void GridFixture::showGrid(data::TDataSet* dataSet, const QStringList& fields) {
+    tester.reset();
     form = std::make_unique<TForm>();
     form->resize(640, 360);
     grid = new TDBGrid(form.get());
-    grid->SetName(QStringLiteral("dbgMakan"));
+    grid->SetName("dbgMakan");
     grid->SetAlign(alClient);
     for (const QString& field : fields) {
         grid->Columns()->Add()->SetFieldName(field);
     }
     source.SetDataSet(dataSet);
     grid->SetDataSource(&source);
+    tester = std::make_unique<QAbstractItemModelTester>(
+        grid->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
     form->Show();
     QApplication::setActiveWindow(form.get());
     grid->setFocus();

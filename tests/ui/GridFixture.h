@@ -8,6 +8,7 @@
 #include "TDataSource.h"
 #include "TForm.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -18,7 +19,8 @@ namespace tarvand::ui::test {
 
 // A shown form with a grid over the demo company's asset locations (D_Makan: MakanCod, MakanNam,
 // Tafsily2; nine rows, codes "  1" to "  9"), focused on the first row's name cell. Exceptions
-// that reach the application object are collected in errors.
+// that reach the application object are collected in errors; Qt's model tester watches the grid's
+// model throughout.
 class GridFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -44,6 +46,7 @@ protected:
     data::TDataSource source;
     std::unique_ptr<TForm> form;
     TDBGrid* grid = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester;
     QStringList errors;
 };
 

@@ -10,6 +10,7 @@
 #include "TDataSource.h"
 #include "TField.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -19,60 +20,64 @@ namespace {
 class GridModel : public ::testing::Test {
 protected:
     void SetUp() override {
-        connection.SetConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + database.path());
+        connection.SetConnectionString("Provider=SQLite;Data Source=" + database.path());
         connection.Open();
         table.SetConnection(&connection);
-        table.SetTableName(QStringLiteral("D_Makan"));
+        table.SetTableName("D_Makan");
         table.Open();
         source.SetDataSet(&table);
+    }
+    // The model over the dataset, watched by Qt's model tester from then on.
+    void attach() {
+        model.SetDataSource(&source);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            &model, QAbstractItemModelTester::FailureReportingMode::Warning);
     }
 
     testsupport::DemoDatabase database;
     data::TADOConnection connection;
     data::TADOTable table;
     data::TDataSource source;
+    DBGridModel model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
 TEST_F(GridModel, WithoutColumnsOfItsOwnItShowsEveryVisibleField) {
-    table.FieldByName(QStringLiteral("Tafsily2"))->SetVisible(false);
-    DBGridModel model;
-    model.SetDataSource(&source);
+    table.FieldByName("Tafsily2")->SetVisible(false);
+    attach();
     ASSERT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.Columns()->State(), csDefault);
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("MakanNam"));
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "MakanNam");
     EXPECT_EQ(model.rowCount(), 9);
-    EXPECT_EQ(model.index(1, 1).data().toString(), QStringLiteral("كارخانه - سالن توليد يك"));
+    EXPECT_EQ(model.index(1, 1).data().toString(), "كارخانه - سالن توليد يك");
 }
 
 TEST_F(GridModel, ColumnsAddedInCodeReplaceTheDefaultOnesAndStay) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     TColumn* name = model.Columns()->Add();
-    name->SetFieldName(QStringLiteral("makannam"));
-    name->Title()->SetCaption(QStringLiteral("نام"));
+    name->SetFieldName("makannam");
+    name->Title()->SetCaption("نام");
     EXPECT_EQ(model.Columns()->State(), csCustomized);
     EXPECT_EQ(model.columnCount(), 1);
     table.Close();
     table.Open();
     EXPECT_EQ(model.columnCount(), 1);
-    EXPECT_EQ(model.FieldAt(0), table.FieldByName(QStringLiteral("MakanNam")));
-    EXPECT_EQ(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("نام"));
+    EXPECT_EQ(model.FieldAt(0), table.FieldByName("MakanNam"));
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "نام");
 }
 
 TEST_F(GridModel, ADatasetReopenedBehindDisabledControlsGetsFreshFields) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     table.DisableControls();
     table.Close();
     table.Open();
     table.EnableControls();
-    EXPECT_EQ(model.FieldAt(0), table.FieldByName(QStringLiteral("MakanCod")));
-    EXPECT_EQ(model.index(0, 0).data().toString(), QStringLiteral("  1"));
+    EXPECT_EQ(model.FieldAt(0), table.FieldByName("MakanCod"));
+    EXPECT_EQ(model.index(0, 0).data().toString(), "  1");
 }
 
 TEST_F(GridModel, ScrollingTellsTheViewAboutTwoRowsOnly) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     table.SetRecNo(4);
@@ -85,11 +90,10 @@ TEST_F(GridModel, ScrollingTellsTheViewAboutTwoRowsOnly) {
 }
 
 TEST_F(GridModel, AFieldChangeRepaintsOnlyItsOwnCells) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     table.Edit();
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    table.FieldByName(QStringLiteral("Tafsily2"))->SetAsString(QStringLiteral("010002"));
+    table.FieldByName("Tafsily2")->SetAsString("010002");
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.at(0).at(0).toModelIndex(), model.index(0, 2));
     EXPECT_EQ(changed.at(0).at(1).toModelIndex(), model.index(0, 2));
@@ -97,8 +101,7 @@ TEST_F(GridModel, AFieldChangeRepaintsOnlyItsOwnCells) {
 }
 
 TEST_F(GridModel, ANewRowResetsTheRowsAndIsMarked) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     table.Append();
     EXPECT_EQ(model.rowCount(), 10);
     EXPECT_EQ(model.CurrentRow(), 9);
@@ -108,12 +111,11 @@ TEST_F(GridModel, ANewRowResetsTheRowsAndIsMarked) {
 }
 
 TEST_F(GridModel, ReadOnlyColumnsFieldsAndCalculatedFieldsAreNotEditable) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     EXPECT_TRUE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
     model.Columns()->Items(1)->SetReadOnly(true);
     EXPECT_FALSE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
-    table.FieldByName(QStringLiteral("MakanCod"))->SetReadOnly(true);
+    table.FieldByName("MakanCod")->SetReadOnly(true);
     EXPECT_FALSE(model.CanEditColumn(0));
     EXPECT_TRUE(model.CanEditColumn(2));
     model.SetEditing(false);
@@ -121,23 +123,22 @@ TEST_F(GridModel, ReadOnlyColumnsFieldsAndCalculatedFieldsAreNotEditable) {
 }
 
 TEST_F(GridModel, ColumnsMoveAndKeepTheirSettings) {
-    DBGridModel model;
-    model.SetDataSource(&source);
+    attach();
     TColumn* code = model.Columns()->Items(0);
     code->SetWidth(55);
-    code->SetImeName(QStringLiteral("Delimiter=P;Sumable=N;"));
+    code->SetImeName("Delimiter=P;Sumable=N;");
     code->SetIndex(2);
     EXPECT_EQ(model.Columns()->IndexOf(code), 2);
-    EXPECT_EQ(model.FieldAt(2)->FieldName(), QStringLiteral("MakanCod"));
-    EXPECT_EQ(model.Columns()->FindByFieldName(QStringLiteral("MAKANCOD")), code);
+    EXPECT_EQ(model.FieldAt(2)->FieldName(), "MakanCod");
+    EXPECT_EQ(model.Columns()->FindByFieldName("MAKANCOD"), code);
     EXPECT_EQ(code->Width(), 55);
-    EXPECT_EQ(code->ImeName(), QStringLiteral("Delimiter=P;Sumable=N;"));
+    EXPECT_EQ(code->ImeName(), "Delimiter=P;Sumable=N;");
 }
 
 TEST_F(GridModel, ExceptionsWhileReadingCellsGoToTheHandler) {
     table.Close();
-    table.AddField(QStringLiteral("MakanCod"), data::TFieldType::ftString, 3);
-    table.AddCalcField(QStringLiteral("Broken"), data::TFieldType::ftString, 10);
+    table.AddField("MakanCod", data::TFieldType::ftString, 3);
+    table.AddCalcField("Broken", data::TFieldType::ftString, 10);
     bool armed = false;
     table.OnCalcFields = [&](data::TDataSet*) {
         if (armed) {
@@ -161,10 +162,10 @@ TEST_F(GridModel, ExceptionsWhileReadingCellsGoToTheHandler) {
 }
 
 TEST(EditMaskTranslation, DigitsLettersAndLiteralsCarryOver) {
-    EXPECT_EQ(EditMask::toInputMask(QStringLiteral("0000/00/00")), QStringLiteral("9999/99/99"));
-    EXPECT_EQ(EditMask::toInputMask(QStringLiteral("!99/99/00;1;_")), QStringLiteral("00/00/99;_"));
-    EXPECT_EQ(EditMask::toInputMask(QStringLiteral(">LL-aa\\0")), QStringLiteral(">AA-nn\\0"));
-    EXPECT_EQ(EditMask::toInputMask(QStringLiteral("<>CcX")), QStringLiteral("!Xx\\X"));
+    EXPECT_EQ(EditMask::toInputMask("0000/00/00"), "9999/99/99");
+    EXPECT_EQ(EditMask::toInputMask("!99/99/00;1;_"), "00/00/99;_");
+    EXPECT_EQ(EditMask::toInputMask(">LL-aa\\0"), ">AA-nn\\0");
+    EXPECT_EQ(EditMask::toInputMask("<>CcX"), "!Xx\\X");
     EXPECT_TRUE(EditMask::toInputMask(QString()).isEmpty());
 }
 

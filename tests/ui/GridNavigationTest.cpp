@@ -13,20 +13,21 @@ using data::TDataSetState;
 class GridNavigation : public GridFixture {
 protected:
     void emptyTheTable() {
+        tester.reset();
         form.reset();
-        connection.Execute(QStringLiteral("Delete From D_Makan"));
-        table = openTable(QStringLiteral("D_Makan"));
-        showGrid(table.get(), {QStringLiteral("MakanCod"), QStringLiteral("MakanNam")});
+        connection.Execute("Delete From D_Makan");
+        table = openTable("D_Makan");
+        showGrid(table.get(), {"MakanCod", "MakanNam"});
     }
 };
 
 TEST_F(GridNavigation, TypingIntoAnEmptyTableStartsItsFirstRow) {
     emptyTheTable();
     EXPECT_EQ(grid->model()->rowCount(), 0);
-    type(QStringLiteral("5"));
+    type("5");
     EXPECT_EQ(table->State(), TDataSetState::dsInsert);
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), QStringLiteral("5"));
+    EXPECT_EQ(editor()->text(), "5");
     EXPECT_EQ(currentViewRow(), 0);
 }
 
@@ -44,9 +45,9 @@ TEST_F(GridNavigation, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRow) {
 
 TEST_F(GridNavigation, SortingKeepsTheGridOnTheCurrentRecord) {
     table->SetRecNo(2);
-    const QString code = table->FieldByName(QStringLiteral("MakanCod"))->AsString();
-    table->SetSort(QStringLiteral(" MakanCod DESC "));
-    EXPECT_EQ(cell(0, 0), QStringLiteral("  9"));
+    const QString code = table->FieldByName("MakanCod")->AsString();
+    table->SetSort(" MakanCod DESC ");
+    EXPECT_EQ(cell(0, 0), "  9");
     EXPECT_EQ(cell(currentViewRow(), 0), code);
     EXPECT_EQ(currentViewRow(), table->RecNo() - 1);
 }
@@ -100,14 +101,14 @@ TEST_F(GridNavigation, LeavingTheGridWritesTheCellAndRunsOnExit) {
     int enters = 0;
     grid->OnExit = [&](TObject*) { ++exits; };
     grid->OnEnter = [&](TObject*) { ++enters; };
-    type(QStringLiteral("typed"));
+    type("typed");
     other->setFocus();
-    EXPECT_EQ(table->FieldByName(QStringLiteral("MakanNam"))->AsString(), QStringLiteral("typed"));
+    EXPECT_EQ(table->FieldByName("MakanNam")->AsString(), "typed");
     EXPECT_EQ(exits, 1);
     grid->setFocus();
     EXPECT_EQ(enters, 1);
     press(Qt::Key_Down);
-    EXPECT_EQ(stored(QStringLiteral("  1")), QStringLiteral("typed"));
+    EXPECT_EQ(stored("  1"), "typed");
 }
 
 TEST_F(GridNavigation, LeavingTheGridDropsANewRowNobodyTypedInto) {
@@ -124,18 +125,18 @@ TEST_F(GridNavigation, EditorModeOpensWithoutEditingAndClosesWriting) {
     grid->SetEditorMode(true);
     ASSERT_TRUE(grid->EditorMode());
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(grid->EditText(), table->FieldByName(QStringLiteral("MakanNam"))->Text());
+    EXPECT_EQ(grid->EditText(), table->FieldByName("MakanNam")->Text());
     press(Qt::Key_End);
-    type(QStringLiteral("!"));
+    type("!");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
     grid->SetEditorMode(false);
     EXPECT_FALSE(grid->EditorMode());
-    EXPECT_TRUE(table->FieldByName(QStringLiteral("MakanNam"))->AsString().endsWith(QLatin1Char('!')));
+    EXPECT_TRUE(table->FieldByName("MakanNam")->AsString().endsWith(QLatin1Char('!')));
 }
 
 TEST_F(GridNavigation, AReadOnlyGridNeitherEditsNorAppends) {
     grid->SetReadOnly(true);
-    type(QStringLiteral("x"));
+    type("x");
     table->Last();
     press(Qt::Key_Down);
     press(Qt::Key_Insert);

@@ -17,28 +17,28 @@ class Rendering : public GridFixture {
 protected:
     void SetUp() override {
         GridFixture::SetUp();
+        tester.reset();
         form = std::make_unique<TForm>();
         form->resize(720, 360);
         auto* caption = new TPanel(form.get());
-        caption->SetName(QStringLiteral("Caption_Panel"));
+        caption->SetName("Caption_Panel");
         caption->SetHeight(24);
         caption->SetAlign(alTop);
         caption->SetBevelOuter(bvNone);
         caption->SetColor(QColor(0x00, 0x78, 0xD7));
         caption->SetFontColor(Qt::white);
         caption->SetAlignment(taLeftJustify);
-        caption->SetCaption(QStringLiteral("               ثبت اطلاعات پايه داراييها"));
+        caption->SetCaption("               ثبت اطلاعات پايه داراييها");
         auto* hint = new TPanel(form.get());
         hint->SetHeight(20);
         hint->SetAlign(alBottom);
         hint->SetBevelOuter(bvLowered);
         hint->SetAlignment(taLeftJustify);
-        hint->SetCaption(QStringLiteral("  كد مكان استقرار را وارد كنيد"));
+        hint->SetCaption("  كد مكان استقرار را وارد كنيد");
         auto* pages = new TPageControl(form.get());
         pages->SetAlign(alClient);
         for (const QString& text :
-             {QStringLiteral("داراييها                 "), QStringLiteral("مبادي تحويل     "),
-              QStringLiteral("مكان استقرار دارايي   ")}) {
+             {"داراييها                 ", "مبادي تحويل     ", "مكان استقرار دارايي   "}) {
             auto* sheet = new TTabSheet(pages);
             sheet->SetCaption(text);
             sheet->SetPageControl(pages);
@@ -47,10 +47,8 @@ protected:
         grid = new TDBGrid(sheet);
         grid->SetAlign(alClient);
         grid->SetColor(QColor(0xFF, 0xFF, 0xE1));
-        const QStringList titles = {QStringLiteral("كد"), QStringLiteral("نام مكان استقرار"),
-                                    QStringLiteral("كد تفصيلي دو")};
-        const QStringList fields = {QStringLiteral("MakanCod"), QStringLiteral("MakanNam"),
-                                    QStringLiteral("Tafsily2")};
+        const QStringList titles = {"كد", "نام مكان استقرار", "كد تفصيلي دو"};
+        const QStringList fields = {"MakanCod", "MakanNam", "Tafsily2"};
         const QList<int> widths = {40, 330, 90};
         for (int i = 0; i < fields.size(); ++i) {
             TColumn* column = grid->Columns()->Add();
@@ -72,10 +70,10 @@ protected:
 };
 
 TEST_F(Rendering, AFormWithAGridDrawsRightToLeft) {
-    type(QStringLiteral("كارخانه"));
+    type("كارخانه");
     const QImage image = form->grab().toImage();
     if (const QString folder = qEnvironmentVariable("TARVAND_UI_SNAPSHOT_DIR"); !folder.isEmpty()) {
-        image.save(QDir(folder).filePath(QStringLiteral("grid-form.png")));
+        image.save(QDir(folder).filePath("grid-form.png"));
     }
     ASSERT_FALSE(image.isNull());
     // The code column, the first one, is the rightmost; the indicator is right of it.

@@ -1,0 +1,432 @@
+// Statements of the pickers, validations, editors and register tools, run on the demo company: each
+// row runs its setup, then its query, and compares every row of the result (cells joined by '|',
+// NULL shown as "NULL").
+
+#include "CompanyDatabaseTest.h"
+
+using tarvand::testsupport::ResultTable;
+
+namespace {
+
+struct Statement {
+    const char* name;
+    QStringList setup;
+    QString query;
+    QStringList rows;
+};
+
+void PrintTo(const Statement& s, std::ostream* out) {
+    *out << s.name;
+}
+
+const QString Temp = QStringLiteral("##TV4512345");
+
+// The privilege subquery of a user for a table, as the toolkit writes it.
+QString priv(const char* user, const char* table) {
+    return QStringLiteral(
+               "(Select FieldCode From UserPrivilege Where UserId='%1' And Upper(TableName)='%2') ")
+        .arg(user, table);
+}
+
+QString from(const QString& columns, const QString& order = {}) {
+    return "Select " + columns + " From " + Temp + (order.isEmpty() ? "" : " Order By " + order);
+}
+
+std::vector<Statement> statements() {
+    const QString koll = "Select Koll, NamHesab, RecogName, IsHesabTmp, IsActive, IsPosHesab, DesChar Into " +
+                         Temp + " From Koll Where Koll In ";
+    const QString moein = "Select M.Moein, M.Koll, K.NamHesab As KNamHesab, M.NamHesab As MNamHesab, "
+                          "M.RecogName, M.IsTafsily1, M.IsTafsily2, M.IsProject, M.GrohTafsily, "
+                          "M.GrohTafsily2, M.GrohProject, M.IsActive, M.IsPosHesab, M.FAtfCh, M.FAtfDate, "
+                          "M.FAtfNum, M.DesChar, M.IsTafsily, IDX = Identity(Int, 1, 1) Into " +
+                          Temp + " From Moein As M, Koll As K Where K.Koll = M.Koll And M.Koll+M.Moein In ";
+    const QString detailTwo = "Select Tafsily2, NamHesab, RecogName, IsActive, IsPosHesab, DesChar Into " +
+                              Temp +
+                              " From Tafsily2 Where Tafsily2 In %1 And (PatIndex('%'+SubString("
+                              "Tafsily2, 1, 2)+'%', '01,02') > 0 Or PatIndex('%'+Tafsily2+'%', "
+                              "'030001') > 0 )";
+    const QString postings = "Select Distinct A.Tafsily, A.Moein, A.Koll, K.NamHesab As KNamHesab, "
+                             "M.NamHesab As MNamHesab, T.NamHesab As TNamHesab, M.RecogName, T.IsActive, "
+                             "T.IsPosHesab, T.DesChar Into " +
+                             Temp +
+                             " From Asnad As A Inner Join Koll As K On (A.Koll = K.Koll) Inner Join Moein "
+                             "As M On (A.Koll+A.Moein = M.Koll+M.Moein) Left  Outer Join Tafsily As T On "
+                             "(A.Tafsily = T.Tafsily) Where M.Koll+M.Moein In %1 And T.Tafsily In %2";
+    const QString postingsTwo =
+        "Select A.Tafsily2, A.Tafsily, T.NamHesab As TNamHesab, T2.NamHesab As T2NamHesab, M.RecogName, "
+        "IDX = Identity(Int, 1, 1) Into " +
+        Temp +
+        " From Asnad As A Inner Join Moein As M On(A.Koll+A.Moein = M.Koll+M.Moein) Left Outer Join Tafsily "
+        "As T On(A.Tafsily = T.Tafsily) Left Outer Join Tafsily2 As T2 On(A.Tafsily2 = T2.Tafsily2) Where "
+        "A.Koll+A.Moein In " +
+        priv("2", "MOEIN") + " And A.Tafsily2 In " + priv("2", "TAFSILY2") +
+        "Group By A.Tafsily2, A.Tafsily, T.NamHesab, T2.NamHesab, M.RecogName ";
+    const QString accountsTwo =
+        "Select A.Tafsily2, A.Moein, A.Koll, K.NamHesab As KNamHesab, M.NamHesab As MNamHesab, T2.NamHesab "
+        "As T2NamHesab, M.Recogname, IDX = Identity(Int, 1, 1) Into " +
+        Temp +
+        " From Asnad As A Inner Join Koll As K On(A.Koll = K.Koll) Inner Join Moein As M On(A.Moein = "
+        "M.Moein And A.Koll = M.Koll) Left Outer Join Tafsily2 As T2 On(A.Tafsily2 = T2.Tafsily2) Where "
+        "A.Koll+A.Moein In " +
+        priv("1", "MOEIN") + " And A.Tafsily2 In " + priv("1", "TAFSILY2") +
+        "Group By A.Tafsily2, A.Moein, A.Koll, K.Namhesab, M.Namhesab, T2.Namhesab, M.RecogName ";
+    const QString chain =
+        "Select A.Tafsily2, A.Tafsily, A.Moein, A.Koll, K.NamHesab As KNamHesab, M.Namhesab As MNamHesab, "
+        "T.NamHesab As TNamHesab, T2.NamHesab As T2NamHesab, M.RecogName, M.IsActive, M.IsPosHesab, "
+        "M.DesChar, IDX = Identity(Int, 1, 1) Into " +
+        Temp +
+        " From Asnad As A Inner Join Koll As K On(A.Koll = K.Koll) Inner Join Moein As M On(A.Koll+A.Moein "
+        "= M.Koll+M.Moein) Left Outer Join Tafsily As T On(A.Tafsily = T.Tafsily) Left Outer Join Tafsily2 "
+        "As T2 On(A.Tafsily2 = T2.Tafsily2) Where A.Koll+A.Moein In " +
+        priv("1", "MOEIN") + " And (IsNull(A.Tafsily2, '') = '' Or A.Tafsily2 In " + priv("1", "TAFSILY2") +
+        ") Group By A.Tafsily2, A.Tafsily, A.Moein, A.Koll, K.NamHesab, M.Namhesab, T.NamHesab, "
+        "T2.NamHesab, M.RecogName, M.IsActive, M.IsPosHesab, M.DesChar ";
+    const QString kollOfGroup =
+        "Select Koll, NamHesab, RecogName, IsHesabTmp, IsActive, IsPosHesab, DesChar Into " + Temp +
+        " From Koll Where  Koll In (Select Koll From Moein Where PatIndex('%%1%', GrohTafsily2) > 0 Or "
+        "IsNull(GrohTafsily2, '') = '') And  Koll In " +
+        priv("1", "KOLL");
+    const QStringList newKoll = {
+        "Insert Into Koll (Koll, NamHesab, IsActive) Values (' 14', 'سرمايه گذاريها', 'فعال')",
+        "Insert Into Moein (Koll, Moein, NamHesab, IsTafsily2, GrohTafsily2, IsActive) Values (' 14', '  1', "
+        "'سرمايه گذاري در شركتها', 'دارد', '02', 'فعال')",
+        "Insert Into UserPrivilege (UserId, TableName, FieldCode) Values ('1', 'KOLL', ' 14')"};
+    const QString lastClose = "Select IsNull(Max(SanadDate), '1300/00/00') SanadDate From Asnad Where "
+                              "TypeSys='D' And WhatDoc In ('98', '99')";
+    const QString range = "Select Min(sDate) As MinSanadDate, Max(sDate) As MaxSanadDate, Min(SanadNoAmval) "
+                          "As MinSanadNo, Max(SanadNoAmval) As MaxSanadNo From ";
+    const QString detailGroups = "Select Tafsily, IsActive From Tafsily Where Tafsily = '%1'  And ( "
+                                 "PatIndex('%'+SubString(Tafsily, 1, 2)+'%', '01') > 0  Or PatIndex('%'+"
+                                 "Tafsily+'%', '03001,03002') > 0 ) ";
+    const QString detailTwoGroups =
+        "Select Tafsily2, NamHesab, IsActive From Tafsily2 Where Tafsily2 = '%1' And (PatIndex('%'+SubString("
+        "Tafsily2, 1, 2)+'%', '03') > 0 Or PatIndex('%'+Tafsily2+'%', '010001') > 0 )";
+    const QString projectGroups =
+        "Select ProjectCod, ProjectNam, IsActive From M_Project Where ProjectCod = '%1' And (PatIndex('%'+"
+        "SubString(ProjectCod, 1, 2)+'%', '02') > 0 Or PatIndex('%'+ProjectCod+'%', '01002') > 0 )";
+    // The restriction lookups come unquoted and quoted.
+    const QString ownDetailTwo = " Select Tafsily, GrohTafsily2, Tafsily2Joz from Tafsily where Tafsily = %1 "
+                                 "And ((GrohTafsily2 Is Not Null And GrohTafsily2 <> '') Or (Tafsily2Joz Is "
+                                 "Not Null And Tafsily2Joz <> '')) ";
+    const QString ownProject = " Select %2, GrohProject, ProjectJoz from %2 where %2 = %1 And ((GrohProject "
+                               "Is Not Null And GrohProject <> '') Or (ProjectJoz Is Not Null And ProjectJoz "
+                               "<> '')) ";
+    const QString grantees = "Select FieldCode, UserId From UserPrivilege Where TableName = '%1' And "
+                             "FieldCode In (%2) Order By FieldCode, UserId";
+    const QString grantAll = "Insert Into UserPrivilege(UserId, TableName, FieldCode) Select UserId, '%1', "
+                             "'%2' From UserSdc";
+    const QString grantOne =
+        "Insert Into UserPrivilege(UserId, TableName, FieldCode) Select '%1', '%2', '%3'";
+    const QString highest =
+        "Select Max(Tafsily2) As sMax From Tafsily2 Where SubString(Tafsily2, 1, 2) = '%1'";
+    const QString names =
+        "Select (Select Top 1 VezNam From D_Vezarat Where VezCod = '%1') As VezNam, (Select "
+        "Top 1 MadehNam From D_Madeh151 Where MadehCod = '%2') As MadehNam, (Select Top 1 "
+        "MakanNam From D_Makan Where MakanCod = '%3') As MakanNam, (Select Top 1 [Name]+' '+"
+        "Family From Person Where Code = '%4') As PersonName, (Select Top 1 VazNam From "
+        "D_VazDarae Where VazCod = '%5') As VazNam, (Select Top 1 SakhtarNam From D_Sakhtar "
+        "Where SakhtarCod= '%6') As SakhtarNam ";
+    const QString tags = " Select Count(*) As X From D_Amval Where  LTrim(RTrim(Pelak%1)) = '%2'";
+    const QString recipients =
+        "Select Code As PersonelCod, [Name]+' '+Family As PersonelNam, D_Koll As Koll, "
+        "D_Moein As Moein, D_Tafsily As Tafsily, D_Tafsily2 As Tafsily2, D_ProjectCod "
+        "As ProjectCod Into %1 From Person ";
+    const QString totals = "Select Sum(EndValue) As EndValue, Sum(Anbashteh) As Anbashteh, Sum(Esshat) As "
+                           "Esshat From D_Amval ";
+    const QString overlap = " Select DaraCod From D_Amval Where DaraCod>='%1' And DaraCod<='%2'";
+    const QString batch =
+        " Insert Into d_amval (daracod,daranam,raveshest,nozooli,salianeh,bahredate) Select "
+        "'      %1','%2','%3',%4,%5,'1403/05/01'";
+    const QString persons =
+        "Select ' ' As sSelect, Code, Name+' '+Family  As Name Into " + Temp + " From Person";
+    const QString tick =
+        "Update " + Temp + " Set sSelect = 'ض' Where (PatIndex(('%'+LTrim(RTrim(Code))+'%'), '%1') > 0) ";
+    const QString invert = "Update " + Temp + " Set sSelect = Case When sSelect = 'ض' Then ' ' Else 'ض' End ";
+    const QString ticked = "Select Code From " + Temp + " Where sSelect = 'ض' Order By Code";
+    const QString tickedCount = "Select Count(*) From " + Temp + " Where sSelect = 'ض' ";
+
+    const QString groupTwo = "Select Tafsily2GrohCod, Tafsily2GrohNam Into " + Temp +
+                             " From GrohTafsily2 Where Tafsily2GrohCod In " + priv("2", "GROHTAFSILY2") + " ";
+    // clang-format off
+    return {
+        // Account pickers fill a temporary table the list form reads back.
+        {"GeneralPicker", {koll + priv("2", "KOLL")}, from("Koll", "Koll"),
+         {" 11", " 12", " 13", " 31", " 81"}},
+        {"PickerOfAUserWithoutPrivileges", {koll + priv("7", "KOLL")}, from("Koll"), {}},
+        {"SubsidiaryPickerNumbersRowsFromOne", {moein + priv("2", "MOEIN")},
+         from("Count(*), Min(IDX), Max(IDX), Count(Distinct IDX)"), {"18|1|18|18"}},
+        {"SubsidiaryPickerJoinsTheGeneralAccount", {moein + priv("2", "MOEIN")},
+         from("Top 1 Koll, Moein, KNamHesab, MNamHesab", "Koll, Moein"),
+         {" 11|  1|داراييهاي ثابت مشهود|زمين"}},
+        {"DetailTwoGroupPicker", {groupTwo}, from("Tafsily2GrohCod, Tafsily2GrohNam", "Tafsily2GrohCod"),
+         {"01|مراكز توليدي", "02|مراكز خدماتي"}},
+        {"DetailPickerKeepsListedGroupsAndCodes",
+         {"Select Tafsily, NamHesab, RecogName, IsActive, IsPosHesab, DesChar Into " + Temp +
+          " From Tafsily Where Tafsily In " + priv("1", "TAFSILY") +
+          "  And ( PatIndex('%'+SubString(Tafsily, 1, 2)+'%', '01') > 0  Or PatIndex('%'+Tafsily+'%', "
+          "'03001,03002') > 0 ) "},
+         from("Tafsily", "Tafsily"),
+         {"01001", "01002", "01003", "01004", "03001", "03002"}},
+        {"DetailTwoPickerOfAllCodes", {detailTwo.arg(priv("1", "TAFSILY2"))}, from("Tafsily2", "Tafsily2"),
+         {"010001", "010002", "010003", "020001", "020002", "030001"}},
+        {"DetailTwoPickerOfTheUsersCodes", {detailTwo.arg(priv("2", "TAFSILY2"))},
+         from("Tafsily2", "Tafsily2"), {"010001", "010002", "010003", "020001", "020002"}},
+        {"ProjectPicker",
+         {"Select ProjectCod, ProjectNam, RecogName, IsActive, IsPosHesab, DesChar Into " + Temp +
+          " From M_Project Where ProjectCod In " + priv("1", "M_PROJECT") +
+          "And (PatIndex('%'+SubString(ProjectCod, 1, 2)+'%', '02') > 0 Or PatIndex('%'+ProjectCod+'%', "
+          "'01002') > 0 )"},
+         from("ProjectCod, IsActive", "ProjectCod"),
+         {"01002|فعال", "02001|فعال", "02002|غيرفعال"}},
+        {"PostedDetailAccountsListedOnce",
+         {postings.arg(priv("1", "MOEIN"), priv("1", "TAFSILY"))},
+         from("Tafsily, Moein, TNamHesab, IsActive", "Koll, Moein, Tafsily"),
+         {"03001|  4|علي رضايي|فعال", "01001|  1|شركت ايران خودرو|فعال",
+          "01003|  1|شركت صنايع چوب شمال|غيرفعال", "02002|  1|شركت تاسيسات نيرو گستر|فعال",
+          "02001|  2|شركت پيمانكاري ساختمان آرمان|فعال", "02002|  2|شركت تاسيسات نيرو گستر|فعال"}},
+        {"PostedDetailAccountsOfAUser", {postings.arg(priv("2", "MOEIN"), priv("2", "TAFSILY"))},
+         from("Tafsily", "Koll, Moein, Tafsily"), {"03001", "01001", "01003"}},
+        {"PostedDetailAndDetailTwoGrouped",
+         {postingsTwo},
+         from("Tafsily2, Tafsily, TNamHesab, T2NamHesab, RecogName", "Tafsily, Tafsily2, RecogName"),
+         {"010001||NULL|خط توليد يك|بد", "010001||NULL|خط توليد يك|بس", "010002||NULL|خط توليد دو|بد",
+          "020001|02002|شركت تاسيسات نيرو گستر|تعميرگاه مركزي|بد"}},
+        {"PostedDetailAndDetailTwoNumbered", {postingsTwo}, from("Count(Distinct IDX), Min(IDX), Max(IDX)"),
+         {"4|1|4"}},
+        {"PostedAccountsAndDetailTwoGrouped", {accountsTwo}, from("Koll, Tafsily2", "Koll, Moein, Tafsily2"),
+         {" 11|010001", " 11|030003", " 11|030001", " 11|030002", " 12|010001", " 12|030001", " 31|030001",
+          " 81|010001", " 81|010002", " 81|030001", " 81|020001"}},
+        {"PostedChainIncludesPostingsWithoutDetailTwo",
+         {chain},
+         "Select Tafsily, Tafsily2 From " + Temp +
+             " Where Koll = ' 31' Order By Koll, Moein, Tafsily, Tafsily2",
+         {"01001|", "01003|", "02002|", "02001|030001"}},
+        {"PostedChainNumbered", {chain}, from("Count(*), Count(Distinct IDX), Min(IDX)"), {"14|14|1"}},
+        {"GeneralAccountsOfAGroupLeaveOutOthers", newKoll + QStringList{kollOfGroup.arg("01")},
+         "Select Koll From " + Temp + " Where Koll In (' 11', ' 14') Order By Koll", {" 11"}},
+        {"GeneralAccountsOfAGroupAdmitIt", newKoll + QStringList{kollOfGroup.arg("02")},
+         "Select Koll From " + Temp + " Where Koll In (' 11', ' 14') Order By Koll", {" 11", " 14"}},
+        {"SubsidiaryAccountsOfAGroup",
+         {moein + priv("1", "MOEIN")},
+         "Select Koll+Moein From " + Temp +
+             " Where IsTafsily2='دارد' And (PatIndex('%03%', GrohTafsily2) > 0 Or IsNull(GrohTafsily2, "
+             "'')='') "
+             "Order By Koll, Moein",
+         {" 11  2", " 11  4", " 11  5", " 12  2", " 12  4", " 12  5", " 31  2", " 81  1", " 81  3"}},
+
+        // Company options and document ranges.
+        {"OptionsOfCompanyAndYear", {}, "Select Company_StartDate From Options Where sCode = '011403'",
+         {"1398/01/01"}},
+        {"OptionsOfAnotherCompany", {}, "Select Company_StartDate From Options Where sCode = '021403'", {}},
+        {"UnitSelectionIsPerYear",
+         {"Update Options Set Sdc = 'N_DEP_VAHED=1,2,3,5,7;' Where SCode = '011403'"},
+         "Select SCode, Sdc From Options Where SCode In ('011402', '011403') Order By SCode",
+         {"011402|N_DEP_VAHED=1,2,3;", "011403|N_DEP_VAHED=1,2,3,5,7;"}},
+        {"LinkSettings", {}, " Select ERTEBAT From Options Where SCode ='011403'",
+         {"DBSNAME_M=;TBLNAME_M=;FLDNAME_M=;"}},
+        {"LastCloseIsTheLatestClosingOfTheAssetSystem", {}, lastClose, {"1402/12/29"}},
+        {"LastCloseWithoutClosings", {"Delete From Asnad Where TypeSys = 'D'"}, lastClose, {"1300/00/00"}},
+        {"GroupCodeLengths",
+         {},
+         "Select COL_LENGTH('GrohTafsily', 'TafsilyGrohCod'), COL_LENGTH('GrohTafsily2', 'Tafsily2GrohCod'), "
+         "COL_LENGTH('M_GrohProject', 'ProjectGrohCod') ",
+         {"2|2|2"}},
+        {"GroupCodeLengthsOfMissingColumnOrTable", {},
+         "Select COL_LENGTH('GrohTafsily', 'NoSuchColumn'), COL_LENGTH('NoSuchTable', 'ProjectGrohCod') ",
+         {"NULL|NULL"}},
+        {"DocumentRange", {}, range + "D_Buy_Create", {"1398/03/12|1403/02/10|1|6"}},
+        {"DocumentRangeOfAnEmptyTable", {}, range + "D_SoulationChange", {"NULL|NULL|NULL|NULL"}},
+
+        // Validation of the account chain by stored codes and the pickers' restrictions.
+        {"GeneralAccountByStoredCode", {},
+         "Select Koll, IsActive From Koll Where Koll In (' 11', ' 90', '  7', '11') Order By Koll",
+         {" 11|فعال", " 90|غيرفعال"}},
+        {"SubsidiaryByJoinedCodes", {}, "Select NamHesab From Moein Where Koll+Moein = ' 11  3' ",
+         {"ماشين آلات و تجهيزات توليد"}},
+        {"SubsidiaryByUnpaddedCodes", {}, "Select * From Moein Where Koll+Moein = '113' ", {}},
+        {"DetailByItsGroup", {}, detailGroups.arg("01002"), {"01002|فعال"}},
+        {"DetailListedOnItsOwn", {}, detailGroups.arg("03002"), {"03002|فعال"}},
+        {"DetailNeitherListedNorInAGroup", {}, detailGroups.arg("02001"), {}},
+        {"InactiveDetail", {}, detailGroups.arg("01003"), {"01003|غيرفعال"}},
+        {"DetailOutsideTheListedGroups",
+         {},
+         "Select Tafsily From Tafsily Where Tafsily = '03001'  And ( PatIndex('%'+SubString(Tafsily, 1, 2)+"
+         "'%', '01,02') > 0 )",
+         {}},
+        {"DetailNotListed",
+         {},
+         "Select Tafsily From Tafsily Where Tafsily = '02002'  And ( PatIndex('%'+Tafsily+'%', '02001') > 0 "
+         ") ",
+         {}},
+        {"DetailsOwnDetailTwoRestriction", {}, ownDetailTwo.arg("02001"), {"02001|03|010001"}},
+        {"DetailWithoutDetailTwoRestriction", {}, ownDetailTwo.arg("01001"), {}},
+        {"DetailRestrictionOfNoCode", {}, ownDetailTwo.arg("-1"), {}},
+        {"DetailRestrictionByQuotedCode", {}, ownDetailTwo.arg("'03001'"), {}},
+        {"DetailTwoByItsGroup", {}, detailTwoGroups.arg("030002"), {"030002|امور مالي|فعال"}},
+        {"DetailTwoListedOnItsOwn", {}, detailTwoGroups.arg("010001"), {"010001|خط توليد يك|فعال"}},
+        {"DetailTwoNeitherListedNorInAGroup", {}, detailTwoGroups.arg("010002"), {}},
+        {"InactiveDetailTwo", {}, detailTwoGroups.arg("030004"), {"030004|دفتر نمايندگي مشهد|غيرفعال"}},
+        {"ProjectRestrictionOfADetailTwo", {}, ownProject.arg("010001", "Tafsily2"), {"010001|02|01002"}},
+        {"ProjectRestrictionOfADetailTwoByQuotedCode", {}, ownProject.arg("'010002'", "Tafsily2"),
+         {"010002|02|01001,01002"}},
+        {"DetailTwoWithoutProjectRestriction", {}, ownProject.arg("020001", "Tafsily2"), {}},
+        {"ProjectRestrictionOfADetailByGroup", {}, ownProject.arg("01004", "Tafsily"), {"01004|02|"}},
+        {"ProjectRestrictionOfADetailByList", {}, ownProject.arg("02001", "Tafsily"), {"02001||01001"}},
+        {"DetailWithoutProjectRestriction", {}, ownProject.arg("01001", "Tafsily"), {}},
+        {"ProjectByItsGroup", {}, projectGroups.arg("02001"), {"02001|راه اندازي خط توليد جديد|فعال"}},
+        {"ProjectListedOnItsOwn", {}, projectGroups.arg("01002"), {"01002|بازسازي ساختمان اداري|فعال"}},
+        {"ProjectNeitherListedNorInAGroup", {}, projectGroups.arg("01001"), {}},
+        {"SubsidiaryLevelsByTrimmedCodes",
+         {},
+         "Select IsTafsily1, IsTafsily2, IsProject, GrohTafsily2 From Moein Where LTRIM(Koll)+LTRIM(Moein) = "
+         "'113'",
+         {"ندارد|دارد|دارد|01,02"}},
+        {"SubsidiaryPickerLists",
+         {},
+         "Select TafsilyJoz, Tafsily2Joz, ProjectJoz, GrohProject From Moein Where LTRIM(Koll)+LTRIM(Moein) "
+         "In "
+         "('114', '116', '132', '117') Order By Koll, Moein",
+         {"03001,03002|||", "|030001||", "||01002|02"}},
+        {"LocationCostCentreInItsStoredForm", {},
+         "Select NamHesab From Tafsily2 Where Tafsily2 In ('010003', '10003', '  3000')", {"كارگاه رنگ"}},
+
+        // Register editors and their privileges.
+        {"CostCentreEditorOfAUser", {},
+         "Select Tafsily2 From Tafsily2 Where Tafsily2 In " + priv("2", "TAFSILY2") + "Order By Tafsily2",
+         {"010001", "010002", "010003", "020001", "020002"}},
+        {"CostCentreEditorOfAnotherUser", {},
+         "Select Count(*) From Tafsily2 Where Tafsily2 In " + priv("1", "TAFSILY2"), {"9"}},
+        {"HighestCodeOfAGroup", {}, highest.arg("03"), {"030004"}},
+        {"HighestCodeOfAnotherGroup", {}, highest.arg("01"), {"010003"}},
+        {"HighestCodeOfAnEmptyGroup", {}, highest.arg("04"), {"NULL"}},
+        {"NewCostCentreForEveryUser", {grantAll.arg("TAFSILY2", "010004")},
+         grantees.arg("TAFSILY2", "'010004'"), {"010004|1", "010004|2"}},
+        {"NewCostCentreForTheCurrentUser", {grantOne.arg("2", "TAFSILY2", "010004")},
+         grantees.arg("TAFSILY2", "'010004'"), {"010004|2"}},
+        {"RenumberedCostCentreKeepsItsGrants",
+         {"Update UserPrivilege Set FieldCode='010009' Where TableName='TAFSILY2' And FieldCode='010003'"},
+         grantees.arg("TAFSILY2", "'010003', '010009'"), {"010009|1", "010009|2"}},
+        {"DeletedCostCentreLosesItsGrants",
+         {"Delete From UserPrivilege Where Upper(TableName)='TAFSILY2' And FieldCode='010003'"},
+         "Select Count(*) From UserPrivilege Where TableName = 'TAFSILY2'", {"12"}},
+        {"NewGroupForEveryUserOrTheCurrentOne",
+         {grantAll.arg("GROHTAFSILY2", "05"), grantOne.arg("1", "GROHTAFSILY2", "06")},
+         grantees.arg("GROHTAFSILY2", "'05', '06'"), {"05|1", "05|2", "06|1"}},
+        {"RenumberedGroupKeepsItsGrants",
+         {"Update UserPrivilege Set FieldCode='07' Where TableName='GROHTAFSILY2' And FieldCode='02'"},
+         grantees.arg("GROHTAFSILY2", "'02', '07'"), {"07|1", "07|2"}},
+        {"DeletedGroupLosesItsGrants",
+         {"Delete From UserPrivilege Where Upper(TableName)='GROHTAFSILY2' And FieldCode='02'"},
+         "Select Count(*) From UserPrivilege Where TableName = 'GROHTAFSILY2'", {"4"}},
+        {"UnitsInCodeOrder", {}, "Select Code_Field From Depart_1 Order By Code_Field",
+         {"1", "2", "3", "4", "5", "6", "7"}},
+        {"UnitByUnquotedCode", {}, "Select Code_field, Desk From Depart_1 Where Code_field =3", {"3|توليد"}},
+        {"MissingUnit", {}, "Select Code_field, Desk From Depart_1 Where Code_field =9", {}},
+        {"PersonnelPayrollDefaults", {},
+         "Select Count(*), Min(Tax), Max(Tax), Min(IsDelete), Max(IsDelete) From Person ", {"12|0|0| | "}},
+
+        // Register tools: lookups, tags, names behind codes, totals, labels and batch creation.
+        {"CostCentreLookup", {}, "Select Top 1 Tafsily2, ProjectCod From Tafsily2 Order By Tafsily2 ",
+         {"010001|02001"}},
+        {"StateLookup", {}, "Select VazCod From D_VazDarae Order By VazCod",
+         {"  1", "  2", "  3", "  4", "  5", "  6"}},
+        {"RateLookup", {}, "Select Top 2 Sharh, Nozooli, Salianeh From D_Madeh151 Order By MadehCod",
+         {"نزولي|8|0", "مستقيم|0|10"}},
+        {"CharacteristicLookupCarriesTheRowKey", {},
+         "Select Count(*), Count(Distinct IDX), Count(IDX) From D_Sakhtar", {"10|10|10"}},
+        {"RecipientLookup", {recipients.arg(Temp)},
+         from("Top 4 PersonelCod, PersonelNam, Tafsily2", "PersonelCod"),
+         {"   12|پرويز اكبري|", "  101|علي رضايي|", "  102|مريم احمدي|", "  103|حسن كريمي|030001"}},
+        {"SecondRecipientLookupHasItsOwnTable", {recipients.arg(Temp), recipients.arg("##TV4512399")},
+         "Select (Select Count(*) From ##TV4512399), (Select Count(*) From " + Temp + ")", {"12|12"}},
+        {"OldTagTrimmed", {}, tags.arg("Old", "10012"), {"1"}},
+        {"NewTagTrimmed", {}, tags.arg("New", "10012"), {"1"}},
+        {"OldTagOnly", {}, tags.arg("Old", "A-2001"), {"1"}},
+        {"NotANewTag", {}, tags.arg("New", "A-2001"), {"0"}},
+        {"EmptyTags", {}, tags.arg("Old", ""), {"21"}},
+        {"PaddedNewTag", {"Update D_Amval Set PelakNew = '  10003 ' Where DaraCod = '      6005'"},
+         tags.arg("New", "10003"), {"2"}},
+        {"NamesBehindTheCodes", {}, names.arg("  2", "  2", "  2", "  103", "  1", "  3"),
+         {"ماشين آلات و تجهيزات|ماشين آلات و تجهيزات توليدي|كارخانه - سالن توليد يك|حسن كريمي|فعال و در حال "
+          "بهره "
+          "برداري|سازنده"}},
+        {"NoNamesBehindBlankCodes", {}, names.arg("   ", "   ", "   ", "     ", "   ", "   "),
+         {"NULL|NULL|NULL|NULL|NULL|NULL"}},
+        {"Totals", {}, totals, {"325841000000|47564000000|1520000000"}},
+        {"TotalsOfAnEmptyRegister", {"Delete From D_Amval"}, totals, {"NULL|NULL|NULL"}},
+        {"BarcodeLabels",
+         {"Select Identity(int,1,1) as idx,DaraCod As KalaCode, DaraNam As KalaName,BahreDate As KalaDate , "
+          "Cast(0 As Float) As FeeSales, DaraNam As KalaName2,Cast('1403/05/15' as varchar(10)) As CurDate,"
+          "Cast('1' As Varchar(1)) As Amval Into " +
+          Temp + "_Temp From D_Amval"},
+         "Select Count(*), Min(idx), Max(idx), Count(Distinct KalaCode), Max(FeeSales), Min(CurDate), "
+         "Max(Amval), "
+         "Sum(Case When KalaName = KalaName2 Then 1 Else 0 End) From " +
+             Temp + "_Temp",
+         {"38|1|38|38|0|1403/05/15|1|38"}},
+        {"BarcodePrices", {" Select DaraCod as xx,EndValue as Fee into " + Temp + "_Fee From D_Amval "},
+         "Select Fee From " + Temp + "_Fee Where xx = '      2002'", {"12500000000"}},
+        {"BatchCodeLength", {}, " Select COL_LENGTH('D_Amval', 'DaraCod') As LenDaraCod ", {"10"}},
+        {"BatchOverlap", {}, overlap.arg("      5999", "      6002"), {"      6001", "      6002"}},
+        {"BatchWithoutOverlap", {}, overlap.arg("      7001", "      7003"), {}},
+        {"BatchCreatedAssets",
+         {batch.arg("7001", "ميز تحرير7001", "مستقيم", "0", "5"),
+          batch.arg("7002", "      7002", "نزولي", "12.5", "0")},
+         "Select DaraCod, DaraNam, RaveshEst, Salianeh, Nozooli, EndValue, MakanCod, BahreDate From D_Amval "
+         "Where DaraCod In ('      7001', '      7002') Order By DaraCod",
+         {"      7001|ميز تحرير7001|مستقيم|5|0|0||1403/05/01",
+          "      7002|      7002|نزولي|0|12.5|0||1403/05/01"}},
+
+        // The recipient picker ticks people in a temporary table.
+        {"RecipientsStartUnticked", {persons}, tickedCount, {"0"}},
+        {"RecipientsTickedByCodesInTheText", {persons, tick.arg("101,112")}, ticked, {"   12", "  101"}},
+        {"RecipientsInverted", {persons, tick.arg("105"), invert}, tickedCount + "And Code <> '  105'",
+         {"11"}},
+        {"RecipientsInvertedTwice", {persons, tick.arg("105"), invert, invert}, ticked, {"  105"}},
+        {"AllRecipients", {persons, "Update " + Temp + " Set sSelect = 'ض'"}, tickedCount, {"12"}},
+        {"NoRecipients",
+         {persons, "Update " + Temp + " Set sSelect = 'ض'", "Update " + Temp + " Set sSelect = ' '"},
+         tickedCount, {"0"}},
+    };
+    // clang-format on
+}
+
+QStringList rowsOf(const ResultTable& table) {
+    QStringList rows;
+    for (const QVariantList& row : table.rows) {
+        QStringList cells;
+        for (const QVariant& cell : row) {
+            cells.append(cell.isNull() ? QStringLiteral("NULL") : cell.toString());
+        }
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+} // namespace
+
+class FormStatementsTest : public CompanyDatabaseTest, public ::testing::WithParamInterface<Statement> {};
+
+TEST_P(FormStatementsTest, GivesTheExpectedRows) {
+    for (const QString& statement : GetParam().setup) {
+        exec(statement);
+    }
+    EXPECT_EQ(rowsOf(select(GetParam().query)), GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Demo, FormStatementsTest, ::testing::ValuesIn(statements()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class LinkedDatabaseTest : public CompanyDatabaseTest {};
+
+TEST_F(LinkedDatabaseTest, CostCentreHeldInALinkedDatabaseIsFound) {
+    {
+        // The stores system keeps its own database beside the company's.
+        tarvand::sql::SqliteBackend stores(demo.folder() + "/Anbar.db");
+        stores.execute(
+            "Create Table AnbarMarkaz (MarkazCod Varchar(6) Not Null, MarkazNam Varchar(100) Null)");
+        stores.execute("Insert Into AnbarMarkaz (MarkazCod, MarkazNam) Values ('010001', 'انبار خط يك')");
+    }
+    const QString link = " Select MarkazCod From Anbar..AnbarMarkaz Where MarkazCod In ('010001', '020001')";
+    EXPECT_EQ(rowsOf(select(link)), QStringList{"010001"});
+}
