@@ -47,5 +47,6 @@ TEST(LayoutPropertiesTest, EveryPropertyALayoutFileSetsBelongsToItsControl) {
     TSelForm folderDialog;
     for (const QObject* form : std::initializer_list<const QObject*>{
              &host.MainForm(), &host.DlgMsg(), &host.ShowStateForm(), &host.TempGridForm(), &folderDialog})
-        EXPECT_EQ(strayProperties(form), QStringList()) << form->objectName().toStdString();
+        EXPECT_EQ(strayProperties(form).join(QStringLiteral(", ")).toStdString(), "")
+            << form->objectName().toStdString();
 }

@@ -10,10 +10,10 @@ class TSpeedButton;
 
 namespace tarvand::host {
 
-// The caption strip of every borderless window of the suite: the coloured panel with the title at
-// the right, and at the left a close button, and a minimise button beside it where the window has
-// one, each drawn over a shape. Each window says where its strip and buttons sit (its layout);
-// their look is given here only.
+// The caption strip of every borderless window of the suite: the coloured panel with the title,
+// a close button and, where the window has one, a minimise button beside it, each drawn over a
+// shape. Each window says where its strip and buttons sit (its layout); their look is given here
+// only.
 class CaptionStrip {
 public:
     // Highlight background, white left-justified title without a bevel; flat buttons without the
