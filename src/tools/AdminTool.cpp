@@ -5,6 +5,7 @@
 #include "SqliteBackend.h"
 #include "TsqlTranslator.h"
 #include "TsvWriter.h"
+#include "WholeNumber.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -176,7 +177,7 @@ QString AdminTool::cellText(const sql::ResultCursor& cursor, int column) {
     case sql::ColumnKind::Float: {
         // Whole amounts print without a fraction, as the server shows a decimal(19,0) column.
         const double value = cursor.cellFloat(column);
-        if (std::floor(value) == value && std::fabs(value) < 1e15) {
+        if (IsWholeNumber(value, 1e15)) {
             return QString::number(qlonglong(value));
         }
         return QString::number(value, 'g', QLocale::FloatingPointShortest);
