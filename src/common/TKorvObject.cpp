@@ -1,6 +1,7 @@
 #include "TKorvObject.h"
 
 #include "DbfExport.h"
+#include "DeleteTags.h"
 #include "EAbort.h"
 #include "HostContext.h"
 #include "KorvPictures.h"
@@ -31,8 +32,6 @@ const QString Refused = QStringLiteral("NO");
 const QString DeleteQuestion = QStringLiteral("آيا حذف شود؟");
 const QString InUse = QStringLiteral("گردش دارد.");
 const QString UnderscorePart = QStringLiteral("'_'");
-// The mark the editors' BeforeDelete handlers let through.
-constexpr int DeleteAllowedTag = 10;
 
 // The menu in its order: caption, command, shortcut.
 struct MenuEntry {

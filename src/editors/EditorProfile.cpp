@@ -2,10 +2,12 @@
 
 namespace tarvand {
 
-QString EditorProfile::Hint(int column) const {
-    if (column < 0 || column >= Columns.size())
-        return {};
-    return Columns.at(column).Hint;
+QString EditorProfile::Hint(const QString& field) const {
+    for (const EditorColumn& column : Columns) {
+        if (column.FieldName.compare(field, Qt::CaseInsensitive) == 0)
+            return column.Hint;
+    }
+    return {};
 }
 
 } // namespace tarvand

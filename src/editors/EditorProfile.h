@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tarvand {
 
@@ -24,6 +25,7 @@ struct EditorProfile {
 
     QString Caption;   // the form's caption: the table's title
     QString TableName; // the table the editor writes
+    // Code and name are found by field wherever a saved column layout has put them.
     QString CodeField; // the primary key, digits only, stored blank-padded
     QString Constraint;
     QString NameField;
@@ -33,7 +35,6 @@ struct EditorProfile {
     QString KeyField;
     QString FormCode;
     QString ReportSubject;
-    int NameColumn = 1;  // grid column of the name
     bool PadCode = true; // codes stored blank-padded to the column; false: as typed
 
     QString EmptyCodeMessage;
@@ -41,11 +42,13 @@ struct EditorProfile {
     QString DuplicateNameMessage;
     QString DuplicateCodeMessage;
 
-    QList<EditorColumn> Columns;
-    QList<int> PickerColumns; // columns that open a lookup on Enter or double click
+    QList<EditorColumn> Columns; // in design order
+    QStringList PickerFields;    // fields whose column opens a lookup on Enter or double click
 
-    bool IsPickerColumn(int column) const { return PickerColumns.contains(column); }
-    QString Hint(int column) const;
+    bool IsPickerField(const QString& field) const {
+        return PickerFields.contains(field, Qt::CaseInsensitive);
+    }
+    QString Hint(const QString& field) const;
 };
 
 } // namespace tarvand

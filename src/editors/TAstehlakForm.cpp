@@ -10,11 +10,11 @@ namespace tarvand {
 
 namespace {
 
-constexpr int CodeColumn = 0;
-constexpr int NameColumn = 1;
-constexpr int MethodColumn = 2;
-constexpr int DecliningColumn = 3;
-constexpr int YearsColumn = 4;
+const QString CodeField = QStringLiteral("MadehCod");
+const QString NameField = QStringLiteral("MadehNam");
+const QString MethodField = QStringLiteral("Sharh");
+const QString DecliningField = QStringLiteral("Nozooli");
+const QString YearsField = QStringLiteral("Salianeh");
 constexpr ui::WORD EnterKey = 13;
 constexpr ui::WORD SpaceKey = 32;
 
@@ -30,9 +30,9 @@ EditorProfile astehlakProfile() {
     profile.MenuName = QStringLiteral("pmAstehlak");
     profile.Caption = QStringLiteral("جدول ماده 151 قانون مالياتهاي مستقيم");
     profile.TableName = QStringLiteral("D_Madeh151");
-    profile.CodeField = QStringLiteral("MadehCod");
+    profile.CodeField = CodeField;
     profile.Constraint = QStringLiteral("PK_D_Madeh151");
-    profile.NameField = QStringLiteral("MadehNam");
+    profile.NameField = NameField;
     profile.NameCheckTable = QStringLiteral("D_Madeh151");
     profile.DependProcedure = QStringLiteral("sp_D_Depended_Madeh151");
     profile.KeyExpression = QStringLiteral("MadehCod");
@@ -73,7 +73,7 @@ TAstehlakForm::TAstehlakForm()
     setupUi(this);
     SetName(QStringLiteral("AstehlakForm"));
     BindGrid(dbgAstehlak);
-    dbgAstehlak->Columns()->Items(MethodColumn)->SetReadOnly(true);
+    dbgAstehlak->Columns()->Items(ColumnOf(MethodField))->SetReadOnly(true);
     dbgAstehlak->OnColExit = [this](QObject*) { dbg_ColExit(); };
     dbgAstehlak->OnCellClick = [this](ui::TColumn*) { dbg_CellClick(); };
     dbgAstehlak->OnDblClick = [this](QObject*) { dbg_DblClick(); };
@@ -89,7 +89,7 @@ data::TField* TAstehlakForm::field(const QString& name) const {
 }
 
 QString TAstehlakForm::method() const {
-    return ColumnText(MethodColumn).trimmed();
+    return FieldText(MethodField).trimmed();
 }
 
 void TAstehlakForm::setEditing(bool on) {
@@ -107,20 +107,19 @@ bool TAstehlakForm::editRow() {
 }
 
 void TAstehlakForm::SetColumnEditing() {
-    switch (dbgAstehlak->SelectedIndex()) {
-    case MethodColumn:
+    if (IsSelected(MethodField))
         setEditing(false);
-        break;
-    case DecliningColumn:
+    else if (IsSelected(DecliningField))
         setEditing(method() == Declining);
-        break;
-    case YearsColumn:
+    else if (IsSelected(YearsField))
         setEditing(method() == StraightLine);
-        break;
-    default:
+    else
         setEditing(true);
-        break;
-    }
+}
+
+void TAstehlakForm::ScrollExtra() {
+    // The rate cells follow the method of the row reached, not of the row left.
+    SetColumnEditing();
 }
 
 void TAstehlakForm::CycleMethod() {
@@ -129,15 +128,15 @@ void TAstehlakForm::CycleMethod() {
         return;
     const QString current = method();
     if (current == StraightLine) {
-        field(QStringLiteral("Sharh"))->SetAsString(Declining);
-        field(QStringLiteral("Salianeh"))->SetAsString(Zero);
+        field(MethodField)->SetAsString(Declining);
+        field(YearsField)->SetAsString(Zero);
     } else if (current == Declining) {
-        field(QStringLiteral("Sharh"))->SetAsString(NoDepreciation);
-        field(QStringLiteral("Nozooli"))->SetAsString(Zero);
-        field(QStringLiteral("Salianeh"))->SetAsString(Zero);
+        field(MethodField)->SetAsString(NoDepreciation);
+        field(DecliningField)->SetAsString(Zero);
+        field(YearsField)->SetAsString(Zero);
     } else {
-        field(QStringLiteral("Sharh"))->SetAsString(StraightLine);
-        field(QStringLiteral("Nozooli"))->SetAsString(Zero);
+        field(MethodField)->SetAsString(StraightLine);
+        field(DecliningField)->SetAsString(Zero);
     }
 }
 
@@ -147,24 +146,24 @@ void TAstehlakForm::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
     if (Key == EnterKey) {
         // As in the common walk: Enter means only the walk.
         Key = 0;
-        if (column == NameColumn) {
+        if (IsSelected(NameField)) {
             if (method().isEmpty() && editRow()) {
-                field(QStringLiteral("Sharh"))->SetAsString(StraightLine);
-                field(QStringLiteral("Nozooli"))->SetAsString(Zero);
+                field(MethodField)->SetAsString(StraightLine);
+                field(DecliningField)->SetAsString(Zero);
             }
-            SelectColumn(MethodColumn);
-        } else if (column == MethodColumn) {
-            SelectColumn(method() == StraightLine ? YearsColumn : DecliningColumn);
-        } else if (column < YearsColumn) {
+            SelectField(MethodField);
+        } else if (IsSelected(MethodField)) {
+            SelectField(method() == StraightLine ? YearsField : DecliningField);
+        } else if (column < dbgAstehlak->Columns()->Count() - 1) {
             SelectColumn(column + 1);
         } else {
-            SelectColumn(CodeColumn);
+            SelectColumn(0);
             if (tblAstehlak->Eof() || tblAstehlak->RecNo() == tblAstehlak->RecordCount())
                 tblAstehlak->Append();
             else
                 tblAstehlak->Next();
         }
-    } else if (Key == SpaceKey && column == MethodColumn) {
+    } else if (Key == SpaceKey && IsSelected(MethodField)) {
         Key = 0;
         CycleMethod();
     }
@@ -175,29 +174,28 @@ void TAstehlakForm::dbg_KeyPress(QObject* Sender, QChar& Key) {
     if (Key.unicode() == 8)
         return;
     TBaseEditorForm::dbg_KeyPress(Sender, Key);
-    const int column = dbgAstehlak->SelectedIndex();
-    const int limit = column == DecliningColumn ? 6 : column == YearsColumn ? 3 : 0;
+    const int limit = IsSelected(DecliningField) ? 6 : IsSelected(YearsField) ? 3 : 0;
     if (limit > 0 && dbgAstehlak->EditText().size() >= limit)
         Key = QChar();
 }
 
 void TAstehlakForm::dbg_ColEnter() {
     TBaseEditorForm::dbg_ColEnter();
-    if (dbgAstehlak->SelectedIndex() == MethodColumn && !ColumnText(CodeColumn).trimmed().isEmpty() &&
-        method().isEmpty() && editRow()) {
-        field(QStringLiteral("Sharh"))->SetAsString(StraightLine);
-        field(QStringLiteral("Nozooli"))->SetAsString(Zero);
-        field(QStringLiteral("Salianeh"))->SetAsString(Zero);
+    if (IsSelected(MethodField) && !FieldText(CodeField).trimmed().isEmpty() && method().isEmpty() &&
+        editRow()) {
+        field(MethodField)->SetAsString(StraightLine);
+        field(DecliningField)->SetAsString(Zero);
+        field(YearsField)->SetAsString(Zero);
     }
     SetColumnEditing();
 }
 
 void TAstehlakForm::dbg_ColExit() {
-    const int column = dbgAstehlak->SelectedIndex();
-    if ((column != DecliningColumn && column != YearsColumn) || !editRow())
+    const bool declining = IsSelected(DecliningField);
+    if ((!declining && !IsSelected(YearsField)) || !editRow())
         return;
-    const QString own = column == DecliningColumn ? QStringLiteral("Nozooli") : QStringLiteral("Salianeh");
-    const QString other = column == DecliningColumn ? QStringLiteral("Salianeh") : QStringLiteral("Nozooli");
+    const QString& own = declining ? DecliningField : YearsField;
+    const QString& other = declining ? YearsField : DecliningField;
     if (wholeNumber(field(own)->AsString()) != 0)
         field(other)->SetAsString(Zero);
     else
@@ -209,7 +207,7 @@ void TAstehlakForm::dbg_CellClick() {
 }
 
 void TAstehlakForm::dbg_DblClick() {
-    if (dbgAstehlak->SelectedIndex() == MethodColumn) {
+    if (IsSelected(MethodField)) {
         ui::WORD key = SpaceKey;
         dbg_KeyDown(dbgAstehlak, key, Qt::NoModifier);
     } else {
@@ -219,36 +217,35 @@ void TAstehlakForm::dbg_DblClick() {
 
 bool TAstehlakForm::CheckRecord() {
     // A rate typed and posted without leaving its column clears the other rate here.
-    const int column = dbgAstehlak->SelectedIndex();
-    if (column == DecliningColumn && wholeNumber(field(QStringLiteral("Nozooli"))->AsString()) != 0)
-        field(QStringLiteral("Salianeh"))->SetAsString(Zero);
-    if (column == YearsColumn && wholeNumber(field(QStringLiteral("Salianeh"))->AsString()) != 0)
-        field(QStringLiteral("Nozooli"))->SetAsString(Zero);
+    if (IsSelected(DecliningField) && wholeNumber(field(DecliningField)->AsString()) != 0)
+        field(YearsField)->SetAsString(Zero);
+    if (IsSelected(YearsField) && wholeNumber(field(YearsField)->AsString()) != 0)
+        field(DecliningField)->SetAsString(Zero);
 
-    if (ColumnText(CodeColumn).trimmed().isEmpty())
-        return Refuse(Profile().EmptyCodeMessage, CodeColumn);
-    const QString name = ColumnText(NameColumn);
+    if (FieldText(CodeField).trimmed().isEmpty())
+        return Refuse(Profile().EmptyCodeMessage, CodeField);
+    const QString name = FieldText(NameField);
     if (name.trimmed().isEmpty())
-        return Refuse(Profile().EmptyNameMessage, NameColumn);
+        return Refuse(Profile().EmptyNameMessage, NameField);
     if (method().isEmpty())
         return Refuse(QStringLiteral("دستورالعمل جدول استهلاك قانون مالياتهاي مستقيم وارد نشده است."),
-                      MethodColumn);
-    data::TField* declining = field(QStringLiteral("Nozooli"));
-    data::TField* years = field(QStringLiteral("Salianeh"));
+                      MethodField);
+    data::TField* declining = field(DecliningField);
+    data::TField* years = field(YearsField);
     if (method() == StraightLine) {
         if (years->AsString().trimmed().isEmpty())
             years->SetAsString(Zero);
         if (years->AsString().trimmed() == Zero)
-            return Refuse(QStringLiteral("مقدار ساليانه صفر مي باشد."), YearsColumn);
+            return Refuse(QStringLiteral("مقدار ساليانه صفر مي باشد."), YearsField);
     }
     if (method() == Declining) {
         if (declining->AsString().trimmed().isEmpty())
             declining->SetAsString(Zero);
         if (declining->AsString().trimmed() == Zero)
-            return Refuse(QStringLiteral("مقدار نزولي صفر مي باشد."), DecliningColumn);
+            return Refuse(QStringLiteral("مقدار نزولي صفر مي باشد."), DecliningField);
     }
     if (NameTaken(name, Profile().NameField, name))
-        return Refuse(Profile().DuplicateNameMessage, NameColumn);
+        return Refuse(Profile().DuplicateNameMessage, NameField);
     if (declining->AsString().trimmed().isEmpty())
         declining->SetAsString(Zero);
     if (years->AsString().trimmed().isEmpty())

@@ -32,6 +32,9 @@ public:
     // Straight-line, declining, none, and round again; the rate of another method becomes 0.
     void CycleMethod();
 
+protected:
+    void ScrollExtra() override;
+
 private:
     data::TField* field(const QString& name) const;
     QString method() const;

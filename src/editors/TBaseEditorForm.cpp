@@ -1,8 +1,10 @@
 #include "TBaseEditorForm.h"
 
+#include "DeleteTags.h"
 #include "EAbort.h"
 #include "Exception.h"
 #include "HostContext.h"
+#include "PersianText.h"
 #include "ShowMsg.h"
 #include "TADOQuery.h"
 #include "TADOTable.h"
@@ -100,7 +102,7 @@ void TBaseEditorForm::BindGrid(ui::TDBGrid* grid) {
     grid_->OnKeyPress = [this](QObject* sender, QChar& key) { dbg_KeyPress(sender, key); };
     grid_->OnColEnter = [this](QObject*) { dbg_ColEnter(); };
     grid_->OnEnter = [this](QObject*) { dbg_Enter(); };
-    if (!profile_.PickerColumns.isEmpty())
+    if (!profile_.PickerFields.isEmpty())
         grid_->OnDblClick = [this](QObject*) { dbg_DblClick(); };
     grid_->OnTitleClick = [this](ui::TColumn* column) { dbg_TitleClick(column); };
 }
@@ -185,7 +187,7 @@ void TBaseEditorForm::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
         SelectColumn(grid_->SelectedIndex() + 1);
         return;
     }
-    if (profile_.IsPickerColumn(last) && PickCode(last) != ui::mrOk)
+    if (profile_.IsPickerField(ColumnFieldName(last)) && PickCode(last) != ui::mrOk)
         return;
     if (dataSet_->Eof() || dataSet_->RecNo() == dataSet_->RecordCount())
         dataSet_->Append();
@@ -203,7 +205,7 @@ void TBaseEditorForm::dbg_KeyPress(QObject*, QChar& Key) {
 }
 
 void TBaseEditorForm::dbg_ColEnter() {
-    ShowHint(HintLine(grid_->SelectedIndex()));
+    ShowHint(HintLine(SelectedFieldName()));
 }
 
 void TBaseEditorForm::ShowHint(const QString& hint) {
@@ -216,7 +218,7 @@ void TBaseEditorForm::dbg_Enter() {
 }
 
 void TBaseEditorForm::dbg_DblClick() {
-    if (profile_.IsPickerColumn(grid_->SelectedIndex()))
+    if (profile_.IsPickerField(SelectedFieldName()))
         PickCode(grid_->SelectedIndex());
 }
 
@@ -227,13 +229,22 @@ void TBaseEditorForm::dbg_TitleClick(ui::TColumn* Column) {
 
 void TBaseEditorForm::tbl_AfterScroll() {
     const bool inserting = dataSet_->State() == data::TDataSetState::dsInsert;
-    OldCode = inserting ? QString() : ColumnText(0);
-    OldName = inserting ? QString() : ColumnText(profile_.NameColumn);
+    OldCode = inserting ? QString() : FieldText(profile_.CodeField);
+    OldName = inserting ? QString() : FieldText(profile_.NameField);
     ScrollExtra();
 }
 
 void TBaseEditorForm::tbl_BeforePost() {
     dataSet_->Edit();
+    // Text pasted into a cell has not passed the key normalisation.
+    for (int column = 0; column < grid_->Columns()->Count(); ++column) {
+        data::TField* field = ColumnField(column);
+        if (field != nullptr && field->DataType() == data::TFieldType::ftString && !field->ReadOnly()) {
+            const QString stored = PersianText::Stored(field->AsString());
+            if (stored != field->AsString())
+                field->SetAsString(stored);
+        }
+    }
     if (profile_.PadCode) {
         data::TField* code = dataSet_->FieldByName(profile_.CodeField);
         code->SetAsString(TGlobal::PadBlank(code->AsString(), code->Size()));
@@ -244,7 +255,7 @@ void TBaseEditorForm::tbl_BeforePost() {
         Abort();
     }
     const QString oldCode = OldCode.trimmed();
-    if (ColumnText(0).trimmed() != oldCode && !oldCode.isEmpty() &&
+    if (FieldText(profile_.CodeField).trimmed() != oldCode && !oldCode.isEmpty() &&
         MyDatabase->IsCodeUsed(profile_.DependProcedure, OldCode)) {
         ShowError(QStringLiteral("ركورد گردش دارد."));
         grid_->setFocus();
@@ -254,35 +265,36 @@ void TBaseEditorForm::tbl_BeforePost() {
 }
 
 bool TBaseEditorForm::CheckRecord() {
-    if (ColumnText(0).trimmed().isEmpty()) {
+    if (FieldText(profile_.CodeField).trimmed().isEmpty()) {
         ShowError(profile_.EmptyCodeMessage);
-        SelectColumn(0);
+        SelectField(profile_.CodeField);
         return false;
     }
-    const QString name = ColumnText(profile_.NameColumn);
+    const QString name = FieldText(profile_.NameField);
     if (name.trimmed().isEmpty()) {
         ShowError(profile_.EmptyNameMessage);
-        SelectColumn(profile_.NameColumn);
+        SelectField(profile_.NameField);
         return false;
     }
     if (!CheckExtra())
         return false;
     if (NameTaken(name, profile_.NameField, name)) {
         ShowError(profile_.DuplicateNameMessage);
-        SelectColumn(profile_.NameColumn);
+        SelectField(profile_.NameField);
         return false;
     }
     return true;
 }
 
 bool TBaseEditorForm::NameTaken(const QString& name, const QString& nameExpression, const QString& value) {
-    return TGlobal::RemoveBlanks(name) != TGlobal::RemoveBlanks(OldName) &&
+    const auto compact = [](const QString& text) { return PersianText::Stored(TGlobal::RemoveBlanks(text)); };
+    return compact(name) != compact(OldName) &&
            MyDatabase->IsNameRepeated(profile_.NameCheckTable, nameExpression, value);
 }
 
-bool TBaseEditorForm::Refuse(const QString& message, int column) {
+bool TBaseEditorForm::Refuse(const QString& message, const QString& field) {
     ShowError(message);
-    SelectColumn(column);
+    SelectField(field);
     grid_->setFocus();
     return false;
 }
@@ -294,16 +306,16 @@ void TBaseEditorForm::AppException(QObject*, const std::exception& E) {
         return;
     ShowError(profile_.DuplicateCodeMessage);
     grid_->setFocus();
-    SelectColumn(0);
+    SelectField(profile_.CodeField);
 }
 
 void TBaseEditorForm::tbl_BeforeDelete() {
-    if (dataSet_->Tag != 10)
+    if (dataSet_->Tag != DeleteAllowedTag)
         Abort();
 }
 
 void TBaseEditorForm::tbl_AfterDelete() {
-    dataSet_->Tag = 11;
+    dataSet_->Tag = DeletedTag;
 }
 
 void TBaseEditorForm::tbl_AfterCancel() {
@@ -323,14 +335,40 @@ data::TField* TBaseEditorForm::ColumnField(int column) const {
     return grid_->Columns()->Items(column)->Field();
 }
 
-QString TBaseEditorForm::ColumnText(int column) const {
-    const data::TField* field = ColumnField(column);
-    return field != nullptr ? field->DisplayText() : QString();
+int TBaseEditorForm::ColumnOf(const QString& field) const {
+    for (int column = 0; column < grid_->Columns()->Count(); ++column) {
+        if (ColumnFieldName(column).compare(field, Qt::CaseInsensitive) == 0)
+            return column;
+    }
+    return -1;
+}
+
+QString TBaseEditorForm::ColumnFieldName(int column) const {
+    if (column < 0 || column >= grid_->Columns()->Count())
+        return {};
+    return grid_->Columns()->Items(column)->FieldName();
+}
+
+QString TBaseEditorForm::SelectedFieldName() const {
+    return ColumnFieldName(grid_->SelectedIndex());
+}
+
+bool TBaseEditorForm::IsSelected(const QString& field) const {
+    return SelectedFieldName().compare(field, Qt::CaseInsensitive) == 0;
+}
+
+QString TBaseEditorForm::FieldText(const QString& field) const {
+    const data::TField* found = dataSet_->Active() ? dataSet_->FindField(field) : nullptr;
+    return found != nullptr ? found->DisplayText() : QString();
 }
 
 void TBaseEditorForm::SelectColumn(int column) {
     if (column >= 0 && column < grid_->Columns()->Count())
         grid_->SetSelectedIndex(column);
+}
+
+void TBaseEditorForm::SelectField(const QString& field) {
+    SelectColumn(ColumnOf(field));
 }
 
 void TBaseEditorForm::ShowError(const QString& message) {

@@ -88,19 +88,27 @@ protected:
     virtual void PadExtra() {}
     virtual bool CheckExtra() { return true; }
     virtual void ScrollExtra() {}
-    virtual QString HintLine(int column) const { return profile_.Hint(column); }
+    virtual QString HintLine(const QString& field) const { return profile_.Hint(field); }
     // Writes a column's hint where the user reads it: the window's hint panel.
     virtual void ShowHint(const QString& hint);
     // What the grid command object is told; the column layout is stored under the same codes.
     virtual TKorvObject::Settings CommandSettings() const;
 
-    // The field shown in a grid column, null when the dataset is closed.
+    // Columns are found by their field: a saved layout may have moved them.
+    // The grid column showing the field, -1 when none does.
+    int ColumnOf(const QString& field) const;
+    // The field of a grid column, whether the dataset is open or not.
+    QString ColumnFieldName(int column) const;
+    QString SelectedFieldName() const;
+    bool IsSelected(const QString& field) const;
+    // The display text of a field of the current row; empty when the dataset is closed.
+    QString FieldText(const QString& field) const;
     data::TField* ColumnField(int column) const;
-    QString ColumnText(int column) const;
     void SelectColumn(int column);
+    void SelectField(const QString& field);
     static void ShowError(const QString& message);
-    // Tells the user, selects the offending column and gives the grid the focus; false.
-    bool Refuse(const QString& message, int column);
+    // Tells the user, selects the offending field's column and gives the grid the focus; false.
+    bool Refuse(const QString& message, const QString& field);
     // Whether another row already has the name (blanks and kashidas not counting); a name that
     // differs from the row's own only in those is not looked up.
     bool NameTaken(const QString& name, const QString& nameExpression, const QString& value);

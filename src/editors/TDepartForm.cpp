@@ -72,7 +72,7 @@ void TDepartForm::qu_PostError(data::TDataSet*, EDatabaseError& E, data::TDataAc
         return;
     ShowError(Profile().DuplicateCodeMessage);
     dbgDepart->setFocus();
-    SelectColumn(0);
+    SelectField(Profile().CodeField);
 }
 
 void TDepartForm::ShowHint(const QString& hint) {

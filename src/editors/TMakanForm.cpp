@@ -20,7 +20,6 @@ namespace tarvand {
 
 namespace {
 
-constexpr int Detail2Column = 2;
 const QString Detail2Field = QStringLiteral("Tafsily2");
 
 EditorProfile makanProfile() {
@@ -52,7 +51,7 @@ EditorProfile makanProfile() {
          QStringLiteral("  نام مكان استقرار دارايي را وارد كنيد")},
         {Detail2Field, QString(), 60, QString()},
     };
-    profile.PickerColumns = {Detail2Column};
+    profile.PickerFields = {Detail2Field};
     return profile;
 }
 
@@ -78,17 +77,18 @@ QString TMakanForm::detail2Name() {
     return InfoForm != nullptr && InfoForm->DGlobal != nullptr ? InfoForm->DGlobal->NamTafsily2 : QString();
 }
 
-QString TMakanForm::HintLine(int column) const {
-    if (column == Detail2Column)
+QString TMakanForm::HintLine(const QString& field) const {
+    if (field.compare(Detail2Field, Qt::CaseInsensitive) == 0)
         return QStringLiteral("  ") + detail2Name() + QStringLiteral(" مكان استقرار دارايي را وارد كنيد");
-    return TBaseEditorForm::HintLine(column);
+    return TBaseEditorForm::HintLine(field);
 }
 
 void TMakanForm::PrepareExtra() {
     const QString name = detail2Name();
     lbNamHesab->SetCaption(QStringLiteral("نام ") + name);
     lbNamHesab->adjustSize();
-    Grid()->Columns()->Items(Detail2Column)->Title()->SetCaption(name);
+    if (const int column = ColumnOf(Detail2Field); column >= 0)
+        Grid()->Columns()->Items(column)->Title()->SetCaption(name);
     placeNameBox();
 }
 
@@ -106,16 +106,16 @@ bool TMakanForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMakanForm::PadExtra() {
     data::TField* detail2 = tblMakan->FieldByName(Detail2Field);
-    const QString code = detail2->AsString().trimmed();
-    if (!code.isEmpty())
+    const QString code = detail2->AsString();
+    if (!code.trimmed().isEmpty())
         detail2->SetAsString(TGlobal::PadChar(code, QLatin1Char('0'), detail2->Size()));
 }
 
 bool TMakanForm::CheckExtra() {
     const QString name = detail2Name();
-    if (ColumnText(Detail2Column).trimmed().isEmpty()) {
+    if (FieldText(Detail2Field).trimmed().isEmpty()) {
         ShowError(name + QStringLiteral(" مكان استقرار وارد نشده است."));
-        SelectColumn(Detail2Column);
+        SelectField(Detail2Field);
         return false;
     }
     quTemp->Close();
@@ -124,21 +124,21 @@ bool TMakanForm::CheckExtra() {
     quTemp->Open();
     if (quTemp->IsEmpty()) {
         ShowError(name + QStringLiteral(" ثبت نشده است."));
-        SelectColumn(Detail2Column);
+        SelectField(Detail2Field);
         // The user may choose a valid account now; the row is checked again on the next post.
-        PickCode(Detail2Column);
+        PickCode(ColumnOf(Detail2Field));
         return false;
     }
     return true;
 }
 
 int TMakanForm::PickCode(int Column) {
-    if (Column != Detail2Column)
+    if (ColumnFieldName(Column).compare(Detail2Field, Qt::CaseInsensitive) != 0)
         return ui::mrCancel;
     data::TField* detail2 = ColumnField(Column);
     const int length = detail2 != nullptr ? detail2->Size() : 0;
-    const QString text = TGlobal::PadChar(detail2 != nullptr ? detail2->DisplayText().trimmed() : QString(),
-                                          QLatin1Char('0'), length);
+    const QString text =
+        TGlobal::PadChar(detail2 != nullptr ? detail2->DisplayText() : QString(), QLatin1Char('0'), length);
     const QString statement = InfoForm->DGlobal->SetupTafsily2Lookup(text);
     data::TADOQuery* picker = TempGridForm->quTemp;
     picker->Close();

@@ -28,7 +28,7 @@ protected:
     void PadExtra() override;
     bool CheckExtra() override;
     void ScrollExtra() override;
-    QString HintLine(int column) const override;
+    QString HintLine(const QString& field) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

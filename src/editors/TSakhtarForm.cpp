@@ -12,10 +12,11 @@ namespace tarvand {
 
 namespace {
 
-constexpr int RowColumn = 1;
-constexpr int NameColumn = 2;
-constexpr int LengthColumn = 3;
-constexpr int TypeColumn = 4;
+const QString CodeField = QStringLiteral("SakhtarCod");
+const QString RowField = QStringLiteral("SakhtarRaj");
+const QString NameField = QStringLiteral("SakhtarNam");
+const QString LengthField = QStringLiteral("SakhtarLen");
+const QString TypeField = QStringLiteral("SakhtarType");
 constexpr ui::WORD SpaceKey = 32;
 
 const QString StringType = QStringLiteral("رشته");
@@ -30,9 +31,9 @@ EditorProfile sakhtarProfile() {
     profile.MenuName = QStringLiteral("Sakhtar_PopupMenu");
     profile.Caption = QStringLiteral("جدول مشخصه دارايي");
     profile.TableName = QStringLiteral("D_Sakhtar");
-    profile.CodeField = QStringLiteral("SakhtarCod");
+    profile.CodeField = CodeField;
     profile.Constraint = QStringLiteral("PK_D_Sakhtar");
-    profile.NameField = QStringLiteral("SakhtarNam");
+    profile.NameField = NameField;
     profile.NameCheckTable = QStringLiteral("D_Sakhtar");
     profile.DependProcedure = QStringLiteral("sp_D_Depended_SakhtarCode");
     profile.KeyExpression = QStringLiteral("SakhtarCod");
@@ -40,7 +41,6 @@ EditorProfile sakhtarProfile() {
     profile.KeyField = QStringLiteral("IDX");
     profile.FormCode = QStringLiteral("SAKHTAR");
     profile.ReportSubject = QStringLiteral("جدول مشخصه دارايي");
-    profile.NameColumn = NameColumn;
     profile.EmptyCodeMessage = QStringLiteral("كد مشخصه دارايي وارد نشده است.");
     profile.EmptyNameMessage = QStringLiteral("نام مشخصه دارايي وارد نشده است.");
     profile.DuplicateNameMessage = QStringLiteral("نام مشخصه دارايي, تكراريي مي باشد.");
@@ -68,7 +68,7 @@ TSakhtarForm::TSakhtarForm()
     setupUi(this);
     SetName(QStringLiteral("SakhtarForm"));
     BindGrid(dbgSakhtar);
-    dbgSakhtar->Columns()->Items(TypeColumn)->SetReadOnly(true);
+    dbgSakhtar->Columns()->Items(ColumnOf(TypeField))->SetReadOnly(true);
     dbgSakhtar->OnDblClick = [this](QObject*) { dbg_DblClick(); };
     tblSakhtar->AfterInsert = [this](data::TDataSet*) { tbl_AfterInsert(); };
 }
@@ -81,7 +81,7 @@ TSakhtarForm::~TSakhtarForm() {
 
 void TSakhtarForm::SetColumnEditing() {
     ui::TDBGridOptions options = dbgSakhtar->Options();
-    options.setFlag(ui::dgEditing, dbgSakhtar->SelectedIndex() != TypeColumn);
+    options.setFlag(ui::dgEditing, !IsSelected(TypeField));
     if (options != dbgSakhtar->Options())
         dbgSakhtar->SetOptions(options);
 }
@@ -90,7 +90,7 @@ void TSakhtarForm::CycleType() {
     if (!tblSakhtar->Active() || tblSakhtar->IsEmpty())
         return;
     tblSakhtar->Edit();
-    data::TField* type = tblSakhtar->FieldByName(QStringLiteral("SakhtarType"));
+    data::TField* type = tblSakhtar->FieldByName(TypeField);
     const QString current = type->AsString();
     if (current.contains(QStringLiteral("رش")))
         type->SetAsString(CharacterType);
@@ -106,7 +106,7 @@ void TSakhtarForm::dbg_KeyDown(QObject* Sender, ui::WORD& Key, ui::TShiftState S
     ui::TDBGridOptions options = dbgSakhtar->Options();
     if (!options.testFlag(ui::dgEditing))
         dbgSakhtar->SetOptions(options | ui::dgEditing);
-    if (Key == SpaceKey && dbgSakhtar->SelectedIndex() == TypeColumn) {
+    if (Key == SpaceKey && IsSelected(TypeField)) {
         Key = 0;
         CycleType();
     } else {
@@ -119,8 +119,7 @@ void TSakhtarForm::dbg_KeyPress(QObject* Sender, QChar& Key) {
     if (Key.unicode() == 8)
         return;
     TBaseEditorForm::dbg_KeyPress(Sender, Key);
-    const int column = dbgSakhtar->SelectedIndex();
-    if ((column == RowColumn || column == LengthColumn) && dbgSakhtar->EditText().size() >= 4)
+    if ((IsSelected(RowField) || IsSelected(LengthField)) && dbgSakhtar->EditText().size() >= 4)
         Key = QChar();
 }
 
@@ -130,29 +129,39 @@ void TSakhtarForm::dbg_ColEnter() {
 }
 
 void TSakhtarForm::dbg_DblClick() {
-    if (dbgSakhtar->SelectedIndex() == TypeColumn)
+    if (IsSelected(TypeField))
         CycleType();
 }
 
+void TSakhtarForm::ScrollExtra() {
+    // The row reached decides what may be typed, not the row left.
+    SetColumnEditing();
+}
+
 void TSakhtarForm::tbl_AfterInsert() {
-    tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->SetAsString(StringType);
+    tblSakhtar->FieldByName(TypeField)->SetAsString(StringType);
 }
 
 bool TSakhtarForm::CheckRecord() {
-    static const char* const emptyMessages[] = {
-        "كد مشخصه دارايي وارد نشده است.", "رديف مشخصه دارايي وارد نشده است.",
-        "نام مشخصه دارايي وارد نشده است.", "طول مشخصه دارايي وارد نشده است.",
-        "نوع مشخصه دارايي وارد نشده است."};
-    for (int column = 0; column <= TypeColumn; ++column) {
-        if (ColumnText(column).trimmed().isEmpty())
-            return Refuse(QString::fromUtf8(emptyMessages[column]), column);
+    static const struct {
+        const QString& field;
+        const char* message;
+    } required[] = {{CodeField, "كد مشخصه دارايي وارد نشده است."},
+                    {RowField, "رديف مشخصه دارايي وارد نشده است."},
+                    {NameField, "نام مشخصه دارايي وارد نشده است."},
+                    {LengthField, "طول مشخصه دارايي وارد نشده است."},
+                    {TypeField, "نوع مشخصه دارايي وارد نشده است."}};
+    for (const auto& check : required) {
+        if (FieldText(check.field).trimmed().isEmpty())
+            return Refuse(QString::fromUtf8(check.message), check.field);
     }
     const QStringList types{StringType, CharacterType, IntegerType, DecimalType};
-    if (!types.contains(ColumnText(TypeColumn).trimmed()))
-        return Refuse(QStringLiteral("نوع مشخصه دارايي از عناصر ليست انتخاب نشده است"), TypeColumn);
-    const QString name = ColumnText(NameColumn);
-    if (NameTaken(name, QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam"), ColumnText(0) + name))
-        return Refuse(Profile().DuplicateNameMessage, NameColumn);
+    if (!types.contains(FieldText(TypeField).trimmed()))
+        return Refuse(QStringLiteral("نوع مشخصه دارايي از عناصر ليست انتخاب نشده است"), TypeField);
+    const QString name = FieldText(NameField);
+    if (NameTaken(name, QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam"),
+                  FieldText(CodeField) + name))
+        return Refuse(Profile().DuplicateNameMessage, NameField);
     return true;
 }
 

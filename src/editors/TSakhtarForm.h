@@ -29,6 +29,9 @@ public:
     void SetColumnEditing();
     // String, character, integer, decimal, and round again.
     void CycleType();
+
+protected:
+    void ScrollExtra() override;
 };
 
 } // namespace tarvand

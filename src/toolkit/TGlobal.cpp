@@ -1,6 +1,7 @@
 #include "TGlobal.h"
 
 #include "Cp1256.h"
+#include "PersianText.h"
 #include "SqlEscape.h"
 #include "TADOQuery.h"
 
@@ -56,9 +57,11 @@ QString TGlobal::PadBlank(const QString& text, int width) {
 QString TGlobal::PadChar(const QString& text, QChar fill, int width) {
     if (width <= 0)
         return {};
-    if (text.size() >= width)
-        return text.left(width);
-    return QString(width - text.size(), fill) + text;
+    // A code pasted or typed with blanks around it is aligned by its characters alone.
+    const QString code = text.trimmed();
+    if (code.size() >= width)
+        return code.left(width);
+    return QString(width - code.size(), fill) + code;
 }
 
 bool TGlobal::KeyAllowed(const QString& mode, QChar key) {
@@ -77,6 +80,8 @@ QString TGlobal::RemoveBlanks(const QString& text) {
 }
 
 QChar TGlobal::NormalizeKey(QChar key) const {
+    // Whatever the layout: digits as 0-9, yeh and kaf as the company data writes them.
+    key = PersianText::Stored(key);
     if (KeyboardLayout == QLatin1String("WIN"))
         return key;
     // The rules are the suite's, stated in code-page bytes.

@@ -119,10 +119,13 @@ public:
     void LoadCopyPrintRights(data::TADOConnection* connection);
 
     // --- text and keyboard helpers
+    // The trimmed text right-aligned in width (cut to width when longer).
     static QString PadBlank(const QString& text, int width);
     static QString PadChar(const QString& text, QChar fill, int width);
     static bool KeyAllowed(const QString& mode, QChar key);
     static QString RemoveBlanks(const QString& text);
+    // The character to insert for one typed: digits as 0-9 and yeh and kaf in their stored forms
+    // (PersianText), then the layout's own mappings.
     QChar NormalizeKey(QChar key) const;
     static QString ReplaceFirst(const QString& text, const QString& oldText, const QString& newText,
                                 const QString& mode);

@@ -1,11 +1,11 @@
 #include "TsvWriter.h"
 
 #include "ResultCursor.h"
+#include "WholeNumber.h"
 
 #include <QIODevice>
 #include <QLocale>
 #include <charconv>
-#include <cmath>
 
 namespace tarvand::tools {
 
@@ -80,7 +80,7 @@ void TsvWriter::appendEscaped(std::string_view field) {
 
 void TsvWriter::appendFloat(double value) {
     // Whole amounts print without a fraction, as the server shows a decimal(19,0) column.
-    if (std::floor(value) == value && std::fabs(value) < 1e15) {
+    if (IsWholeNumber(value, 1e15)) {
         char digits[24];
         const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value));
         batch_.append(digits, qsizetype(result.ptr - digits));

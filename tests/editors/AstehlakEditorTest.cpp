@@ -96,6 +96,20 @@ TEST_F(AstehlakEditorTest, TheRateOfAnotherMethodCannotBeTypedInto) {
     EXPECT_TRUE(editable());
 }
 
+TEST_F(AstehlakEditorTest, UpAndDownLeaveTheRateCellsToTheMethodOfTheRowReached) {
+    ASSERT_TRUE(form->tblAstehlak->Locate(QStringLiteral("MadehCod"), QStringLiteral("  1")));
+    ASSERT_EQ(value("Sharh"), QStringLiteral("نزولي"));
+    form->dbgAstehlak->SetSelectedIndex(3);
+    EXPECT_TRUE(editable());
+    press(Qt::Key_Down);
+    ASSERT_EQ(value("Sharh"), QStringLiteral("مستقيم"));
+    EXPECT_FALSE(editable());
+    type(QStringLiteral("5"));
+    EXPECT_EQ(form->tblAstehlak->State(), TDataSetState::dsBrowse);
+    press(Qt::Key_Up);
+    EXPECT_TRUE(editable());
+}
+
 TEST_F(AstehlakEditorTest, StraightLineWithZeroYearsIsRefusedOnItsColumn) {
     newRow(QStringLiteral("22"), QStringLiteral("ابزار دقيق"));
     press(Qt::Key_Return);

@@ -60,12 +60,6 @@ TEST_F(DepartEditorTest, HintsGoToItsOwnStatusLineAndCommandsUsePayrollsCodes) {
     EXPECT_EQ(settings.ReportTitle, QStringLiteral("گزارش واحدهاي سازماني") + Global->FiscalPeriodSuffix());
 }
 
-TEST_F(DepartEditorTest, AOneDigitCodeIsStoredAsTyped) {
-    typeRow(QStringLiteral("9"), QStringLiteral("انبارداري"));
-    EXPECT_EQ(names(QStringLiteral("9")), QStringList{QStringLiteral("انبارداري")});
-    EXPECT_TRUE(dialogs->messages.isEmpty());
-}
-
 TEST_F(DepartEditorTest, ADuplicateCodeIsToldOnceAndTheRowStaysInInsert) {
     typeRow(QStringLiteral("1"), QStringLiteral("واحد تازه"));
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("کد واحد سازماني تکراري مي باشد")});

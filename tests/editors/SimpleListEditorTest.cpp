@@ -53,7 +53,8 @@ TEST_F(SimpleListEditorTest, TheTabShowsItsEditorOverTheOpenTable) {
     EXPECT_EQ(editor->GridCommands->Configuration().DependProcedure, QStringLiteral("sp_D_Depended_VazCode"));
 }
 
-TEST_F(SimpleListEditorTest, EnterWalksTheColumnsAndAppendsOnTheLastRow) {
+// Enter on the last row appends: the table of every editor types rows one after another.
+TEST_F(SimpleListEditorTest, EnterWalksTheColumnsToTheNextRow) {
     showVazDarae();
     rows().First();
     press(Qt::Key_Return);
@@ -62,38 +63,6 @@ TEST_F(SimpleListEditorTest, EnterWalksTheColumnsAndAppendsOnTheLastRow) {
     press(Qt::Key_Return);
     EXPECT_EQ(rows().RecNo(), 2);
     EXPECT_EQ(editor->Grid()->SelectedIndex(), 0);
-
-    rows().Last();
-    editor->Grid()->SetSelectedIndex(1);
-    press(Qt::Key_Return);
-    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
-    EXPECT_EQ(rows().RecordCount(), 7);
-    EXPECT_EQ(editor->Grid()->SelectedIndex(), 0);
-
-    type(QStringLiteral("7"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("وديعه"));
-    press(Qt::Key_Return);
-    // The typed row is written with its one-digit code right-aligned, and a new one is begun.
-    EXPECT_EQ(states(QStringLiteral("VazCod = '  7'")), QStringList{QStringLiteral("وديعه")});
-    EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
-    EXPECT_EQ(rows().RecordCount(), 8);
-    EXPECT_TRUE(dialogs->messages.isEmpty());
-}
-
-TEST_F(SimpleListEditorTest, ALetterInTheCodeColumnIsIgnoredAndBackspaceWorks) {
-    showVazDarae();
-    rows().Last();
-    editor->Grid()->SetSelectedIndex(1);
-    press(Qt::Key_Return);
-    type(QStringLiteral("a4ب2"));
-    press(Qt::Key_Backspace);
-    type(QStringLiteral("8"));
-    EXPECT_EQ(editor->Grid()->EditText(), QStringLiteral("48"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("abc"));
-    press(Qt::Key_Return);
-    EXPECT_EQ(states(QStringLiteral("VazCod = ' 48'")), QStringList{QStringLiteral("abc")});
 }
 
 TEST_F(SimpleListEditorTest, ARefusedPostKeepsTheRowWithItsValuesAndSelectsTheColumn) {
@@ -253,18 +222,52 @@ TEST_F(SimpleListEditorTest, ADisabledTabShowsAnEmptyClosedGrid) {
               QStringList{QStringLiteral("PK_D_Gheimat")});
 }
 
-TEST_F(SimpleListEditorTest, TitleClicksSortAscendingThenDescending) {
-    showVazDarae();
-    ui::TColumn* name = editor->Grid()->Columns()->Items(1);
-    editor->Grid()->OnTitleClick(name);
-    EXPECT_EQ(editor->TitleColumn, name);
-    rows().First();
-    const QString first = current(1);
-    editor->Grid()->OnTitleClick(name);
-    rows().First();
-    EXPECT_NE(current(1), first);
+TEST_F(SimpleListEditorTest, ASavedLayoutWithTheNameFirstKeepsEveryRuleOnItsField) {
+    start();
+    for (const char* row : {"'VazNam', 300, 0", "'VazCod', 45, 1"})
+        host->Exec(
+            QStringLiteral("Insert Into Grid_State(UserId, sVisible, sProg, sItem, sForm, sPart, sColName, "
+                           "iLen, iRaj) Values ('1', 'T', 'D', 'SABT', 'VAZDARAE', '', ") +
+            QLatin1String(row) + QLatin1Char(')'));
+    ASSERT_NE(show(InfoForm->VazDarae_TabSheet), nullptr);
+    ASSERT_EQ(editor->Grid()->Columns()->Items(0)->FieldName(), QStringLiteral("VazNam"));
     rows().Last();
-    EXPECT_EQ(current(1), first);
+    press(Qt::Key_Down);
+    EXPECT_EQ(InfoForm->HintPanel->Caption(), QStringLiteral("  نام وضعيت دارايي را وارد كنيد"));
+    type(QStringLiteral("امانی"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("47"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(states(QStringLiteral("VazCod = ' 47'")), QStringList{QStringLiteral("اماني")});
+    type(QStringLiteral("بي كد"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("كد وضعيت دارايي وارد نشده است.")});
+    EXPECT_EQ(editor->Grid()->SelectedIndex(), 1);
+    EXPECT_EQ(current(0), QStringLiteral("بي كد"));
+}
+
+TEST_F(SimpleListEditorTest, ANameStoredFromAPersianKeyboardIsTheSameName) {
+    start();
+    host->Exec(QStringLiteral("Insert Into D_VazDarae (VazCod, VazNam) Values ('  9', 'کهنه ی')"));
+    ASSERT_NE(show(InfoForm->VazDarae_TabSheet), nullptr);
+    rows().Last();
+    press(Qt::Key_Down);
+    type(QStringLiteral("8"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("كهنه ي"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("نام وضعيت دارايي تكراريي مي باشد.")});
+    press(Qt::Key_Escape);
+    press(Qt::Key_Escape);
+
+    // Retyped on a Persian keyboard, the row's own name is not taken for another's.
+    ASSERT_TRUE(rows().Locate(QStringLiteral("VazCod"), QStringLiteral("  9")));
+    editor->Grid()->SetSelectedIndex(1);
+    type(QStringLiteral("کهنه ی"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(states(QStringLiteral("VazCod = '  9'")), QStringList{QStringLiteral("كهنه ي")});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "EDatabaseError.h"
 #include "NumberFormat.h"
 #include "TField.h"
+#include "WholeNumber.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -98,7 +99,7 @@ std::optional<QDateTime> parseDateTime(const QString& text) {
 
 // The shortest text that reads back as the same double, without an exponent for whole amounts.
 QString floatText(double value) {
-    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e18) {
+    if (IsWholeNumber(value, 1e18)) {
         return QString::number(qint64(value));
     }
     return QString::number(value, 'g', 15);

@@ -2,6 +2,7 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "WholeNumber.h"
 
 #include <QtNumeric>
 #include <cmath>
@@ -23,7 +24,7 @@ QString trimmedBlanks(const QString& text) {
 }
 
 QString floatText(double value) {
-    if (value == std::floor(value) && std::fabs(value) < 1e15) {
+    if (IsWholeNumber(value, 1e15)) {
         return QString::number(qint64(value));
     }
     QString text = QString::number(value, 'g', 6);

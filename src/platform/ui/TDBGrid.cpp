@@ -53,6 +53,10 @@ TDBGrid::TDBGrid(QWidget* parent)
             applyingWidths_ = false;
         }
     });
+    // The view would drop an open cell editor on a reset (a record appended or removed) by hiding
+    // it, which hands the keyboard to the next control of the window: it is closed here first,
+    // the grid keeping the focus.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { closeCellEditor(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { applyColumns(); });
     connect(Columns(), &TDBGridColumns::columnChanged, this, [this](int index) { applyColumn(index); });
     applyOptions();
@@ -277,11 +281,11 @@ void TDBGrid::closeCellEditor() {
     }
     editorModified_ = false;
     QLineEdit* editor = editor_;
-    const bool hadFocus = editor->hasFocus();
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
-    if (hadFocus) {
+    // Focus first, so that the editor hidden below does not pass it on to the next control.
+    if (editor->hasFocus()) {
         setFocus();
     }
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 bool TDBGrid::commitGuarded() {

@@ -7,6 +7,7 @@
 #include "TDataSet.h"
 #include "TField.h"
 #include "TGlobal.h"
+#include "WholeNumber.h"
 
 #include <cmath>
 
@@ -103,7 +104,7 @@ QString ReportTable::Total(const ReportColumn& column) const {
     for (int row = 0; row < rows; ++row) {
         const double value = dataSet_->ValueAt(row, column.FieldIndex).toDouble();
         sum += value;
-        whole = whole && value == std::floor(value);
+        whole = whole && IsWholeNumber(value);
     }
     const QString text =
         whole ? QString::number(static_cast<qint64>(std::llround(sum))) : QString::number(sum, 'f', 2);
