@@ -2,7 +2,6 @@
 #include "Exception.h"
 #include "HostContext.h"
 #include "MessageAnswers.h"
-#include "MessageKind.h"
 #include "TBitBtn.h"
 #include "TDlgMsg.h"
 #include "TMemo.h"
@@ -92,6 +91,7 @@ TEST_F(ShowMsgTest, EachKindShowsItsButtonsAndIconAndAnswersAsLeft) {
         {"1 C", escape, 1, "1", 6},
         {"4ER", escape, 1, "E", 5},
         {"XQC", escape, 1, "Q", 5},
+        {"3qr", escape, 7, "3Q", 5}, // a kind is read in capitals
     };
     for (const auto& row : shows) {
         SCOPED_TRACE(row.kind);
