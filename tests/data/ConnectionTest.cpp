@@ -63,26 +63,18 @@ TEST(Connection, DatasetsWorkOverOdbc) {
     EXPECT_TRUE(table.Locate("Name", "b"));
 }
 
-TEST(Connection, DatasetOpensItsConnectionAndCloseClosesTheDatasets) {
-    DataTestDatabase db;
-    db.createCodedTable({"1"});
-    db.connection().Close();
-    TADOTable table;
-    table.SetConnection(&db.connection());
-    table.SetTableName("Makan");
-    table.Open();
-    EXPECT_TRUE(db.connection().Connected());
-    db.connection().Close();
-    EXPECT_FALSE(table.Active());
-}
-
-TEST(Connection, DatasetsOutliveTheirConnection) {
+TEST(Connection, DatasetOpensItsConnectionWhichClosesItAndDatasetsOutliveTheirConnection) {
     auto table = std::make_unique<TADOTable>();
     {
         DataTestDatabase db;
         db.createCodedTable({"1"});
+        db.connection().Close();
         table->SetConnection(&db.connection());
         table->SetTableName("Makan");
+        table->Open();
+        EXPECT_TRUE(db.connection().Connected());
+        db.connection().Close();
+        EXPECT_FALSE(table->Active());
         table->Open();
     }
     EXPECT_FALSE(table->Active());

@@ -46,13 +46,29 @@ protected:
     RecordingLink link;
 };
 
-TEST_F(DataLinks, TypicalEditInOrder) {
+TEST_F(DataLinks, EditsScrollsOpenAndCloseAreHeardInOrder) {
     table->Edit();
     table->FieldByName("Name")->SetAsString("x");
     table->Post();
     EXPECT_EQ(link.events,
               QList<TDataEvent>({deCheckBrowseMode, deUpdateState, deRecordChange, deFieldChange,
                                  deUpdateRecord, deCheckBrowseMode, deUpdateState, deDataSetChange}));
+    // Scrolls carry the distance.
+    QList<long long> distances;
+    link.onEvent = [&](TDataSet*, TDataEvent event, long long info) {
+        if (event == deDataSetScroll) {
+            distances.append(info);
+        }
+    };
+    table->Next();
+    table->Next();
+    table->Prior();
+    EXPECT_EQ(distances, QList<long long>({1, 0, -1}));
+    link.onEvent = nullptr;
+    link.events.clear();
+    table->Close();
+    table->Open();
+    EXPECT_EQ(link.events, QList<TDataEvent>({deUpdateState, deActiveChange, deUpdateState, deActiveChange}));
 }
 
 TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePost) {
@@ -69,19 +85,6 @@ TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePost) {
     table->Next();
     EXPECT_EQ(seenByBeforePost, "from the grid");
     EXPECT_EQ(db.scalar("Select Name From Makan Where Code = '1'"), "from the grid");
-}
-
-TEST_F(DataLinks, ScrollsCarryTheDistance) {
-    QList<long long> distances;
-    link.onEvent = [&](TDataSet*, TDataEvent event, long long info) {
-        if (event == deDataSetScroll) {
-            distances.append(info);
-        }
-    };
-    table->Next();
-    table->Next();
-    table->Prior();
-    EXPECT_EQ(distances, QList<long long>({1, 0, -1}));
 }
 
 TEST_F(DataLinks, DisabledControlsHearOneChangeAtTheEnd) {
@@ -123,12 +126,6 @@ TEST_F(DataLinks, SwitchingAndLosingTheDataSet) {
     other.reset();
     EXPECT_EQ(source.DataSet(), nullptr);
     EXPECT_TRUE(link.destroyed);
-}
-
-TEST_F(DataLinks, OpenAndCloseChangeTheActivity) {
-    table->Close();
-    table->Open();
-    EXPECT_EQ(link.events, QList<TDataEvent>({deUpdateState, deActiveChange, deUpdateState, deActiveChange}));
 }
 
 } // namespace

@@ -24,14 +24,7 @@ protected:
     std::unique_ptr<TADOTable> table;
 };
 
-TEST_F(DataSetState, BeforeEditAbortStaysInBrowse) {
-    table->BeforeEdit = [](TDataSet*) { Abort(); };
-    EXPECT_THROW(table->Edit(), EAbort);
-    EXPECT_EQ(table->State(), State::dsBrowse);
-    EXPECT_THROW(table->FieldByName("Name")->SetAsString("x"), EDatabaseError);
-}
-
-TEST_F(DataSetState, BeforePostAbortKeepsTypedValuesAndWritesNothing) {
+TEST_F(DataSetState, RefusedPostKeepsTypedValuesAndTheCursorAndWritesNothing) {
     table->BeforePost = [](TDataSet*) { Abort(); };
     table->Edit();
     table->FieldByName("Name")->SetAsString("typed");
@@ -40,10 +33,7 @@ TEST_F(DataSetState, BeforePostAbortKeepsTypedValuesAndWritesNothing) {
     EXPECT_EQ(table->FieldByName("Name")->AsString(), "typed");
     EXPECT_TRUE(table->Modified());
     EXPECT_EQ(stored("1"), "name 1");
-}
-
-TEST_F(DataSetState, RefusedPostOnLeavingTheRowKeepsTheCursor) {
-    table->BeforePost = [](TDataSet*) { Abort(); };
+    table->Cancel();
     table->Append();
     table->FieldByName("Code")->SetAsString("9");
     const int recNo = table->RecNo();
@@ -100,25 +90,7 @@ TEST_F(DataSetState, TagIsLeftAloneByEveryOperation) {
     EXPECT_EQ(table->Tag, 42);
 }
 
-TEST_F(DataSetState, PostErrorAbortIsSilentAndKeepsTheNewRow) {
-    TDataAction seen = TDataAction::daRetry;
-    QString message;
-    table->OnPostError = [&](TDataSet*, EDatabaseError& error, TDataAction& action) {
-        seen = action;
-        message = error.Message;
-        action = TDataAction::daAbort;
-    };
-    table->Append();
-    table->FieldByName("Code")->SetAsString("2");
-    table->FieldByName("Name")->SetAsString("again");
-    EXPECT_THROW(table->Post(), EAbort);
-    EXPECT_EQ(seen, TDataAction::daFail);
-    EXPECT_TRUE(message.contains("PRIMARY KEY", Qt::CaseInsensitive)) << qPrintable(message);
-    EXPECT_EQ(table->State(), State::dsInsert);
-    EXPECT_EQ(table->FieldByName("Name")->AsString(), "again");
-}
-
-TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOn) {
+TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOnAndAbortIsSilent) {
     table->Append();
     table->FieldByName("Code")->SetAsString("3");
     try {
@@ -129,7 +101,20 @@ TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOn) {
             << qPrintable(error.Message);
     }
     EXPECT_EQ(table->State(), State::dsInsert);
-    EXPECT_EQ(table->FieldByName("Code")->AsString(), "3");
+    TDataAction seen = TDataAction::daRetry;
+    QString message;
+    table->OnPostError = [&](TDataSet*, EDatabaseError& error, TDataAction& action) {
+        seen = action;
+        message = error.Message;
+        action = TDataAction::daAbort;
+    };
+    table->FieldByName("Code")->SetAsString("2");
+    table->FieldByName("Name")->SetAsString("again");
+    EXPECT_THROW(table->Post(), EAbort);
+    EXPECT_EQ(seen, TDataAction::daFail);
+    EXPECT_TRUE(message.contains("PRIMARY KEY", Qt::CaseInsensitive)) << qPrintable(message);
+    EXPECT_EQ(table->State(), State::dsInsert);
+    EXPECT_EQ(table->FieldByName("Name")->AsString(), "again");
 }
 
 TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
@@ -179,7 +164,7 @@ TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
     EXPECT_EQ(table->FieldByName("Code")->AsString(), "2");
 }
 
-TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValues) {
+TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValuesAndLeavingAModifiedRowPostsIt) {
     table->Last();
     table->Edit();
     table->FieldByName("Name")->SetAsString("changed");
@@ -187,9 +172,7 @@ TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValues) {
     EXPECT_EQ(table->State(), State::dsBrowse);
     EXPECT_EQ(table->RecNo(), 3);
     EXPECT_EQ(table->FieldByName("Name")->AsString(), "name 3");
-}
-
-TEST_F(DataSetState, LeavingAModifiedRowPostsIt) {
+    table->First();
     table->Edit();
     table->FieldByName("Name")->SetAsString("moved on");
     table->Next();
@@ -198,23 +181,13 @@ TEST_F(DataSetState, LeavingAModifiedRowPostsIt) {
     EXPECT_EQ(stored("1"), "moved on");
 }
 
-TEST_F(DataSetState, LeavingAnUntouchedNewRowCancelsIt) {
+TEST_F(DataSetState, AppendScrollsToANewRowThatLeavingOrDeletingCancels) {
     int newRecords = 0;
+    int scrolls = 0;
     table->OnNewRecord = [&](TDataSet* dataSet) {
         ++newRecords;
         dataSet->FieldByName("Rate")->SetAsInteger(5);
     };
-    table->Append();
-    EXPECT_FALSE(table->Modified());
-    EXPECT_EQ(table->FieldByName("Rate")->AsInteger(), 5);
-    table->Prior();
-    EXPECT_EQ(newRecords, 1);
-    EXPECT_EQ(table->RecordCount(), 3);
-    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "3");
-}
-
-TEST_F(DataSetState, AppendScrollsToTheNewRow) {
-    int scrolls = 0;
     table->AfterScroll = [&](TDataSet* dataSet) {
         ++scrolls;
         EXPECT_TRUE(dataSet->FieldByName("Code")->AsString().isEmpty());
@@ -222,14 +195,17 @@ TEST_F(DataSetState, AppendScrollsToTheNewRow) {
     table->Append();
     EXPECT_EQ(scrolls, 1);
     EXPECT_EQ(table->RecNo(), table->RecordCount());
-}
-
-TEST_F(DataSetState, EditOfAnEmptyDatasetInserts) {
-    db.exec("Delete From Makan");
-    table->Requery();
-    table->Edit();
-    EXPECT_EQ(table->State(), State::dsInsert);
-    EXPECT_EQ(table->RecordCount(), 1);
+    EXPECT_FALSE(table->Modified());
+    EXPECT_EQ(table->FieldByName("Rate")->AsInteger(), 5);
+    table->AfterScroll = nullptr;
+    table->Prior();
+    EXPECT_EQ(newRecords, 1);
+    EXPECT_EQ(table->RecordCount(), 3);
+    table->Append();
+    table->Delete();
+    EXPECT_EQ(table->State(), State::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 3);
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "3");
 }
 
 TEST_F(DataSetState, DeleteMovesToTheNextRowOrThePreviousAtTheEnd) {
@@ -244,13 +220,9 @@ TEST_F(DataSetState, DeleteMovesToTheNextRowOrThePreviousAtTheEnd) {
     EXPECT_EQ(table->RecNo(), -1);
     EXPECT_TRUE(table->IsEmpty());
     EXPECT_THROW(table->Delete(), EDatabaseError);
-}
-
-TEST_F(DataSetState, DeleteWhileInsertingCancelsTheNewRow) {
-    table->Append();
-    table->Delete();
-    EXPECT_EQ(table->State(), State::dsBrowse);
-    EXPECT_EQ(table->RecordCount(), 3);
+    table->Edit();
+    EXPECT_EQ(table->State(), State::dsInsert) << "editing an empty dataset inserts";
+    EXPECT_EQ(table->RecordCount(), 1);
 }
 
 TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOne) {
@@ -263,14 +235,14 @@ TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOne) {
     EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "4");
 }
 
-TEST_F(DataSetState, SettingFieldsOutsideEditIsRefused) {
+TEST_F(DataSetState, EditingOutsideEditOrRefusedByBeforeEditOrOfAReadOnlyQueryFails) {
     EXPECT_THROW(table->FieldByName("Name")->SetAsString("x"), EDatabaseError);
     EXPECT_THROW(table->Post(), EDatabaseError);
     table->Cancel(); // nothing to cancel: no error
+    table->BeforeEdit = [](TDataSet*) { Abort(); };
+    EXPECT_THROW(table->Edit(), EAbort);
     EXPECT_EQ(table->State(), State::dsBrowse);
-}
-
-TEST_F(DataSetState, ReadOnlyQueryRefusesEditing) {
+    EXPECT_THROW(table->FieldByName("Name")->SetAsString("x"), EDatabaseError);
     auto query = db.openQuery("Select a.Code, b.Name From Makan a, Makan b Where a.Code = b.Code");
     EXPECT_TRUE(query->UpdateTable().isEmpty());
     EXPECT_THROW(query->Edit(), EDatabaseError);

@@ -8,18 +8,6 @@
 
 using tarvand::testsupport::ResultTable;
 
-namespace {
-
-const QStringList CompanyTables = {
-    "Options",       "Asnad",      "D_AsaseChange", "D_FirstTadil",     "D_Buy_Create",      "D_ForoshDaymeh",
-    "D_DaraeReduce", "D_KenarM",   "D_KenarD",      "D_Tahvil_Antegal", "D_SoulationChange", "Koll",
-    "Moein",         "Tafsily",    "Tafsily2",      "M_Project",        "GrohTafsily",       "GrohTafsily2",
-    "M_GrohProject", "Grid_State", "UserPrivilege", "UserSdc",          "UserSdcDetail",     "D_Makan",
-    "D_VazDarae",    "D_VezArat",  "D_Gheimat",     "D_Mabadi",         "D_Madeh151",        "D_Sakhtar",
-    "Depart_1",      "Person",     "D_Amval"};
-
-} // namespace
-
 class DemoDatabaseTest : public CompanyDatabaseTest {
 protected:
     int declaredSize(const QString& table, const QString& column) {
@@ -37,12 +25,6 @@ protected:
             .texts(column);
     }
 };
-
-TEST_F(DemoDatabaseTest, EveryTableTheModuleUsesExists) {
-    for (const QString& table : CompanyTables) {
-        EXPECT_FALSE(db->tableColumns(table).isEmpty()) << table.toStdString();
-    }
-}
 
 TEST_F(DemoDatabaseTest, BatchCreatedAssetGetsDefaultsInEveryOtherColumn) {
     exec("Insert Into D_Amval (DaraCod, DaraNam, RaveshEst, Nozooli, Salianeh, BahreDate) "

@@ -416,17 +416,3 @@ TEST_P(FormStatementsTest, GivesTheExpectedRows) {
 
 INSTANTIATE_TEST_SUITE_P(Demo, FormStatementsTest, ::testing::ValuesIn(statements()),
                          [](const auto& info) { return std::string(info.param.name); });
-
-class LinkedDatabaseTest : public CompanyDatabaseTest {};
-
-TEST_F(LinkedDatabaseTest, CostCentreHeldInALinkedDatabaseIsFound) {
-    {
-        // The stores system keeps its own database beside the company's.
-        tarvand::sql::SqliteBackend stores(demo.folder() + "/Anbar.db");
-        stores.execute(
-            "Create Table AnbarMarkaz (MarkazCod Varchar(6) Not Null, MarkazNam Varchar(100) Null)");
-        stores.execute("Insert Into AnbarMarkaz (MarkazCod, MarkazNam) Values ('010001', 'انبار خط يك')");
-    }
-    const QString link = " Select MarkazCod From Anbar..AnbarMarkaz Where MarkazCod In ('010001', '020001')";
-    EXPECT_EQ(rowsOf(select(link)), QStringList{"010001"});
-}

@@ -15,40 +15,31 @@ protected:
     }
 };
 
-TEST_F(NameRepeatedProcedureTest, NameOfAnExistingRowIsRepeated) {
-    EXPECT_TRUE(repeated("D_Makan", "MakanNam", QStringLiteral("كارخانه - انبار مركزي")));
-}
-
-TEST_F(NameRepeatedProcedureTest, UnusedNameIsFree) {
-    EXPECT_FALSE(repeated("D_Makan", "MakanNam", QStringLiteral("انبار شماره سه")));
-}
-
-TEST_F(NameRepeatedProcedureTest, NamesDifferingOnlyInBlanksAndKashidasAreTheSame) {
-    EXPECT_TRUE(repeated("D_Makan", "MakanNam", QStringLiteral("كارخانه-انبار  مركزي")));
-    EXPECT_TRUE(repeated("D_Makan", "MakanNam", QStringLiteral("كارخانـه - انبار مركـزي")));
-    EXPECT_TRUE(repeated("D_VazDarae", "VazNam", QStringLiteral(" راكد ")));
-}
-
-TEST_F(NameRepeatedProcedureTest, QuoteInTheValueNeitherBreaksNorWidensTheSearch) {
-    const QString quoted = QStringLiteral("انبار 'الف'");
-    EXPECT_FALSE(repeated("D_Makan", "MakanNam", quoted));
-    EXPECT_FALSE(repeated("D_Makan", "MakanNam", QStringLiteral("x' Or 'a'='a")));
+// Names differing only in blanks and kashidas are the same; a characteristic's name is repeated only
+// under its own code ("رنگ" is a row of the vehicle (1) and machine (3) characteristics, not the
+// computer's); a person's name is the first name followed by the family.
+TEST_F(NameRepeatedProcedureTest, NamesAreFoundAsTheEditorsCompareThem) {
+    const QString characteristic = QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam");
+    const QList<std::tuple<QString, QString, QString, bool>> names = {
+        {"D_Makan", "MakanNam", "كارخانه - انبار مركزي", true},
+        {"D_Makan", "MakanNam", "انبار شماره سه", false},
+        {"D_Makan", "MakanNam", "كارخانه-انبار  مركزي", true},
+        {"D_Makan", "MakanNam", "كارخانـه - انبار مركـزي", true},
+        {"D_VazDarae", "VazNam", " راكد ", true},
+        {"D_Sakhtar", characteristic, "  1رنگ", true},
+        {"D_Sakhtar", characteristic, "  3رنگ", true},
+        {"D_Sakhtar", characteristic, "  2رنگ", false},
+        {"Person", "Name+Family", "عليرضايي", true},
+        {"Person", "Name+Family", "علياحمدي", false},
+        {"D_Makan", "MakanNam", "انبار 'الف'", false},
+        {"D_Makan", "MakanNam", "x' Or 'a'='a", false},
+    };
+    for (const auto& [table, expression, value, expected] : names) {
+        EXPECT_EQ(repeated(table, expression, value), expected) << value.toStdString();
+    }
     exec("Insert Into D_Makan (MakanCod, MakanNam, Tafsily2) Values (' 10', 'انبار ''الف''', '020002')");
-    EXPECT_TRUE(repeated("D_Makan", "MakanNam", quoted));
+    EXPECT_TRUE(repeated("D_Makan", "MakanNam", QStringLiteral("انبار 'الف'")));
     EXPECT_FALSE(repeated("D_Makan", "MakanNam", QStringLiteral("انبار 'ب'")));
-}
-
-TEST_F(NameRepeatedProcedureTest, CharacteristicNameIsRepeatedOnlyUnderItsOwnCode) {
-    const QString expression = QStringLiteral("Cast(SakhtarCod As Varchar(20))+SakhtarNam");
-    // "رنگ" is a row of the vehicle (1) and the machine (3) characteristics, not of the computer one.
-    EXPECT_TRUE(repeated("D_Sakhtar", expression, QStringLiteral("  1رنگ")));
-    EXPECT_TRUE(repeated("D_Sakhtar", expression, QStringLiteral("  3رنگ")));
-    EXPECT_FALSE(repeated("D_Sakhtar", expression, QStringLiteral("  2رنگ")));
-}
-
-TEST_F(NameRepeatedProcedureTest, PersonIsRepeatedByFirstNameFollowedByFamily) {
-    EXPECT_TRUE(repeated("Person", "Name+Family", QStringLiteral("عليرضايي")));
-    EXPECT_FALSE(repeated("Person", "Name+Family", QStringLiteral("علياحمدي")));
 }
 
 TEST_F(NameRepeatedProcedureTest, EveryEditedTableAnswersForItsNameColumn) {

@@ -11,27 +11,18 @@
 
 using tarvand::sql::DatabaseSetup;
 
+// A batch ends at a line holding only GO (not at GO within a line); batches of only comments and
+// blanks are left out; Windows line endings split alike.
 TEST(ScriptBatchesTest, BatchesEndAtLinesHoldingOnlyGo) {
-    const QStringList batches = DatabaseSetup::splitBatches(
-        "Create Table A (X Int)\nGO\nInsert Into A Values (1)\n  go  \nSelect 1\n");
-    EXPECT_EQ(batches, (QStringList{"Create Table A (X Int)", "Insert Into A Values (1)", "Select 1\n"}));
-}
-
-TEST(ScriptBatchesTest, GoWithinALineDoesNotEndABatch) {
-    const QStringList batches = DatabaseSetup::splitBatches("Select 'GO' As GO\nSelect 1 -- GO\nGOTO\nGO");
-    ASSERT_EQ(batches.size(), 1);
-    EXPECT_EQ(batches[0], "Select 'GO' As GO\nSelect 1 -- GO\nGOTO");
-}
-
-TEST(ScriptBatchesTest, BatchesOfOnlyCommentsAndBlanksAreLeftOut) {
-    const QStringList batches =
-        DatabaseSetup::splitBatches("-- header\n\nGO\nSelect 1\nGO\n   \n-- trailer\nGO\n\n");
-    EXPECT_EQ(batches, QStringList{"Select 1"});
-}
-
-TEST(ScriptBatchesTest, WindowsLineEndingsSplitAlike) {
-    EXPECT_EQ(DatabaseSetup::splitBatches("Select 1\r\nGO\r\nSelect 2\r\n"),
-              (QStringList{"Select 1", "Select 2\n"}));
+    const QList<std::pair<QString, QStringList>> scripts = {
+        {"Create Table A (X Int)\nGO\nInsert Into A Values (1)\n  go  \nSelect 1\n",
+         {"Create Table A (X Int)", "Insert Into A Values (1)", "Select 1\n"}},
+        {"Select 'GO' As GO\nSelect 1 -- GO\nGOTO\nGO", {"Select 'GO' As GO\nSelect 1 -- GO\nGOTO"}},
+        {"-- header\n\nGO\nSelect 1\nGO\n   \n-- trailer\nGO\n\n", {"Select 1"}},
+        {"Select 1\r\nGO\r\nSelect 2\r\n", {"Select 1", "Select 2\n"}}};
+    for (const auto& [script, batches] : scripts) {
+        EXPECT_EQ(DatabaseSetup::splitBatches(script), batches) << script.toStdString();
+    }
 }
 
 TEST(ScriptBatchesTest, EmbeddedScriptsCreateEveryTableInABatchOfItsOwn) {

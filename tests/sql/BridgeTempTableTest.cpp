@@ -78,16 +78,6 @@ TEST_F(BridgeTempTableTest, TempTablesVanishWithTheConnection) {
     EXPECT_EQ(value("Select Count(*) From Person"), "3");
 }
 
-TEST_F(BridgeTempTableTest, TickingRowsOfAPickerTable) {
-    db->execute("Select ' ' As sSelect, Code, Name+' '+Family  As Name Into ##Pick From Person");
-    db->execute(
-        "Update ##Pick Set sSelect = 'ض' Where (PatIndex(('%'+LTrim(RTrim(Code))+'%'), '101,12,') > 0) ");
-    EXPECT_EQ(rows("Select Code From ##Pick Where sSelect = 'ض' Order By Code "),
-              QStringList({"   12", "  101"}));
-    EXPECT_EQ(db->execute("Update ##Pick Set sSelect = Case When sSelect = 'ض' Then ' ' Else 'ض' End "), 3);
-    EXPECT_EQ(rows("Select Code From ##Pick Where sSelect = 'ض' "), QStringList{"  102"});
-}
-
 TEST_F(BridgeTempTableTest, ABatchRunsItsStatementsInOrder) {
     auto cursor = db->query("Select Code Into ##B From Person Where Code <> '   12';\n"
                             "Delete From ##B Where Code = '  101'\n"

@@ -70,22 +70,21 @@ TEST_F(SqliteBackendTest, KeyColumnsFallBackFromPrimaryKeyToUniqueIndex) {
     EXPECT_TRUE(db.tableColumns("Missing").isEmpty());
 }
 
-TEST_F(SqliteBackendTest, ExecuteCountsChangedRows) {
+TEST_F(SqliteBackendTest, ExecuteCountsChangedRowsAndStatementsWithoutRowsGiveAnEmptyCursor) {
     SqliteBackend db(file());
     EXPECT_EQ(db.execute("Create Table T (a Int)"), 0);
     EXPECT_EQ(db.execute("Insert Into T Values (1), (2), (3)"), 3);
     EXPECT_EQ(db.execute("Update T Set a = a + 1 Where a > 1"), 2);
     EXPECT_EQ(db.execute("Delete From T Where a = 1; Delete From T"), 3);
     EXPECT_EQ(db.execute("Select * From T"), 0);
-}
-
-TEST_F(SqliteBackendTest, StatementsThatReturnNoRowsGiveAnEmptyCursor) {
-    SqliteBackend db(file());
-    auto cursor = db.query("Create Table T (a Int)");
+    auto cursor = db.query("Create Table U (a Int)");
     EXPECT_TRUE(cursor->columns().isEmpty());
     EXPECT_FALSE(cursor->next());
     EXPECT_FALSE(db.query("")->next());
     EXPECT_FALSE(db.query("-- nothing but a comment")->next());
+    EXPECT_THROW(db.query("Select * From Missing"), EDatabaseError);
+    EXPECT_THROW(db.execute("Insert Into Missing Values (1)"), EDatabaseError);
+    EXPECT_THROW(SqliteBackend(dir.filePath("missing/folder/company.db")), EDatabaseError);
 }
 
 TEST_F(SqliteBackendTest, ExpressionColumnsTakeTheirKindFromTheFirstRow) {
@@ -146,10 +145,4 @@ TEST_F(SqliteBackendTest, ProcedureResultsCarryColumnMetadata) {
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(text(*cursor, 0), "a");
     EXPECT_FALSE(cursor->next());
-}
-
-TEST_F(SqliteBackendTest, FailuresRaiseDatabaseErrors) {
-    EXPECT_THROW(SqliteBackend(file()).query("Select * From Missing"), EDatabaseError);
-    EXPECT_THROW(SqliteBackend(file()).execute("Insert Into Missing Values (1)"), EDatabaseError);
-    EXPECT_THROW(SqliteBackend(dir.filePath("missing/folder/company.db")), EDatabaseError);
 }

@@ -54,16 +54,13 @@ QByteArray textFile(const QString& text) {
 
 } // namespace
 
-TEST_F(ExportTest, ClipboardCopyKeepsLineBreaksAndSkipsHiddenColumns) {
+TEST_F(ExportTest, ClipboardCopyKeepsLineBreaksSkipsHiddenColumnsAndMayTurnThem) {
     global.CopyGridToClipboard(query.get(), grid, form.get(), false);
     EXPECT_EQ(clipboardText(),
               "\tكد\tنام\t  \n\t  1\t" + nameWithBreak + "\t  \n\t  2\t" + secondName + "\t  ");
     // The walk leaves the grid on the last record, and the grid shows it there.
     EXPECT_EQ(query->RecNo(), 2);
     EXPECT_EQ(grid->currentIndex().row(), 1);
-}
-
-TEST_F(ExportTest, ReversedClipboardCopyOnlyTurnsTheColumns) {
     global.CopyGridToClipboard(query.get(), grid, nullptr, true);
     EXPECT_EQ(clipboardText(),
               "\tنام\tكد\t  \n\t" + nameWithBreak + "\t  1\t  \n\t" + secondName + "\t  2\t  ");
@@ -78,6 +75,12 @@ TEST_F(ExportTest, SpreadsheetFileIsReversedWithMarkedCellsAndNoBreaksInCells) {
     EXPECT_EQ(openedDocuments[0], QDir(appDir.path()).filePath("EXCEL/quList.XLS"));
 }
 
+TEST_F(ExportTest, LowerCaseSpreadsheetExtensionChoosesTheExcelFolder) {
+    global.ExportGridToFile(grid, true, ".xls");
+    EXPECT_TRUE(QFile::exists(appFile("EXCEL/quList.xls")));
+    EXPECT_FALSE(QFile::exists(appFile("WORD/quList.xls")));
+}
+
 TEST_F(ExportTest, NotReversedFileKeepsBreaksStoredAsTextFileLines) {
     global.ExportGridToFile(grid, false, ".DOC");
     const QByteArray bytes = fileBytes("WORD/quList.DOC");
@@ -85,12 +88,6 @@ TEST_F(ExportTest, NotReversedFileKeepsBreaksStoredAsTextFileLines) {
     EXPECT_EQ(bytes, textFile(QStringLiteral("\tكد\tنام\t  \n\t  1\t") + nameWithBreak +
                               QStringLiteral("\t  \n\t  2\t") + secondName + QStringLiteral("\t  ")));
     EXPECT_TRUE(bytes.contains("\r\r\n"));
-}
-
-TEST_F(ExportTest, LowerCaseSpreadsheetExtensionChoosesTheExcelFolder) {
-    global.ExportGridToFile(grid, true, ".xls");
-    EXPECT_TRUE(QFile::exists(appFile("EXCEL/quList.xls")));
-    EXPECT_FALSE(QFile::exists(appFile("WORD/quList.xls")));
 }
 
 TEST_F(ExportTest, DatasetWithoutNameGivesTheGridsNameAndExportingAgainOverwrites) {

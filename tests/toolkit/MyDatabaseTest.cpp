@@ -82,14 +82,11 @@ TEST_F(MyDatabaseTest, EnsureTableKeyRedeclaresAnIntegerKeyAsIntNotNull) {
     EXPECT_EQ(scalar("Select Desk From Depart_1 Where Code_field = 3"), "توليد");
 }
 
-TEST_F(MyDatabaseTest, EnsureTableKeyCountsANameOnAnotherTableAndIgnoresUnknownKinds) {
+TEST_F(MyDatabaseTest, EnsureTableKeyCountsANameOnAnotherTableIgnoresUnknownKindsAndMakesUniqueIndexes) {
     EXPECT_TRUE(db->EnsureTableKey("CLUSTERED", "D_Gheimat", "PK_D_Makan", {"GheimatCod"}, 1));
     EXPECT_TRUE(db->EnsureTableKey("Index", "D_Gheimat", "PK_D_Gheimat", {"GheimatCod"}, 1));
     EXPECT_FALSE(constraintExists("PK_D_Gheimat"));
     EXPECT_FALSE(columnNotNull("D_Gheimat", "GheimatCod"));
-}
-
-TEST_F(MyDatabaseTest, EnsureTableKeyWithUniqueIndexKind) {
     EXPECT_TRUE(db->EnsureTableKey("INDEX", "D_Gheimat", "IX_Gheimat", {"GheimatCod"}, 1));
     EXPECT_TRUE(constraintExists("IX_Gheimat"));
     // Ignore_dup_key: a duplicate is dropped without an error.
@@ -108,6 +105,7 @@ TEST_F(MyDatabaseTest, EnsureTableKeyOnDuplicateCodesShowsTheSupportMessageAndAd
     EXPECT_EQ(scalar("Select Count(*) From D_Gheimat Where GheimatCod = '  1'").toInt(), 2);
 }
 
+// The column stays nullable when its codes are null.
 TEST_F(MyDatabaseTest, EnsureTableKeyOnNullCodesShowsTheSupportMessage) {
     connection.Execute("Insert Into D_Gheimat (GheimatCod, GheimatNam) Values (Null, 'بدون كد')");
     EXPECT_FALSE(db->EnsureTableKey("CLUSTERED", "D_Gheimat", "PK_D_Gheimat", {"GheimatCod"}, 1));
@@ -151,23 +149,17 @@ TEST_F(MyDatabaseTest, LoadCopyPrintRightsReadsTheUsersSettingsInAnyCase) {
     EXPECT_EQ(global.PrintAllowed, QString());
 }
 
-TEST_F(MyDatabaseTest, LookupValueReturnsFirstFieldOrEmpty) {
+TEST_F(MyDatabaseTest, LookupsNameTestsAndDependencyChecksResistQuotes) {
     EXPECT_EQ(db->LookupValue("MakanCod", "  3", "MakanNam", "D_Makan"), "كارخانه - انبار مركزي");
     EXPECT_EQ(db->LookupValue("MakanCod", "999", "MakanNam", "D_Makan"), QString());
     EXPECT_EQ(db->LookupValue("MakanCod", "' Or ''='", "MakanNam", "D_Makan"), QString());
     EXPECT_EQ(db->LookupValue("SCode", "011403", "Sdc", "Options"), "N_DEP_VAHED=1,2,3,5;");
-}
-
-TEST_F(MyDatabaseTest, IsNameRepeatedEvaluatesTheNameExpression) {
     EXPECT_TRUE(db->IsNameRepeated("D_Makan", "MakanNam", "كارخانه - انبار مركزي"));
     EXPECT_FALSE(db->IsNameRepeated("D_Makan", "MakanNam", "انبار جديد"));
     EXPECT_FALSE(db->IsNameRepeated("D_Makan", "MakanNam", "O'Neil"));
     EXPECT_TRUE(db->IsNameRepeated("Person", "Name+Family", "عليرضايي"));
     EXPECT_TRUE(db->IsNameRepeated("D_Sakhtar", "Cast(SakhtarCod As Varchar(20))+SakhtarNam", "  1رنگ"));
     EXPECT_FALSE(db->IsNameRepeated("D_Sakhtar", "Cast(SakhtarCod As Varchar(20))+SakhtarNam", "  2رنگ"));
-}
-
-TEST_F(MyDatabaseTest, IsCodeUsedAsksTheDependencyProcedure) {
     EXPECT_TRUE(db->IsCodeUsed("sp_D_Depended_MakanCode", "  1"));
     connection.Execute("Insert Into D_Makan (MakanCod, MakanNam) Values (' 99', 'خالي')");
     EXPECT_FALSE(db->IsCodeUsed("sp_D_Depended_MakanCode", " 99"));
@@ -182,8 +174,7 @@ TEST_F(MyDatabaseTest, ReadMoeinLevelsGathersFlagsAndGroupLists) {
     const MoeinLevels vehicles = db->ReadMoeinLevels(" 11", "4");
     EXPECT_EQ(vehicles.levels, "اول/دوم/");
     EXPECT_EQ(vehicles.tafsilyGroups, "01");
-    const MoeinLevels land = db->ReadMoeinLevels("11", "1");
-    EXPECT_EQ(land.levels, QString());
+    EXPECT_EQ(db->ReadMoeinLevels("11", "1").levels, QString());
     const MoeinLevels none = db->ReadMoeinLevels("77", "7");
     EXPECT_EQ(none.levels, QString());
     EXPECT_EQ(none.tafsilyGroups, QString());

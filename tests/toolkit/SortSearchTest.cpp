@@ -39,7 +39,9 @@ const QString black = QColor(Qt::black).name();
 
 } // namespace
 
-TEST_F(SortSearchTest, ClicksOnAThenBThenAAllSortAscending) {
+// A, B, A all sort ascending; a second click on the same column descending, a third ascending; a
+// descending sort set elsewhere makes the last column ascending.
+TEST_F(SortSearchTest, TitleClicksSortAndColourTheTitles) {
     click(0);
     EXPECT_EQ(table->Sort(), " MakanCod ASC ");
     EXPECT_EQ(titleColors(), (QStringList{red, black, black}));
@@ -49,10 +51,6 @@ TEST_F(SortSearchTest, ClicksOnAThenBThenAAllSortAscending) {
     click(0);
     EXPECT_EQ(table->Sort(), " MakanCod ASC ");
     EXPECT_EQ(firstCode(), "  1");
-}
-
-TEST_F(SortSearchTest, SecondClickOnTheSameColumnSortsDescendingAndAThirdAscending) {
-    click(0);
     click(0);
     EXPECT_EQ(table->Sort(), " MakanCod DESC ");
     EXPECT_EQ(titleColors(), (QStringList{blue, black, black}));
@@ -60,9 +58,6 @@ TEST_F(SortSearchTest, SecondClickOnTheSameColumnSortsDescendingAndAThirdAscendi
     click(0);
     EXPECT_EQ(table->Sort(), " MakanCod ASC ");
     EXPECT_EQ(titleColors(), (QStringList{red, black, black}));
-}
-
-TEST_F(SortSearchTest, DescendingSortSetElsewhereMakesTheLastColumnAscending) {
     click(1);
     table->SetSort(" MakanNam DESC ");
     click(1);
@@ -84,36 +79,23 @@ TEST_F(SortSearchTest, SortByColumnSortsByTheFieldAloneOrOnlyBlackensTitles) {
     EXPECT_EQ(table->Sort(), "MakanNam");
 }
 
-TEST_F(SortSearchTest, SearchPassesThePreviousTextAndReplacesItsEntryInPlace) {
-    installSibling("Search.dll");
-    grid->SetSelectedIndex(1);
-    QString memory = "_MAKANCOD=7;_MAKANNAM=OLD;_TAFSILY2=3;";
-    global.SearchGrid(grid, "report", "D_Makan", memory);
-    EXPECT_EQ(siblingCall("GridSearch"), "dbgName|report|D_Makan|OLD");
-    // Replacing goes through SetSetting, which upper-cases the list.
-    EXPECT_EQ(memory, "_MAKANCOD=7;_MAKANNAM=PID;_TAFSILY2=3;");
-}
-
-TEST_F(SortSearchTest, SearchAppendsTheFirstTextOfAColumn) {
-    installSibling("Search.dll");
-    grid->SetSelectedIndex(0);
-    QString memory = "_MAKANCODX=1;";
-    global.SearchGrid(grid, QString(), QString(), memory);
-    EXPECT_EQ(siblingCall("GridSearch"), "dbgName|||");
-    EXPECT_EQ(memory, "_MAKANCODX=1;_MAKANCOD=pid;");
-}
-
-TEST_F(SortSearchTest, SearchAndAdvancedSortWithoutTheModuleDoNothing) {
-    QString memory = "_MAKANNAM=OLD;";
+TEST_F(SortSearchTest, SearchAndAdvancedSortDoNothingWithoutTheModuleAndHandOverTheirTextsWithIt) {
+    QString memory = "_MAKANCODX=1;_MAKANNAM=OLD;";
     global.SearchGrid(grid, QString(), QString(), memory);
     global.AdvancedSort(grid);
-    EXPECT_EQ(memory, "_MAKANNAM=OLD;");
+    EXPECT_EQ(memory, "_MAKANCODX=1;_MAKANNAM=OLD;");
     EXPECT_TRUE(plainMessages.isEmpty());
     EXPECT_TRUE(shown.empty());
-}
-
-TEST_F(SortSearchTest, AdvancedSortHandsTheGridAndThreeEmptyTexts) {
     installSibling("Search.dll");
     global.AdvancedSort(grid);
     EXPECT_EQ(siblingCall("AdvSort"), "dbgName|||");
+    grid->SetSelectedIndex(0);
+    global.SearchGrid(grid, QString(), QString(), memory);
+    EXPECT_EQ(siblingCall("GridSearch"), "dbgName|||");
+    EXPECT_EQ(memory, "_MAKANCODX=1;_MAKANNAM=OLD;_MAKANCOD=pid;");
+    grid->SetSelectedIndex(1);
+    global.SearchGrid(grid, "report", "D_Makan", memory);
+    EXPECT_EQ(siblingCall("GridSearch"), "dbgName|report|D_Makan|OLD");
+    // Replacing goes through SetSetting, which upper-cases the list.
+    EXPECT_EQ(memory, "_MAKANCODX=1;_MAKANNAM=PID;_MAKANCOD=PID;");
 }

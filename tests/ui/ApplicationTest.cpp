@@ -45,9 +45,7 @@ TEST_F(ApplicationObject, GuardHandsExceptionsOverAndReportsTheOutcome) {
     EXPECT_EQ(seen, QStringList({"in a slot", "Unknown error"}));
     EXPECT_EQ(Guard::value(-1, [] { return 7; }), 7);
     EXPECT_EQ(Guard::value(-1, []() -> int { throw std::runtime_error("x"); }), -1);
-}
-
-TEST_F(ApplicationObject, AHandlerThatThrowsDoesNotEscapeTheGuard) {
+    // A handler that throws does not escape the guard.
     Application->OnException = [](const std::exception&) { throw std::runtime_error("handler failed"); };
     EXPECT_FALSE(Guard::run([] { throw std::runtime_error("first"); }));
 }
@@ -67,7 +65,7 @@ TEST_F(ApplicationObject, AnExceptionEscapingAnEventHandlerStopsAtNotify) {
     EXPECT_EQ(seen, QStringList({"thrown inside an event"}));
 }
 
-TEST_F(ApplicationObject, FactoryFormsAreOwnedAndStoredInTheVariable) {
+TEST_F(ApplicationObject, FactoryFormsAreOwnedStoredInTheVariableAndFreedNewestFirst) {
     TForm* form = nullptr;
     Application->CreateForm(form);
     ASSERT_NE(form, nullptr);
@@ -76,9 +74,6 @@ TEST_F(ApplicationObject, FactoryFormsAreOwnedAndStoredInTheVariable) {
     form->Free();
     EXPECT_TRUE(watch.isNull());
     EXPECT_FALSE(Application->Forms().contains(form));
-}
-
-TEST_F(ApplicationObject, DestroyingTheApplicationObjectFreesItsFormsNewestFirst) {
     QStringList order;
     {
         TApplication second;
@@ -91,11 +86,6 @@ TEST_F(ApplicationObject, DestroyingTheApplicationObjectFreesItsFormsNewestFirst
     }
     EXPECT_EQ(order, QStringList({"last", "first"}));
     EXPECT_NE(Application, nullptr);
-}
-
-TEST_F(ApplicationObject, HintColourReachesTheToolTips) {
-    Application->SetHintColor(QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(Application->HintColor(), QColor(0x12, 0x34, 0x56));
 }
 
 } // namespace

@@ -17,11 +17,16 @@ protected:
     data::TField* name() const { return table->FieldByName("MakanNam"); }
 };
 
-TEST_F(GridEditing, TypingStartsAnEditAndLeavingTheRowPostsIt) {
+TEST_F(GridEditing, TypingStartsAnEditEnterWritesTheFieldAndLeavingTheRowPostsIt) {
     type("انبار");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
     ASSERT_NE(editor(), nullptr);
     EXPECT_EQ(editor()->text(), "انبار");
+    press(Qt::Key_Return);
+    EXPECT_EQ(name()->AsString(), "انبار");
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_NE(stored("  1"), "انبار");
     press(Qt::Key_Down);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(table->RecNo(), 2);
@@ -29,15 +34,6 @@ TEST_F(GridEditing, TypingStartsAnEditAndLeavingTheRowPostsIt) {
     EXPECT_EQ(stored("  1"), "انبار");
     EXPECT_EQ(cell(0, 1), "انبار");
     EXPECT_TRUE(errors.isEmpty());
-}
-
-TEST_F(GridEditing, EnterWritesTheCellIntoItsFieldWithoutPosting) {
-    type("abc");
-    press(Qt::Key_Return);
-    EXPECT_EQ(name()->AsString(), "abc");
-    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
-    EXPECT_FALSE(grid->EditorMode());
-    EXPECT_NE(stored("  1"), "abc");
 }
 
 TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
@@ -63,17 +59,7 @@ TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
     EXPECT_EQ(currentViewRow(), 0);
 }
 
-TEST_F(GridEditing, ARefusedEditTypesNothing) {
-    table->BeforeEdit = [](data::TDataSet*) { Abort(); };
-    const QString before = name()->AsString();
-    type("q");
-    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-    EXPECT_FALSE(grid->EditorMode());
-    EXPECT_EQ(name()->AsString(), before);
-    EXPECT_TRUE(errors.isEmpty());
-}
-
-TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRow) {
+TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRowAndEscAfterEnterCancelsTheWrittenCell) {
     const QString before = name()->AsString();
     type("Q");
     press(Qt::Key_Escape);
@@ -82,10 +68,6 @@ TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRow) {
     EXPECT_EQ(name()->AsString(), before);
     press(Qt::Key_Escape);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-}
-
-TEST_F(GridEditing, EscAfterEnterCancelsTheWrittenCell) {
-    const QString before = name()->AsString();
     type("Q");
     press(Qt::Key_Return);
     press(Qt::Key_Escape);
@@ -94,7 +76,7 @@ TEST_F(GridEditing, EscAfterEnterCancelsTheWrittenCell) {
     EXPECT_EQ(cell(0, 1), before);
 }
 
-TEST_F(GridEditing, DownOnTheLastRowAppendsOneNewRow) {
+TEST_F(GridEditing, DownOnTheLastRowAppendsOneNewRowPostedOnTheWayOutOnlyWhenTypedInto) {
     table->Last();
     press(Qt::Key_Down);
     EXPECT_EQ(table->State(), TDataSetState::dsInsert);
@@ -105,10 +87,6 @@ TEST_F(GridEditing, DownOnTheLastRowAppendsOneNewRow) {
     press(Qt::Key_Up);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(table->RecordCount(), 9);
-}
-
-TEST_F(GridEditing, ANewRowTypedIntoIsPostedOnTheWayOut) {
-    table->Last();
     press(Qt::Key_Down);
     grid->SetSelectedIndex(0);
     type("77");
@@ -119,8 +97,11 @@ TEST_F(GridEditing, ANewRowTypedIntoIsPostedOnTheWayOut) {
     EXPECT_EQ(stored("77"), "new place");
 }
 
-TEST_F(GridEditing, InsertOpensANewRowAboveTheCurrentOne) {
+TEST_F(GridEditing, MovingTheDatasetInCodeMovesTheGridAndInsertOpensARowAboveTheCurrentOne) {
+    table->SetRecNo(6);
+    EXPECT_EQ(currentViewRow(), 5);
     table->SetRecNo(3);
+    EXPECT_EQ(currentViewRow(), 2);
     press(Qt::Key_Insert);
     EXPECT_EQ(table->State(), TDataSetState::dsInsert);
     EXPECT_EQ(table->RecNo(), 3);
@@ -143,10 +124,15 @@ TEST_F(GridEditing, CtrlDeleteReachesOnKeyDownAndDeletesNothing) {
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
 }
 
-TEST_F(GridEditing, PendingCellTextIsWrittenBeforeAPostFromCode) {
-    type("from the cell");
+TEST_F(GridEditing, PendingCellTextKeepsToTheFieldLengthAndIsWrittenBeforeAPostFromCode) {
+    const QString before = name()->AsString();
+    grid->SetSelectedIndex(0);
+    type("12345");
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), "123");
     table->Post();
-    EXPECT_EQ(stored("  1"), "from the cell");
+    EXPECT_EQ(table->FieldByName("MakanCod")->AsString(), "123");
+    EXPECT_EQ(stored("123"), before);
 }
 
 TEST_F(GridEditing, AnEnterWalkThroughSelectedIndexCommitsEachCell) {
@@ -163,13 +149,6 @@ TEST_F(GridEditing, AnEnterWalkThroughSelectedIndexCommitsEachCell) {
     EXPECT_EQ(entered, QStringList({"Tafsily2"}));
     EXPECT_EQ(grid->SelectedIndex(), 2);
     EXPECT_EQ(grid->currentIndex().column(), 2);
-}
-
-TEST_F(GridEditing, MovingTheDatasetInCodeMovesTheGrid) {
-    table->SetRecNo(6);
-    EXPECT_EQ(currentViewRow(), 5);
-    table->First();
-    EXPECT_EQ(currentViewRow(), 0);
 }
 
 TEST_F(GridEditing, ClicksMoveTheCursorAndTitlesAndDoubleClicksReachTheirEvents) {
@@ -189,7 +168,15 @@ TEST_F(GridEditing, ClicksMoveTheCursorAndTitlesAndDoubleClicksReachTheirEvents)
     EXPECT_EQ(clicked, grid->Columns()->Items(0));
 }
 
-TEST_F(GridEditing, ReadOnlyColumnsAndFieldsTakeNoTyping) {
+TEST_F(GridEditing, RefusedEditsReadOnlyColumnsAndGridsTakeNoTyping) {
+    table->BeforeEdit = [](data::TDataSet*) { Abort(); };
+    const QString before = name()->AsString();
+    type("q");
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(name()->AsString(), before);
+    EXPECT_TRUE(errors.isEmpty());
+    table->BeforeEdit = nullptr;
     grid->Columns()->Items(1)->SetReadOnly(true);
     type("x");
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
@@ -200,13 +187,6 @@ TEST_F(GridEditing, ReadOnlyColumnsAndFieldsTakeNoTyping) {
     grid->SetOptions(grid->Options() | dgEditing);
     type("x");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
-}
-
-TEST_F(GridEditing, TheCellEditorKeepsToTheFieldLength) {
-    grid->SetSelectedIndex(0);
-    type("12345");
-    ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), "123");
 }
 
 } // namespace

@@ -21,18 +21,9 @@ protected:
     }
 };
 
-TEST_F(GridNavigation, TypingIntoAnEmptyTableStartsItsFirstRow) {
+TEST_F(GridNavigation, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRowAndTypingStartsOne) {
     emptyTheTable();
     EXPECT_EQ(grid->model()->rowCount(), 0);
-    type("5");
-    EXPECT_EQ(table->State(), TDataSetState::dsInsert);
-    ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), "5");
-    EXPECT_EQ(currentViewRow(), 0);
-}
-
-TEST_F(GridNavigation, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRow) {
-    emptyTheTable();
     press(Qt::Key_Down);
     EXPECT_EQ(table->State(), TDataSetState::dsInsert);
     press(Qt::Key_Escape);
@@ -40,6 +31,11 @@ TEST_F(GridNavigation, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRow) {
     EXPECT_EQ(table->RecordCount(), 0);
     EXPECT_EQ(grid->model()->rowCount(), 0);
     EXPECT_FALSE(grid->currentIndex().isValid());
+    type("5");
+    EXPECT_EQ(table->State(), TDataSetState::dsInsert);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), "5");
+    EXPECT_EQ(currentViewRow(), 0);
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -52,8 +48,9 @@ TEST_F(GridNavigation, SortingKeepsTheGridOnTheCurrentRecord) {
     EXPECT_EQ(currentViewRow(), table->RecNo() - 1);
 }
 
-TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRow) {
-    (new TEdit(form.get()))->show(); // somewhere else Tab could go
+TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRowOrLeavesWithoutTheTabsOption) {
+    auto* other = new TEdit(form.get()); // somewhere else Tab could go
+    other->show();
     grid->Columns()->Items(2)->SetVisible(false);
     EXPECT_TRUE(grid->isColumnHidden(2));
     press(Qt::Key_Tab);
@@ -63,19 +60,15 @@ TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRow) {
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_EQ(grid->SelectedIndex(), 2);
     EXPECT_EQ(QApplication::focusWidget(), grid);
-}
-
-TEST_F(GridNavigation, WithoutTheTabsOptionTabLeavesTheGrid) {
-    auto* other = new TEdit(form.get());
-    other->show();
+    grid->SetSelectedIndex(1);
     grid->SetOptions(grid->Options() & ~dgTabs);
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), other);
     EXPECT_EQ(grid->SelectedIndex(), 1);
 }
 
-TEST_F(GridNavigation, ArrowsMoveBetweenColumnsInVisualOrder) {
-    // Right to left: the next column is on the left.
+// Right to left: the next column is on the left.
+TEST_F(GridNavigation, ArrowsEndAndPageKeysMoveInVisualOrderAndWidthsArePixelsBothWays) {
     press(Qt::Key_Left);
     EXPECT_EQ(grid->SelectedIndex(), 2);
     press(Qt::Key_Right);
@@ -83,18 +76,22 @@ TEST_F(GridNavigation, ArrowsMoveBetweenColumnsInVisualOrder) {
     EXPECT_EQ(grid->SelectedIndex(), 0);
     press(Qt::Key_End);
     EXPECT_EQ(grid->SelectedIndex(), 2);
+    form->resize(640, 140);
+    const int page = grid->VisibleRowCount();
+    ASSERT_LT(page, 8);
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(table->RecNo(), 1 + page);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(table->RecNo(), 1);
     press(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(table->RecNo(), 9);
-}
-
-TEST_F(GridNavigation, ColumnWidthsArePixelsBothWays) {
     grid->Columns()->Items(1)->SetWidth(250);
     EXPECT_EQ(grid->columnWidth(1), 250);
     grid->horizontalHeader()->resizeSection(1, 180);
     EXPECT_EQ(grid->Columns()->Items(1)->Width(), 180);
 }
 
-TEST_F(GridNavigation, LeavingTheGridWritesTheCellAndRunsOnExit) {
+TEST_F(GridNavigation, LeavingTheGridWritesTheCellRunsOnExitAndDropsANewRowNobodyTypedInto) {
     auto* other = new TEdit(form.get());
     other->show();
     int exits = 0;
@@ -109,11 +106,6 @@ TEST_F(GridNavigation, LeavingTheGridWritesTheCellAndRunsOnExit) {
     EXPECT_EQ(enters, 1);
     press(Qt::Key_Down);
     EXPECT_EQ(stored("  1"), "typed");
-}
-
-TEST_F(GridNavigation, LeavingTheGridDropsANewRowNobodyTypedInto) {
-    auto* other = new TEdit(form.get());
-    other->show();
     press(Qt::Key_Insert);
     EXPECT_EQ(table->RecordCount(), 10);
     other->setFocus();
@@ -143,16 +135,6 @@ TEST_F(GridNavigation, AReadOnlyGridNeitherEditsNorAppends) {
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(table->RecordCount(), 9);
     EXPECT_TRUE(errors.isEmpty());
-}
-
-TEST_F(GridNavigation, PageKeysMoveAScreenful) {
-    form->resize(640, 140);
-    const int page = grid->VisibleRowCount();
-    ASSERT_LT(page, 8);
-    press(Qt::Key_PageDown);
-    EXPECT_EQ(table->RecNo(), 1 + page);
-    press(Qt::Key_PageUp);
-    EXPECT_EQ(table->RecNo(), 1);
 }
 
 } // namespace

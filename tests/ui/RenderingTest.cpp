@@ -21,19 +21,13 @@ protected:
         form = std::make_unique<TForm>();
         form->resize(720, 360);
         auto* caption = new TPanel(form.get());
-        caption->SetName("Caption_Panel");
         caption->SetHeight(24);
         caption->SetAlign(alTop);
-        caption->SetBevelOuter(bvNone);
         caption->SetColor(QColor(0x00, 0x78, 0xD7));
-        caption->SetFontColor(Qt::white);
-        caption->SetAlignment(taLeftJustify);
         caption->SetCaption("               ثبت اطلاعات پايه داراييها");
         auto* hint = new TPanel(form.get());
         hint->SetHeight(20);
         hint->SetAlign(alBottom);
-        hint->SetBevelOuter(bvLowered);
-        hint->SetAlignment(taLeftJustify);
         hint->SetCaption("  كد مكان استقرار را وارد كنيد");
         auto* pages = new TPageControl(form.get());
         pages->SetAlign(alClient);
@@ -58,7 +52,6 @@ protected:
         }
         grid->Columns()->Items(2)->SetReadOnly(true);
         grid->Columns()->Items(2)->SetColor(QColor(0x63, 0x78, 0x9C));
-        grid->Columns()->Items(2)->SetFontColor(Qt::yellow);
         grid->SetDataSource(&source);
         form->Show();
         pages->SetActivePage(sheet);
