@@ -43,6 +43,7 @@ protected:
         press(Qt::Key_Return);
     }
     bool editable() const { return form->dbgAstehlak->Options().testFlag(ui::dgEditing); }
+    void expectRateRefused(int spaces, const QString& message, int rateColumn);
 
     TAstehlakForm* form = nullptr;
 };
@@ -110,14 +111,25 @@ TEST_F(AstehlakEditorTest, UpAndDownLeaveTheRateCellsToTheMethodOfTheRowReached)
     EXPECT_TRUE(editable());
 }
 
-TEST_F(AstehlakEditorTest, StraightLineWithZeroYearsIsRefusedOnItsColumn) {
+// A new row whose method (after the given presses of Space) has no rate is refused on the rate's
+// column and kept in insert.
+void AstehlakEditorTest::expectRateRefused(int spaces, const QString& message, int rateColumn) {
     newRow(QStringLiteral("22"), QStringLiteral("ابزار دقيق"));
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
-    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("مقدار ساليانه صفر مي باشد.")});
-    EXPECT_EQ(form->dbgAstehlak->SelectedIndex(), 4);
+    for (int i = 0; i < spaces; ++i)
+        press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialogs->messages, QStringList{message});
+    EXPECT_EQ(form->dbgAstehlak->SelectedIndex(), rateColumn);
     EXPECT_EQ(form->tblAstehlak->State(), TDataSetState::dsInsert);
     EXPECT_TRUE(stored(QStringLiteral(" 22")).isEmpty());
+}
+
+TEST_F(AstehlakEditorTest, StraightLineWithoutYearsIsRefused) {
+    expectRateRefused(0, QStringLiteral("مقدار ساليانه صفر مي باشد."), 4);
+}
+
+TEST_F(AstehlakEditorTest, DecliningWithoutItsRateIsRefused) {
+    expectRateRefused(1, QStringLiteral("مقدار نزولي صفر مي باشد."), 3);
 }
 
 TEST_F(AstehlakEditorTest, LeavingADecliningRateClearsTheYears) {
