@@ -170,13 +170,7 @@ std::vector<Statement> statements() {
         {"PostedChainNumbered", {chain}, from("Count(*), Count(Distinct IDX), Min(IDX)"), {"14|14|1"}},
         {"GeneralAccountsOfAGroupAdmitIt", newKoll + QStringList{kollOfGroup.arg("02")},
          "Select Koll From " + Temp + " Where Koll In (' 11', ' 14') Order By Koll", {" 11", " 14"}},
-        // Company options and document ranges.
-        {"OptionsOfCompanyAndYear", {}, "Select Company_StartDate From Options Where sCode = '011403'",
-         {"1398/01/01"}},
-        {"UnitSelectionIsPerYear",
-         {"Update Options Set Sdc = 'N_DEP_VAHED=1,2,3,5,7;' Where SCode = '011403'"},
-         "Select SCode, Sdc From Options Where SCode In ('011402', '011403') Order By SCode",
-         {"011402|N_DEP_VAHED=1,2,3;", "011403|N_DEP_VAHED=1,2,3,5,7;"}},
+        // Closings, code lengths and document ranges.
         {"LastCloseIsTheLatestClosingOfTheAssetSystem", {}, lastClose, {"1402/12/29"}},
         {"LastCloseWithoutClosings", {"Delete From Asnad Where TypeSys = 'D'"}, lastClose, {"1300/00/00"}},
         {"GroupCodeLengths",
@@ -200,7 +194,6 @@ std::vector<Statement> statements() {
         {"DetailsOwnDetailTwoRestriction", {}, ownDetailTwo.arg("02001"), {"02001|03|010001"}},
         {"DetailWithoutDetailTwoRestriction", {}, ownDetailTwo.arg("01001"), {}},
         {"ProjectRestrictionOfADetailTwo", {}, ownProject.arg("010001", "Tafsily2"), {"010001|02|01002"}},
-        {"ProjectRestrictionOfADetailByList", {}, ownProject.arg("02001", "Tafsily"), {"02001||01001"}},
         {"SubsidiaryLevelsByTrimmedCodes",
          {},
          "Select IsTafsily1, IsTafsily2, IsProject, GrohTafsily2 From Moein Where LTRIM(Koll)+LTRIM(Moein) = "
@@ -220,18 +213,13 @@ std::vector<Statement> statements() {
          {"Delete From UserPrivilege Where Upper(TableName)='TAFSILY2' And FieldCode='010003'"},
          "Select Count(*) From UserPrivilege Where TableName = 'TAFSILY2'", {"12"}},
         {"UnitByUnquotedCode", {}, "Select Code_field, Desk From Depart_1 Where Code_field =3", {"3|توليد"}},
-        {"PersonnelPayrollDefaults", {},
-         "Select Count(*), Min(Tax), Max(Tax), Min(IsDelete), Max(IsDelete) From Person ", {"12|0|0| | "}},
 
         // Register tools: lookups, tags, names behind codes, totals, labels and batch creation.
-        {"CostCentreLookup", {}, "Select Top 1 Tafsily2, ProjectCod From Tafsily2 Order By Tafsily2 ",
-         {"010001|02001"}},
         {"RecipientLookup", {recipients.arg(Temp)},
          from("Top 4 PersonelCod, PersonelNam, Tafsily2", "PersonelCod"),
          {"   12|پرويز اكبري|", "  101|علي رضايي|", "  102|مريم احمدي|", "  103|حسن كريمي|030001"}},
         {"SecondRecipientLookupHasItsOwnTable", {recipients.arg(Temp), recipients.arg("##TV4512399")},
          "Select (Select Count(*) From ##TV4512399), (Select Count(*) From " + Temp + ")", {"12|12"}},
-        {"OldTagTrimmed", {}, tags.arg("Old", "10012"), {"1"}},
         {"NotANewTag", {}, tags.arg("New", "A-2001"), {"0"}},
         {"EmptyTags", {}, tags.arg("Old", ""), {"21"}},
         {"PaddedNewTag", {"Update D_Amval Set PelakNew = '  10003 ' Where DaraCod = '      6005'"},

@@ -75,13 +75,11 @@ protected:
     }
 
     QString expectedTotal() {
-        double sum = 0;
         data::TADOQuery total;
         total.SetConnection(&connection_);
         total.SetSQL("Select Sum(EndValue) As X From D_Amval Where DaraCod Like '%10%'");
         total.Open();
-        sum = total.FieldByName("X")->AsFloat();
-        return TGlobal::FormatAmount(QString::number(qint64(sum)));
+        return TGlobal::FormatAmount(QString::number(qint64(total.FieldByName("X")->AsFloat())));
     }
 
     QTemporaryDir folder_;
