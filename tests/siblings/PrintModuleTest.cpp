@@ -30,7 +30,7 @@ protected:
         showQuery(QStringLiteral(
             "Select DaraCod, DaraNam, EndValue, BahreDate From D_Amval Where DaraCod Like '%10%' "
             "Order By DaraCod"));
-        ui::TDBGridColumns* columns = grid_->Columns();
+        ui::TDBGridColumns* columns = grid->Columns();
         const char* const fields[] = {"DaraCod", "DaraNam", "EndValue", "BahreDate"};
         const char16_t* const captions[] = {u"كد دارايي", u"نام دارايي", u"بهاي تمام شده",
                                             u"تاريخ بهره برداري"};
@@ -44,11 +44,11 @@ protected:
 
     TPrintParams params() {
         TPrintParams record;
-        record.Grid = grid_.get();
+        record.Grid = grid;
         record.Title = title;
         record.WorkDate = workDate;
         record.PrintDate = workDate;
-        record.Connection = &connection_;
+        record.Connection = &connection;
         record.UserId = "1";
         return record;
     }
@@ -76,7 +76,7 @@ protected:
 
     QString expectedTotal() {
         data::TADOQuery total;
-        total.SetConnection(&connection_);
+        total.SetConnection(&connection);
         total.SetSQL("Select Sum(EndValue) As X From D_Amval Where DaraCod Like '%10%'");
         total.Open();
         return TGlobal::FormatAmount(QString::number(qint64(total.FieldByName("X")->AsFloat())));
