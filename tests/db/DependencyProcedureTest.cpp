@@ -122,25 +122,6 @@ INSTANTIATE_TEST_SUITE_P(EditedTables, DependencyProcedureTest, ::testing::Value
 
 class DependencyReferencesInDemoTest : public CompanyDatabaseTest {};
 
-TEST_F(DependencyReferencesInDemoTest, CountsTheRecordsOfTheDemoThatUseACode) {
-    const QList<std::pair<const char*, int>> calls = {
-        {"sp_D_Depended_MakanCode '  2'", 5},        // four assets and one transfer out of it
-        {"sp_Depended_Person '  101'", 9},           // seven assets and two transfers to him
-        {"sp_D_Depended_Tafsily2Code '010001'", 10}, // five postings, one location, four assets
-        {"sp_Depended_Tafsily2Code '010001'", 10},
-        {"sp_M_Depended_GrohTafsily2 '01'", 3},      // three production cost centres
-        {"sp_D_Depended_AmvalCode '      2002'", 3}, // three purchase rows
-        {"sp_D_Depended_AmvalCode '      1101'", 2}, // opening balance and revaluation
-        {"sp_D_Depended_Gheimat '  1'", 6},
-        {"sp_D_Depended_MabadiCode '  2'", 6},
-        {"sp_D_Depended_VazCode '  4'", 2}, // one scrapped asset, one retirement
-        {"sp_D_Depended_Vezarat '  2'", 8},
-        {"sp_Depended_Depart '3'", 3}};
-    for (const auto& [statement, expected] : calls) {
-        EXPECT_EQ(number(statement), expected) << statement;
-    }
-}
-
 TEST_F(DependencyReferencesInDemoTest, BlankCodesOfAssetsDoNotCountAsUses) {
     // Land carries no characteristic: its SakhtarCod is stored as blanks.
     ASSERT_GT(number("Select Count(*) From D_Amval Where SakhtarCod = '   '"), 0);

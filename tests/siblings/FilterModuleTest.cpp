@@ -29,9 +29,8 @@ protected:
         if (showFilter == nullptr)
             return result;
         const QString empty;
-        onModal(work, [&] {
-            showFilter(&global_, &myDatabase_, nullptr, grid_.get(), &reportText, &empty, &result);
-        });
+        onModal(work,
+                [&] { showFilter(&global, myDatabase.get(), nullptr, grid, &reportText, &empty, &result); });
         return result;
     }
 
@@ -66,10 +65,9 @@ protected:
 // the grid shows the filtered rows under the undo caption, and undoing gives the grid its own table
 // back.
 TEST_F(FilterModule, TheFilterCommandNarrowsTheGridAndItsUndoRestoresIt) {
-    global_.AppPath = QStringLiteral(TARVAND_APP_FOLDER);
-    global_.MyDatabase = &myDatabase_;
+    global.AppPath = QStringLiteral(TARVAND_APP_FOLDER);
     showTable("D_Makan");
-    grid_->SetSelectedIndex(1);
+    grid->SetSelectedIndex(1);
     const int all = table_.RecordCount();
     ui::TMenuItem item;
     item.SetCaption("پالايش گزارش ...");
@@ -81,19 +79,19 @@ TEST_F(FilterModule, TheFilterCommandNarrowsTheGridAndItsUndoRestoresIt) {
             keepPicture(dialog, "FilterContains");
             press(dialog, Qt::Key_Return);
         },
-        [&] { global_.ToggleFilter(&item, grid_.get(), &table_, reportText); });
+        [&] { global.ToggleFilter(&item, grid, &table_, reportText); });
     EXPECT_EQ(item.Caption(), "بازگشت از پالايش");
-    ASSERT_NE(grid_->DataSet(), nullptr);
-    EXPECT_NE(grid_->DataSet(), &table_);
-    EXPECT_EQ(grid_->DataSet()->RecordCount(), 5);
+    ASSERT_NE(grid->DataSet(), nullptr);
+    EXPECT_NE(grid->DataSet(), &table_);
+    EXPECT_EQ(grid->DataSet()->RecordCount(), 5);
     EXPECT_LT(5, all);
-    EXPECT_TRUE(global_.FilterActive);
+    EXPECT_TRUE(global.FilterActive);
 
-    global_.ToggleFilter(&item, grid_.get(), &table_, reportText);
+    global.ToggleFilter(&item, grid, &table_, reportText);
     EXPECT_EQ(item.Caption(), "پالايش گزارش ...");
-    EXPECT_EQ(grid_->DataSet(), &table_);
-    EXPECT_EQ(grid_->DataSet()->RecordCount(), all);
-    EXPECT_FALSE(global_.FilterActive);
+    EXPECT_EQ(grid->DataSet(), &table_);
+    EXPECT_EQ(grid->DataSet()->RecordCount(), all);
+    EXPECT_FALSE(global.FilterActive);
 }
 
 TEST_F(FilterModule, LinesJoinWithOrAndNumbersCompareAsNumbersOverAQuery) {
@@ -113,7 +111,7 @@ TEST_F(FilterModule, LinesJoinWithOrAndNumbersCompareAsNumbersOverAQuery) {
     });
     ASSERT_FALSE(sql.isEmpty());
     data::TADOQuery filtered;
-    filtered.SetConnection(&connection_);
+    filtered.SetConnection(&connection);
     filtered.SetSQL(sql);
     filtered.Open();
     EXPECT_EQ(filtered.RecordCount(), large + 1);

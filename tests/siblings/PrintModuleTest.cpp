@@ -30,7 +30,7 @@ protected:
         showQuery(QStringLiteral(
             "Select DaraCod, DaraNam, EndValue, BahreDate From D_Amval Where DaraCod Like '%10%' "
             "Order By DaraCod"));
-        ui::TDBGridColumns* columns = grid_->Columns();
+        ui::TDBGridColumns* columns = grid->Columns();
         const char* const fields[] = {"DaraCod", "DaraNam", "EndValue", "BahreDate"};
         const char16_t* const captions[] = {u"كد دارايي", u"نام دارايي", u"بهاي تمام شده",
                                             u"تاريخ بهره برداري"};
@@ -44,11 +44,11 @@ protected:
 
     TPrintParams params() {
         TPrintParams record;
-        record.Grid = grid_.get();
+        record.Grid = grid;
         record.Title = title;
         record.WorkDate = workDate;
         record.PrintDate = workDate;
-        record.Connection = &connection_;
+        record.Connection = &connection;
         record.UserId = "1";
         return record;
     }
@@ -75,13 +75,11 @@ protected:
     }
 
     QString expectedTotal() {
-        double sum = 0;
         data::TADOQuery total;
-        total.SetConnection(&connection_);
+        total.SetConnection(&connection);
         total.SetSQL("Select Sum(EndValue) As X From D_Amval Where DaraCod Like '%10%'");
         total.Open();
-        sum = total.FieldByName("X")->AsFloat();
-        return TGlobal::FormatAmount(QString::number(qint64(sum)));
+        return TGlobal::FormatAmount(QString::number(qint64(total.FieldByName("X")->AsFloat())));
     }
 
     QTemporaryDir folder_;

@@ -27,7 +27,7 @@ protected:
         if (gridSearch == nullptr)
             return result;
         const QString text1, text2;
-        onModal(work, [&] { gridSearch(grid_.get(), &text1, &text2, &previous, &result); });
+        onModal(work, [&] { gridSearch(grid, &text1, &text2, &previous, &result); });
         return result;
     }
 
@@ -36,7 +36,7 @@ protected:
         ASSERT_NE(advSort, nullptr) << module_.ErrorText().toStdString();
         const QString empty;
         QString result;
-        onModal(work, [&] { advSort(grid_.get(), &empty, &empty, &empty, &result); });
+        onModal(work, [&] { advSort(grid, &empty, &empty, &empty, &result); });
     }
 
     LoadedModule module_;
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(SearchModule, NextAndPreviousWalkTheMatchesOfTheSelectedColumnAndTheTextComesBack) {
     showTable("D_Makan");
-    grid_->SetSelectedIndex(1);
+    grid->SetSelectedIndex(1);
     const QString result = search(QString(), [this](QWidget* dialog) {
         keepPicture(dialog, "GridSearch");
         // Typed on a Persian keyboard: its kaf differs from the one the company's texts use.
@@ -71,7 +71,7 @@ TEST_F(SearchModule, NextAndPreviousWalkTheMatchesOfTheSelectedColumnAndTheTextC
 
 TEST_F(SearchModule, StartsFromThePreviousTextAndWholeValueMatchesOnlyTheWholeCell) {
     showTable("D_Makan");
-    grid_->SetSelectedIndex(1);
+    grid->SetSelectedIndex(1);
     const QString result = search("انبار موقت جاده ساوه", [this](QWidget* dialog) {
         auto* text = dialog->findChild<QLineEdit*>("SearchText");
         ASSERT_NE(text, nullptr);
@@ -124,9 +124,9 @@ TEST_F(SearchModule, AdvancedSortSetsTheSortTextAndMarksTheTitles) {
     EXPECT_EQ(current("Tafsily2"), "010001");
     table_.SetRecNo(5);
     EXPECT_EQ(current("MakanCod"), "  9"); // 020002 twice: 9 before 3
-    EXPECT_EQ(grid_->Columns()->Items(2)->Title()->FontColor(), QColor(Qt::red));
-    EXPECT_EQ(grid_->Columns()->Items(0)->Title()->FontColor(), QColor(Qt::blue));
-    EXPECT_EQ(grid_->Columns()->Items(1)->Title()->FontColor(), QColor(Qt::black));
+    EXPECT_EQ(grid->Columns()->Items(2)->Title()->FontColor(), QColor(Qt::red));
+    EXPECT_EQ(grid->Columns()->Items(0)->Title()->FontColor(), QColor(Qt::blue));
+    EXPECT_EQ(grid->Columns()->Items(1)->Title()->FontColor(), QColor(Qt::black));
 }
 
 TEST_F(SearchModule, AdvancedSortStartsFromTheDatasetsSortAndEscKeepsIt) {

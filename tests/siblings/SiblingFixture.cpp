@@ -39,32 +39,26 @@ LoadedModule::~LoadedModule() {
         library_.unload();
 }
 
-SiblingFixture::SiblingFixture()
-    : connection_(database_.open()), myDatabase_(&connection_, &global_),
-      grid_(std::make_unique<ui::TDBGrid>()) {
-    global_.UserId = 1;
-    table_.SetConnection(&connection_);
-    query_.SetConnection(&connection_);
-    grid_->SetDataSource(&source_);
-    grid_->resize(720, 420);
+void SiblingFixture::TearDown() {
+    ToolkitGridFixture::TearDown();
+    source.SetDataSet(nullptr);
 }
 
-SiblingFixture::~SiblingFixture() {
-    grid_.reset();
-}
-
+// The grid as an editor shows it: its columns from the dataset's fields.
 void SiblingFixture::showTable(const QString& tableName) {
+    table_.SetConnection(&connection);
     table_.SetTableName(tableName);
     table_.Open();
-    source_.SetDataSet(&table_);
-    grid_->show();
+    showGrid(&table_, {});
+    form->resize(720, 420);
 }
 
 void SiblingFixture::showQuery(const QString& statement) {
+    query_.SetConnection(&connection);
     query_.SetSQL(statement);
     query_.Open();
-    source_.SetDataSet(&query_);
-    grid_->show();
+    showGrid(&query_, {});
+    form->resize(720, 420);
 }
 
 void SiblingFixture::onModal(const std::function<void(QWidget*)>& work, const std::function<void()>& call) {
@@ -112,12 +106,12 @@ void SiblingFixture::keepPicture(QWidget* dialog, const QString& name) {
 }
 
 QString SiblingFixture::current(const char* field) const {
-    return grid_->DataSet()->FieldByName(QLatin1String(field))->AsString();
+    return grid->DataSet()->FieldByName(QLatin1String(field))->AsString();
 }
 
 int SiblingFixture::rowsOf(const QString& statement) {
     data::TADOQuery query;
-    query.SetConnection(&connection_);
+    query.SetConnection(&connection);
     query.SetSQL(statement);
     query.Open();
     return query.RecordCount();

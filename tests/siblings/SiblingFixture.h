@@ -1,19 +1,10 @@
 #pragma once
 
-#include "DemoDatabase.h"
-#include "TADOConnection.h"
-#include "TADOQuery.h"
-#include "TADOTable.h"
-#include "TDBGrid.h"
-#include "TDataSource.h"
-#include "TGlobal.h"
-#include "TMyDatabase.h"
+#include "ToolkitGridFixture.h"
 
 #include <QLibrary>
 #include <QString>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace tarvand::siblingtests {
 
@@ -40,10 +31,9 @@ private:
 // A grid over the demo company, shown as an editor shows it, and the means to work a modal
 // dialog that a module opens: the work runs once the dialog's modal loop is running, and a
 // watchdog ends any dialog that the work left open, as a failure.
-class SiblingFixture : public ::testing::Test {
+class SiblingFixture : public test::ToolkitGridFixture {
 protected:
-    SiblingFixture();
-    ~SiblingFixture() override;
+    void TearDown() override;
 
     // The grid shows every row of the table.
     void showTable(const QString& tableName);
@@ -64,14 +54,8 @@ protected:
     QString current(const char* field) const;
     int rowsOf(const QString& statement);
 
-    testsupport::DemoDatabase database_;
-    data::TADOConnection connection_;
-    TGlobal global_;
-    TMyDatabase myDatabase_;
     data::TADOTable table_;
     data::TADOQuery query_;
-    data::TDataSource source_;
-    std::unique_ptr<ui::TDBGrid> grid_;
 };
 
 } // namespace tarvand::siblingtests

@@ -120,8 +120,6 @@ TEST_F(MyDatabaseTest, PrivilegeSubqueryRestrictsToTheUsersCodes) {
         "(Select FieldCode From UserPrivilege Where UserId='1' And Upper(TableName)='KOLL') ";
     EXPECT_EQ(db->PrivilegeSubquery("Koll"), expected);
     EXPECT_EQ(db->PrivilegeSubquery("KOLL"), expected);
-    const QString count = scalar("Select Count(*) From Koll Where Koll In " + db->PrivilegeSubquery("Koll"));
-    EXPECT_GT(count.toInt(), 0);
 }
 
 TEST_F(MyDatabaseTest, ReadRightsTreeListsNodesOfOneUserInKeyOrder) {
@@ -176,10 +174,7 @@ TEST_F(MyDatabaseTest, ReadMoeinLevelsGathersFlagsAndGroupLists) {
     EXPECT_EQ(vehicles.tafsilyGroups, "01");
     EXPECT_EQ(db->ReadMoeinLevels("11", "1").levels, QString());
     const MoeinLevels none = db->ReadMoeinLevels("77", "7");
-    EXPECT_EQ(none.levels, QString());
-    EXPECT_EQ(none.tafsilyGroups, QString());
-    EXPECT_EQ(none.tafsily2Groups, QString());
-    EXPECT_EQ(none.projectGroups, QString());
+    EXPECT_EQ(none.levels + none.tafsilyGroups + none.tafsily2Groups + none.projectGroups, QString());
 }
 
 TEST_F(MyDatabaseTest, DropTempTableDropsOnlyAnExistingTable) {
