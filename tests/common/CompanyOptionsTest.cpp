@@ -50,14 +50,10 @@ TEST(CompanyOptionsTest, ReadsTheSettingsOfTheCompanyAndYearAndEmptyValuesForMis
 
 namespace {
 
-// What one set-up must leave in the picker, and the row it must start on. Columns are written
-// "caption:width|caption:width"; "%" stands for the company's name of its detail-2 accounts,
-// "#" for its name of projects.
+// What one set-up must leave in the picker, and the row it must start on.
 struct Lookup {
     const char* label;
     std::function<QString(const TD_Global&, QString)> setup;
-    QString title;
-    QString columns;
     QString keyField;
     QString orderField;
     QString tableName;
@@ -69,29 +65,23 @@ struct Lookup {
 
 QList<Lookup> lookups() {
     return {
-        {"Tafsily2", &TD_Global::SetupTafsily2Lookup, "انتخاب %",
-         "%:70|نام %:220|کل:30|معين:35|تفصيلي:55|#:60", "Tafsily2", "Tafsily2", "Tafsily2",
+        {"Tafsily2", &TD_Global::SetupTafsily2Lookup, "Tafsily2", "Tafsily2", "Tafsily2",
          "Select Tafsily2, NamHesab, Koll, Moein, Tafsily, ProjectCod From Tafsily2 Order By Tafsily2 ",
          "010003", "NamHesab", "كارگاه رنگ"},
-        {"VazDarae", &TD_Global::SetupVazDaraeLookup, "انتخاب وضعيت دارايي", "كد:30|وضعيت دارايي:430",
-         "VazCod", "VazCod", "D_VazDarae", "Select VazCod, VazNam From D_VazDarae Order By VazCod", "  3",
-         "VazNam", "راكد"},
-        {"Vezarat", &TD_Global::SetupVezaratLookup, "انتخاب اظهارنامه مالياتي",
-         "كد:30|گروه اظهارنامه مالياتي:430", "VezCod", "VezCod", "D_VezArat",
+        {"VazDarae", &TD_Global::SetupVazDaraeLookup, "VazCod", "VazCod", "D_VazDarae",
+         "Select VazCod, VazNam From D_VazDarae Order By VazCod", "  3", "VazNam", "راكد"},
+        {"Vezarat", &TD_Global::SetupVezaratLookup, "VezCod", "VezCod", "D_VezArat",
          "Select VezCod, VezNam From D_VezArat Order By VezCod", "  2", "VezNam", "ماشين آلات و تجهيزات"},
-        {"Madeh151", &TD_Global::SetupMadeh151Lookup, "انتخاب ماده 151 قانون مالياتهاي مستقيم",
-         "کد:30|نام ماده 151 قانون مالياتهاي مستقيم:250|دستورالعمل:80|نزولـي:50|ساليانه:50", "MadehCod",
-         "MadehCod", "D_Madeh151",
+        {"Madeh151", &TD_Global::SetupMadeh151Lookup, "MadehCod", "MadehCod", "D_Madeh151",
          "Select MadehCod, MadehNam, Sharh, Nozooli, Salianeh From D_Madeh151 Order By MadehCod", "  4",
          "MadehNam", "اثاثه و منصوبات اداري"},
         // Characteristics are found by code but ordered by their index.
-        {"Sakhtar", &TD_Global::SetupSakhtarLookup, "انتخاب مشخصه دارايي",
-         "كد:30|رج:30|نام مشخصه:300|طول:40|نوع:60", "SakhtarCod", "IDX", "D_Sakhtar",
+        {"Sakhtar", &TD_Global::SetupSakhtarLookup, "SakhtarCod", "IDX", "D_Sakhtar",
          "Select SakhtarCod, SakhtarRaj, SakhtarNam, SakhtarLen, SakhtarType, IDX From D_Sakhtar Order By "
          "SakhtarCod",
          "  2", "SakhtarCod", "  2"},
-        {"Makan", &TD_Global::SetupMakanLookup, "انتخاب مکان دارايي", "كد:60|نام مکان:400", "MakanCod",
-         "MakanCod", "D_Makan", "Select MakanCod, MakanNam From D_Makan Order By MakanCod", "  4", "MakanNam",
+        {"Makan", &TD_Global::SetupMakanLookup, "MakanCod", "MakanCod", "D_Makan",
+         "Select MakanCod, MakanNam From D_Makan Order By MakanCod", "  4", "MakanNam",
          "كارخانه - كارگاه رنگ"},
     };
 }
@@ -104,16 +94,6 @@ protected:
 
     void expectPicker(const Lookup& lookup) const {
         SCOPED_TRACE(lookup.label);
-        auto named = [](QString text) {
-            return text.replace(QLatin1Char('%'), QStringLiteral("مراكز هزينه"))
-                .replace(QLatin1Char('#'), QStringLiteral("پروژه"));
-        };
-        EXPECT_EQ(picker().Caption_Panel->Caption(), named(lookup.title));
-        QStringList columns;
-        for (int index = 0; index < picker().ColumnCount; ++index)
-            columns << picker().ColumnTitles[index] + QLatin1Char(':') +
-                           QString::number(picker().ColumnWidths[index]);
-        EXPECT_EQ(columns.join(QLatin1Char('|')), named(lookup.columns));
         EXPECT_EQ(picker().KeyFields, (std::array<QString, host::TTempGridForm::KeyCount>{lookup.keyField}));
         EXPECT_EQ(picker().KeyValues[0], lookup.code);
         EXPECT_EQ(picker().OrderField, lookup.orderField);
@@ -165,7 +145,6 @@ TEST_F(LookupSetupTest, EachSetupFillsThePickerAndItsStatementLetsTheUserChoose)
         EXPECT_EQ(chooseWithEnter(statement), 1);
         EXPECT_EQ(current(lookup.keyField), lookup.code);
         EXPECT_EQ(current(lookup.nameField), lookup.nameValue);
-        EXPECT_EQ(picker().dbgTemp->Columns()->Count(), lookup.columns.count(QLatin1Char('|')) + 1);
     }
 }
 
@@ -175,9 +154,8 @@ TEST_F(LookupSetupTest, RecipientsComeFromATemporaryTableOfTheSession) {
     ASSERT_TRUE(table.startsWith(QStringLiteral("##") + Global->SessionTag)) << table.toStdString();
     EXPECT_EQ(statement, QStringLiteral("Select * From ") + table + QStringLiteral(" Order By PersonelCod "));
     EXPECT_TRUE(tempTableExists(table));
-    expectPicker({"Personel", nullptr, "انتخاب تحويل گيرنده دارايي",
-                  "تحويل گيرنده:75|نام تحويل گيرنده:200|کل:30|معين:35|تفصيلي:55|%:65|#:65", "PersonelCod",
-                  "PersonelCod", table, QString(), "  103", QString(), QString()});
+    expectPicker(
+        {"Personel", nullptr, "PersonelCod", "PersonelCod", table, QString(), "  103", QString(), QString()});
 
     EXPECT_EQ(chooseWithEnter(statement), 1);
     EXPECT_EQ(current(QStringLiteral("PersonelCod")), QStringLiteral("  103"));

@@ -2,10 +2,14 @@
 #include "ModuleHost.h"
 #include "TApplication.h"
 #include "TD_Global.h"
+#include "TDlgMsg.h"
 #include "TInfoForm.h"
 #include "TPageControl.h"
+#include "TSelForm.h"
+#include "TShowStateForm.h"
 #include "TSpeedButton.h"
 #include "TTabSheet.h"
+#include "TTempGridForm.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -27,6 +31,22 @@ void visitEveryEditor(TInfoForm& form) {
     form.Info_PageControl->SetActivePage(form.Personel_TabSheet);
     form.cmbPersonel->SetItemIndex(0);
     form.cmbPersonelChange();
+}
+
+// A property that a layout file gives a control which does not have it is kept as a dynamic
+// property and changes nothing; the only dynamic properties are the ones our code keeps.
+QString strayProperties(const QObject* form) {
+    QStringList stray;
+    QList<const QObject*> objects{form};
+    for (const QObject* child : form->findChildren<QObject*>())
+        objects << child;
+    for (const QObject* object : objects) {
+        for (const QByteArray& name : object->dynamicPropertyNames()) {
+            if (!name.startsWith("tarvand") && !name.startsWith("_q_"))
+                stray << object->objectName() + QLatin1Char('.') + QString::fromLatin1(name);
+        }
+    }
+    return stray.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -133,10 +153,14 @@ TEST(EntryTest, CloseButtonFreesTheWindowAndTheNextCallMakesAFreshOneWithFreshOp
     EXPECT_EQ(InfoForm, nullptr);
 }
 
-TEST(EntryTest, ReleaseItDestroysTheEditorsInTheirFixedOrder) {
+TEST(EntryTest, EveryLayoutPropertyBelongsToItsControlAndReleaseItDestroysTheEditorsInTheirFixedOrder) {
     ModuleHost host;
     host.Ostavan();
     visitEveryEditor(*InfoForm);
+    TSelForm folderDialog;
+    for (const QObject* form : std::initializer_list<const QObject*>{
+             &host.MainForm(), &host.DlgMsg(), &host.ShowStateForm(), &host.TempGridForm(), &folderDialog})
+        EXPECT_EQ(strayProperties(form).toStdString(), "") << form->objectName().toStdString();
     QStringList destroyed;
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
         ui::TForm* editor = InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot));

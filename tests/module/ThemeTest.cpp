@@ -253,8 +253,4 @@ TEST(ThemeColorsTest, FileValuesOverrideDefaultsKeyByKey) {
     EXPECT_EQ(theme.value(ThemeColors::CaptionFColor), 0x00FFFFFFu); // not in the file
     EXPECT_EQ(ThemeColors::Load(dir.filePath(QStringLiteral("missing.ini"))).value(ThemeColors::DialogColor),
               0xFF00000Fu);
-    for (int key = 0; key < ThemeColors::KeyCount; ++key) {
-        const auto k = static_cast<ThemeColors::Key>(key);
-        EXPECT_TRUE(ColorText::StringToColor(ThemeColors::DefaultText(k)).has_value()) << key;
-    }
 }
