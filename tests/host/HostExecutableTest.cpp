@@ -67,11 +67,8 @@ TEST_F(HostExecutableTest, EachFailureHasItsExitCodeAndNamesTheCauseAndHelpIsNoF
     expectFailure({"--year", "99"}, HostProgram::UsageError, QStringLiteral("--year"));
     expectFailure({"--db", file(QStringLiteral("nowhere.db"))}, HostProgram::DatabaseError,
                   file(QStringLiteral("nowhere.db")));
-    expectFailure({"--db", db, "--user", "5"}, HostProgram::DatabaseError, QStringLiteral("user 5"));
     expectFailure({"--db", db, "--module", file(QStringLiteral("Tarvand.dll"))}, HostProgram::ModuleError,
                   file(QStringLiteral("Tarvand")));
-    expectFailure({"--db", db, "--module", QStringLiteral(TARVAND_PLATFORM_FILE)}, HostProgram::ModuleError,
-                  QStringLiteral("does not export Ostavan"));
     expectFailure({"--db", db, "--screenshot", file(QStringLiteral("x.png")), "--tab", "99"},
                   HostProgram::UsageError, QStringLiteral("99"));
     EXPECT_FALSE(QFile::exists(file(QStringLiteral("x.png"))));
