@@ -32,6 +32,16 @@ QColor systemColor(const char* name) {
     return ColorText::ToQColor(*ColorText::StringToColor(QLatin1String(name)));
 }
 
+// The options file where the suite keeps it under an application folder.
+QString writeIni(const QTemporaryDir& dir, const QByteArray& text) {
+    EXPECT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
+    const QString path = dir.filePath(QStringLiteral("Data/Options.ini"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return path;
+}
+
 template <typename Control> Control* add(QWidget* parent, const char* name) {
     auto* control = new Control(parent);
     control->SetName(QLatin1String(name));
@@ -58,12 +68,7 @@ protected:
         name->SetReadOnly(true);
     }
 
-    void writeOptions(const QByteArray& text) {
-        ASSERT_TRUE(QDir(appDir.path()).mkpath(QStringLiteral("Data")));
-        QFile file(appDir.filePath(QStringLiteral("Data/Options.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
+    void writeOptions(const QByteArray& text) { writeIni(appDir, text); }
 
     QTemporaryDir appDir;
     TGlobal global;
@@ -194,18 +199,6 @@ TEST_F(ThemeTest, StartDragMoveMovesTheWindowWithTheMouseWhileTheButtonIsDown) {
         EXPECT_EQ(window->pos(), start + QPoint(30, 20));
     }
 }
-
-namespace {
-
-QString writeIni(const QTemporaryDir& dir, const QByteArray& text) {
-    const QString path = dir.filePath(QStringLiteral("Options.ini"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    return path;
-}
-
-} // namespace
 
 TEST(ColorTextTest, NamesWhateverTheirCaseAndIntegersInEveryNotationTheSuiteWrites) {
     const std::pair<const char*, TColor> colours[] = {
