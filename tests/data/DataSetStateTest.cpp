@@ -19,7 +19,6 @@ protected:
     QString stored(const QString& code) {
         return db.scalar(QStringLiteral("Select Name From Makan Where Code = '%1'").arg(code));
     }
-
     DataTestDatabase db;
     std::unique_ptr<TADOTable> table;
 };
@@ -154,7 +153,7 @@ TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
     EXPECT_EQ(table->FieldByName("Code")->AsString(), "3");
 }
 
-TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
+TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOneAndACancelledOneLeavesNoCurrentRecord) {
     table->Next();
     table->Insert();
     table->Cancel();
@@ -162,6 +161,13 @@ TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
     EXPECT_TRUE(table->FieldByName("Code")->IsNull());
     table->Next();
     EXPECT_EQ(table->FieldByName("Code")->AsString(), "2");
+    table->Last();
+    table->Insert();
+    table->FieldByName("Code")->SetAsString("25");
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->ValueAt(3, 0).toString(), "3");
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "4");
 }
 
 TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValuesAndLeavingAModifiedRowPostsIt) {
@@ -223,16 +229,6 @@ TEST_F(DataSetState, DeleteMovesToTheNextRowOrThePreviousAtTheEnd) {
     table->Edit();
     EXPECT_EQ(table->State(), State::dsInsert) << "editing an empty dataset inserts";
     EXPECT_EQ(table->RecordCount(), 1);
-}
-
-TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOne) {
-    table->Last();
-    table->Insert();
-    table->FieldByName("Code")->SetAsString("25");
-    table->Post();
-    EXPECT_EQ(table->RecNo(), 3);
-    EXPECT_EQ(table->ValueAt(3, 0).toString(), "3");
-    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "4");
 }
 
 TEST_F(DataSetState, EditingOutsideEditOrRefusedByBeforeEditOrOfAReadOnlyQueryFails) {

@@ -68,7 +68,6 @@ TEST_F(OdbcCursorTest, LargeResultsAreReadCompletelyAndInOrder) {
                      i % 7 == 0 ? QVariant() : QVariant(longText(10 + i % 50, i)), i * 0.5});
     }
     db->commit();
-
     auto cursor = db->query("Select Id, Code, Name, Price From D_Amval Order By Id");
     int seen = 0;
     while (cursor->next()) {
@@ -98,7 +97,6 @@ TEST_F(OdbcCursorTest, LongValuesAreReadWholeWithTheColumnsAroundThem) {
     db->execute("Insert Into Asnad Values (?, ?, ?, ?)", {2, large, 20, picture});
     db->execute("Insert Into Asnad Values (?, ?, ?, ?)", {3, QVariant(), 30, QVariant()});
     db->execute("Insert Into Asnad Values (?, ?, ?, ?)", {4, longText(5000, 9), 40, QByteArray()});
-
     auto cursor = db->query("Select Id, Sharh, Qty, Pic From Asnad Order By Id");
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(cellString(*cursor, 1), small);

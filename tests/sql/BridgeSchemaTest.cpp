@@ -41,7 +41,8 @@ TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeys) {
     EXPECT_EQ(db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  2', 1)"), 1);
 }
 
-TEST_F(BridgeSchemaTest, DuplicateKeysAndMissingValuesFailInTheServersWords) {
+TEST_F(BridgeSchemaTest,
+       DuplicateKeysAndMissingValuesFailInTheServersWordsAndCharacterKeysCompareAsTheServers) {
     db->execute("Create Table D_Makan (MakanCod Varchar(3) Not Null, MakanNam Varchar(100) Not Null, "
                 "Constraint PK_D_Makan Primary Key (MakanCod))");
     db->execute("Insert Into D_Makan Values ('  1', 'Store')");
@@ -51,6 +52,14 @@ TEST_F(BridgeSchemaTest, DuplicateKeysAndMissingValuesFailInTheServersWords) {
     // The key compares as SQL Server compares: case and trailing blanks do not count.
     db->execute("Insert Into D_Makan Values ('  a', 'Lower')");
     EXPECT_FALSE(error("Insert Into D_Makan Values ('  A ', 'Upper')").isEmpty());
+    db->execute("Create Table Codes (Code Varchar(5) Not Null, Constraint PK_Codes Primary Key (Code))");
+    db->execute("Insert Into Codes Values ('ab')");
+    db->execute("Insert Into Codes Values ('Ab1')");
+    db->execute("Insert Into Codes Values ('b')");
+    EXPECT_EQ(rows("Select Code From Codes Order By Code"), QStringList({"ab", "Ab1", "b"}));
+    EXPECT_EQ(
+        rows("Select Upper(Code) From Codes Where Code In ('AB ', 'B') Group By Upper(Code) Order By 1"),
+        QStringList({"AB", "B"}));
     EXPECT_EQ(
         error("Insert Into D_Makan (MakanCod) Values ('  2')"),
         "Cannot insert the value NULL into column 'MakanNam', table 'D_Makan'; column does not allow nulls.");
@@ -73,8 +82,14 @@ TEST_F(BridgeSchemaTest, SysIndexesListsConstraintsAndIndexesOfEveryTable) {
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_B'").isEmpty());
 }
 
-TEST_F(BridgeSchemaTest, AlterColumnRebuildsTheTableKeepingRowsAndIndexes) {
+TEST_F(BridgeSchemaTest, AlterColumnFailsOnStoredNullsLeavingTheTableOrRebuildsItKeepingRowsAndIndexes) {
     createLegacyTable();
+    db->execute("Insert Into D_Gheimat (GheimatNam) Values ('No code')");
+    EXPECT_TRUE(error("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null")
+                    .startsWith("Cannot insert the value NULL into column 'GheimatCod', table 'D_Gheimat'"));
+    EXPECT_EQ(value("Select Count(*) From D_Gheimat"), "3");
+    EXPECT_FALSE(db->tableColumns("D_Gheimat")[0].notNull);
+    db->execute("Delete From D_Gheimat Where GheimatCod Is Null");
     db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
     EXPECT_EQ(rows("Select GheimatCod, GheimatNam From D_Gheimat Order By GheimatCod"),
               QStringList({"  1|Purchase", "  2|Customs"}));
@@ -88,42 +103,7 @@ TEST_F(BridgeSchemaTest, AlterColumnRebuildsTheTableKeepingRowsAndIndexes) {
     EXPECT_EQ(value("Select Count(*) From D_Gheimat Where GheimatNam = 'customs '"), "1");
 }
 
-TEST_F(BridgeSchemaTest, AlterColumnFailsWhenNullsAreStoredAndLeavesTheTable) {
-    createLegacyTable();
-    db->execute("Insert Into D_Gheimat (GheimatNam) Values ('No code')");
-    EXPECT_TRUE(error("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null")
-                    .startsWith("Cannot insert the value NULL into column 'GheimatCod', table 'D_Gheimat'"));
-    EXPECT_EQ(value("Select Count(*) From D_Gheimat"), "3");
-    EXPECT_FALSE(db->tableColumns("D_Gheimat")[0].notNull);
-}
-
-TEST_F(BridgeSchemaTest, AlterColumnToIntConvertsStoredText) {
-    db->execute("Create Table Depart_1 (Code_field Varchar(5) Null, Desk Varchar(100) Null)");
-    db->execute("Insert Into Depart_1 Values (' 3', 'Production')");
-    db->execute("Alter Table Depart_1 Alter Column Code_field Int Not Null");
-    auto cursor = db->query("Select Code_field From Depart_1");
-    ASSERT_TRUE(cursor->next());
-    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Integer);
-    EXPECT_EQ(cursor->cellInt(0), 3);
-    EXPECT_EQ(cursor->columns()[0].size, 0);
-}
-
-TEST_F(BridgeSchemaTest, AddPrimaryKeyRegistersItByName) {
-    createLegacyTable();
-    db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
-    db->execute(
-        "Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered (GheimatCod)");
-    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
-              QStringList{"PK_D_Gheimat"});
-    EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
-    EXPECT_EQ(error("Insert Into D_Gheimat Values ('  2', 'Again')"),
-              "Violation of PRIMARY KEY constraint 'PK_D_Gheimat'. Cannot insert duplicate key in object "
-              "'dbo.D_Gheimat'.");
-    EXPECT_EQ(error("Alter Table D_Gheimat Add Constraint PK_Other Primary Key (GheimatNam)"),
-              "Table 'D_Gheimat' already has a primary key defined on it.");
-}
-
-TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicates) {
+TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOtherwiseRegistersItByName) {
     createLegacyTable();
     EXPECT_EQ(error("Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered "
                     "(GheimatCod)"),
@@ -137,6 +117,17 @@ TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicates) {
         "'dbo.D_Gheimat' and the index name 'PK_D_Gheimat'. The duplicate key value is (  1).");
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'").isEmpty());
     EXPECT_TRUE(db->keyColumns("D_Gheimat").isEmpty());
+    db->execute("Delete From D_Gheimat Where GheimatNam = 'Duplicate code'");
+    db->execute(
+        "Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered (GheimatCod)");
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
+              QStringList{"PK_D_Gheimat"});
+    EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
+    EXPECT_EQ(error("Insert Into D_Gheimat Values ('  2', 'Again')"),
+              "Violation of PRIMARY KEY constraint 'PK_D_Gheimat'. Cannot insert duplicate key in object "
+              "'dbo.D_Gheimat'.");
+    EXPECT_EQ(error("Alter Table D_Gheimat Add Constraint PK_Other Primary Key (GheimatNam)"),
+              "Table 'D_Gheimat' already has a primary key defined on it.");
 }
 
 TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
@@ -152,7 +143,8 @@ TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
     EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
 }
 
-TEST_F(BridgeSchemaTest, ColLengthKeyProbesAndIdentitySeedsReportDeclaredValues) {
+TEST_F(BridgeSchemaTest,
+       ColLengthKeyProbesAndIdentitySeedsReportDeclaredValuesAndAlterColumnToIntConvertsText) {
     db->execute("Create Table GrohTafsily2 (Tafsily2GrohCod Varchar(2) Not Null, Qty Int, Nam NVarchar(10))");
     EXPECT_EQ(
         rows("Select COL_LENGTH('GrohTafsily2', 'Tafsily2GrohCod') As L, COL_LENGTH('GrohTafsily2', 'Qty'), "
@@ -172,6 +164,14 @@ TEST_F(BridgeSchemaTest, ColLengthKeyProbesAndIdentitySeedsReportDeclaredValues)
     EXPECT_EQ(rows("Select Id, a From T Order By Id"), QStringList({"100|x", "101|y"}));
     EXPECT_EQ(db->execute("Truncate Table T"), 2);
     EXPECT_EQ(value("Select Count(*) From T"), "0");
+    db->execute("Create Table Depart_1 (Code_field Varchar(5) Null, Desk Varchar(100) Null)");
+    db->execute("Insert Into Depart_1 Values (' 3', 'Production')");
+    db->execute("Alter Table Depart_1 Alter Column Code_field Int Not Null");
+    auto cursor = db->query("Select Code_field From Depart_1");
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Integer);
+    EXPECT_EQ(cursor->cellInt(0), 3);
+    EXPECT_EQ(cursor->columns()[0].size, 0);
 }
 
 TEST_F(BridgeSchemaTest, CrossDatabaseNamesAttachASiblingFile) {
@@ -261,16 +261,4 @@ TEST_F(BridgeSchemaTest, DroppingConstraintsIndexesAndAddingColumns) {
     EXPECT_EQ(error("Drop Table Missing"),
               "Cannot drop the table 'Missing', because it does not exist or you do not have permission.");
     EXPECT_EQ(db->execute("Drop Table If Exists Missing"), 0);
-}
-
-TEST_F(BridgeSchemaTest, CharacterKeysCompareAsTheServerComparesThem) {
-    db->execute("Create Table Codes (Code Varchar(5) Not Null, Constraint PK_Codes Primary Key (Code))");
-    db->execute("Insert Into Codes Values ('ab')");
-    EXPECT_FALSE(error("Insert Into Codes Values ('AB  ')").isEmpty());
-    db->execute("Insert Into Codes Values ('Ab1')");
-    db->execute("Insert Into Codes Values ('b')");
-    EXPECT_EQ(rows("Select Code From Codes Order By Code"), QStringList({"ab", "Ab1", "b"}));
-    EXPECT_EQ(
-        rows("Select Upper(Code) From Codes Where Code In ('AB ', 'B') Group By Upper(Code) Order By 1"),
-        QStringList({"AB", "B"}));
 }

@@ -25,7 +25,6 @@ protected:
 
     // Runs action once the modal loop that the test starts next is running.
     static void whenModal(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
-
     QStringList errors;
 };
 
@@ -139,8 +138,13 @@ TEST_F(Forms, AnEmbeddedMaximisedFormFillsItsParentAndFollowsItsSize) {
     delete form;
 }
 
-TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirst) {
+TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirstAndARoundedRegionClipsTheCorners) {
     TForm form;
+    form.resize(200, 100);
+    form.SetRoundedRegion(QRect(0, 0, 200, 100), 20, 40);
+    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
+    EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
     auto* edit = new TEdit(&form);
     form.OnShortCut = [](WORD key, TShiftState, bool& handled) { handled = key == VK_ESCAPE || key == 'X'; };
     form.Show();
@@ -148,15 +152,6 @@ TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirst) {
     edit->setFocus();
     QTest::keyClicks(edit, "aXb");
     EXPECT_EQ(edit->text(), "ab");
-}
-
-TEST_F(Forms, RoundedRegionClipsTheCorners) {
-    TForm form;
-    form.resize(200, 100);
-    form.SetRoundedRegion(QRect(0, 0, 200, 100), 20, 40);
-    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
-    EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
-    EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
 }
 
 TEST_F(Forms, TheCaptionStripDragsTheWindow) {

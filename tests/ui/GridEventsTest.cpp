@@ -101,10 +101,13 @@ TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
 }
 
-TEST_F(GridEvents, PopupMenuOpensOnRightClickUnlessOnPopupRefuses) {
+TEST_F(GridEvents, PopupOpensOnRightClickUnlessRefusedAndItsShortcutWinsOverOnKeyDownEvenWhileEditing) {
     TPopupMenu menu;
+    int deletes = 0;
     auto* item = new TMenuItem(&menu);
     item->SetCaption("حذف رديف");
+    item->SetShortCut(QKeySequence("Ctrl+Del"));
+    item->OnClick = [&](TObject*) { ++deletes; };
     menu.Items()->Add(item);
     bool refuse = true;
     menu.OnPopup = [&](TObject*) {
@@ -124,17 +127,6 @@ TEST_F(GridEvents, PopupMenuOpensOnRightClickUnlessOnPopupRefuses) {
     EXPECT_EQ(menu.PopupComponent(), grid);
     menu.OpenMenu()->close();
     EXPECT_TRUE(errors.isEmpty());
-}
-
-TEST_F(GridEvents, APopupShortcutRunsItsItemInsteadOfOnKeyDownEvenWhileEditing) {
-    TPopupMenu menu;
-    int deletes = 0;
-    auto* item = new TMenuItem(&menu);
-    item->SetCaption("حذف رديف");
-    item->SetShortCut(QKeySequence("Ctrl+Del"));
-    item->OnClick = [&](TObject*) { ++deletes; };
-    menu.Items()->Add(item);
-    grid->SetPopupMenu(&menu);
     int keyDowns = 0;
     grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { keyDowns += key == VK_DELETE ? 1 : 0; };
     press(Qt::Key_Delete, Qt::ControlModifier);
@@ -167,11 +159,10 @@ protected:
         assets->FieldByName("EndValue")->SetDisplayFormat("###,###,###,###,0");
         showGrid(assets.get(), {"DaraCod", "BahreDate", "EndValue"});
     }
-
     std::unique_ptr<data::TADOTable> assets;
 };
 
-TEST_F(AssetGrid, DatesAreTypedThroughTheEditMaskAndEmptiedToItsLiterals) {
+TEST_F(AssetGrid, DatesGoThroughTheEditMaskAndAmountsShowFormattedEditPlainAndRefuseText) {
     grid->SetSelectedIndex(1);
     type("14020105");
     ASSERT_NE(editor(), nullptr);
@@ -184,9 +175,6 @@ TEST_F(AssetGrid, DatesAreTypedThroughTheEditMaskAndEmptiedToItsLiterals) {
     press(Qt::Key_Delete);
     press(Qt::Key_Return);
     EXPECT_EQ(assets->FieldByName("BahreDate")->AsString(), "//");
-}
-
-TEST_F(AssetGrid, AmountsShowFormattedEditPlainAndRefuseTextKeepingItForCorrection) {
     assets->Edit();
     assets->FieldByName("EndValue")->SetAsFloat(1234567);
     EXPECT_EQ(cell(0, 2), "1,234,567");
