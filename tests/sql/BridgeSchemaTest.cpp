@@ -19,7 +19,7 @@ protected:
 
 } // namespace
 
-TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeys) {
+TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeysAndEveryColumnTypeItsKindAndSize) {
     db->execute(
         "Create Table D_Sakhtar (SakhtarCod Varchar(3) Not Null, SakhtarRaj Int Not Null, "
         "SakhtarNam Varchar(100) Null Default '', Price Decimal(19,0) Null Default 0, "
@@ -39,6 +39,21 @@ TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeys) {
     EXPECT_FALSE(columns[4].primaryKey);
     EXPECT_TRUE(columns[4].autoIncrement);
     EXPECT_EQ(db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  2', 1)"), 1);
+    db->execute("Create Table Kinds (a Int, b SmallInt, c Bit, d Float, e Real, f Decimal(19, 2), g Money, "
+                "h Varchar(10), i Char(6), j NVarchar(12), k Text, l DateTime)");
+    const QList<ColumnInfo> kinds = db->tableColumns("Kinds");
+    ASSERT_EQ(kinds.size(), 12);
+    const QList<ColumnKind> expected = {ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Integer,
+                                        ColumnKind::Float,   ColumnKind::Float,   ColumnKind::Float,
+                                        ColumnKind::Float,   ColumnKind::Text,    ColumnKind::Text,
+                                        ColumnKind::Text,    ColumnKind::Text,    ColumnKind::Text};
+    const QList<int> sizes = {0, 0, 0, 0, 0, 0, 0, 10, 6, 12, 0, 0};
+    for (int i = 0; i < kinds.size(); ++i) {
+        EXPECT_EQ(kinds[i].kind, expected[i]) << kinds[i].name.toStdString();
+        EXPECT_EQ(kinds[i].size, sizes[i]) << kinds[i].name.toStdString();
+    }
+    db->execute("Insert Into Kinds (a, d, f, g, h, k) Values ('12', '1.5', 2.345, 3, 'abc', 'long text')");
+    EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3.0|abc"});
 }
 
 TEST_F(BridgeSchemaTest,
@@ -130,7 +145,8 @@ TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOthe
               "Table 'D_Gheimat' already has a primary key defined on it.");
 }
 
-TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
+TEST_F(BridgeSchemaTest,
+       UniqueIndexWithIgnoreDupKeySkipsDuplicateInsertsAndCrossDatabaseNamesAttachASiblingFile) {
     createLegacyTable();
     db->execute("Create Unique Index PK_D_Gheimat On D_Gheimat(GheimatCod) With Ignore_dup_key ");
     EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Ignored')"), 0);
@@ -141,6 +157,16 @@ TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
     EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
               QStringList{"PK_D_Gheimat"});
     EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
+    EXPECT_EQ(error("Select Code From Link..Codes"), "Invalid object name 'Link.Codes'.");
+    EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
+    {
+        SqliteBackend other(dir.filePath("Link.db"));
+        other.execute("Create Table Codes (Code Varchar(6))");
+        other.execute("Insert Into Codes Values ('010001')");
+    }
+    open();
+    EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});
+    EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
 }
 
 TEST_F(BridgeSchemaTest,
@@ -174,19 +200,6 @@ TEST_F(BridgeSchemaTest,
     EXPECT_EQ(cursor->columns()[0].size, 0);
 }
 
-TEST_F(BridgeSchemaTest, CrossDatabaseNamesAttachASiblingFile) {
-    EXPECT_EQ(error("Select Code From Link..Codes"), "Invalid object name 'Link.Codes'.");
-    EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
-    {
-        SqliteBackend other(dir.filePath("Link.db"));
-        other.execute("Create Table Codes (Code Varchar(6))");
-        other.execute("Insert Into Codes Values ('010001')");
-    }
-    open();
-    EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});
-    EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
-}
-
 TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
     db->execute("Create Table D_Sakhtar (SakhtarCod Varchar(3) Null, SakhtarRaj Int Not Null, "
                 "IDX Int Identity(1, 1) Not Null, Constraint PK_Raj Unique (SakhtarRaj))");
@@ -203,24 +216,6 @@ TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
     EXPECT_EQ(error("Alter Table D_Sakhtar Alter Column SakhtarCod Varchar(2) Not Null"),
               "String or binary data would be truncated.");
     EXPECT_EQ(db->tableColumns("D_Sakhtar")[0].size, 5);
-}
-
-TEST_F(BridgeSchemaTest, EveryColumnTypeOfTheCompanyDatabaseReportsItsKindAndSize) {
-    db->execute("Create Table Kinds (a Int, b SmallInt, c Bit, d Float, e Real, f Decimal(19, 2), g Money, "
-                "h Varchar(10), i Char(6), j NVarchar(12), k Text, l DateTime)");
-    const QList<ColumnInfo> columns = db->tableColumns("Kinds");
-    ASSERT_EQ(columns.size(), 12);
-    const QList<ColumnKind> kinds = {ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Integer,
-                                     ColumnKind::Float,   ColumnKind::Float,   ColumnKind::Float,
-                                     ColumnKind::Float,   ColumnKind::Text,    ColumnKind::Text,
-                                     ColumnKind::Text,    ColumnKind::Text,    ColumnKind::Text};
-    const QList<int> sizes = {0, 0, 0, 0, 0, 0, 0, 10, 6, 12, 0, 0};
-    for (int i = 0; i < columns.size(); ++i) {
-        EXPECT_EQ(columns[i].kind, kinds[i]) << columns[i].name.toStdString();
-        EXPECT_EQ(columns[i].size, sizes[i]) << columns[i].name.toStdString();
-    }
-    db->execute("Insert Into Kinds (a, d, f, g, h, k) Values ('12', '1.5', 2.345, 3, 'abc', 'long text')");
-    EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3.0|abc"});
 }
 
 TEST_F(BridgeSchemaTest, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {

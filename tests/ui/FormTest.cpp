@@ -28,7 +28,7 @@ protected:
     QStringList errors;
 };
 
-TEST_F(Forms, ButtonsEndTheModalLoopWithTheirResult) {
+TEST_F(Forms, ButtonsModalResultInCodeCloseEnterOrEscEndTheModalLoop) {
     for (const auto& [kind, expected] :
          {std::pair{bkOK, mrOk}, {bkYes, mrYes}, {bkNo, mrNo}, {bkCancel, mrCancel}}) {
         TForm form;
@@ -38,9 +38,6 @@ TEST_F(Forms, ButtonsEndTheModalLoopWithTheirResult) {
         EXPECT_EQ(form.ShowModal(), expected);
         EXPECT_FALSE(form.isVisible());
     }
-}
-
-TEST_F(Forms, ModalResultInCodeOrCloseOrEnterOrEscEndTheLoop) {
     TForm form;
     int shows = 0;
     form.OnShow = [&](TObject*) { ++shows; };
