@@ -73,22 +73,6 @@ TEST_F(DataSetState, DeleteGoesThroughOnlyWithTheCommandTag) {
     EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "2");
 }
 
-TEST_F(DataSetState, TagIsLeftAloneByEveryOperation) {
-    table->Tag = 42;
-    table->Edit();
-    table->FieldByName("Name")->SetAsString("a");
-    table->Post();
-    table->Append();
-    table->Cancel();
-    table->SetSort("Name DESC");
-    table->Requery();
-    table->Last();
-    table->Delete();
-    table->Close();
-    table->Open();
-    EXPECT_EQ(table->Tag, 42);
-}
-
 TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOnAndAbortIsSilent) {
     table->Append();
     table->FieldByName("Code")->SetAsString("3");
@@ -116,7 +100,7 @@ TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOnAndAbortIsSilent) {
     EXPECT_EQ(table->FieldByName("Name")->AsString(), "again");
 }
 
-TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
+TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRowAndTagIsLeftAloneByEveryOperation) {
     int calls = 0;
     table->OnPostError = [&](TDataSet* dataSet, EDatabaseError&, TDataAction& action) {
         ++calls;
@@ -129,6 +113,19 @@ TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(table->State(), State::dsBrowse);
     EXPECT_EQ(db.scalar("Select Count(*) From Makan Where Code = '8'"), "1");
+    table->Tag = 42;
+    table->Edit();
+    table->FieldByName("Name")->SetAsString("a");
+    table->Post();
+    table->Append();
+    table->Cancel();
+    table->SetSort("Name DESC");
+    table->Requery();
+    table->Last();
+    table->Delete();
+    table->Close();
+    table->Open();
+    EXPECT_EQ(table->Tag, 42);
 }
 
 TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
