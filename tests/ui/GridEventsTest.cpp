@@ -76,7 +76,8 @@ TEST_F(GridEvents, EachKeyReachesOnKeyDownOnceEvenWhenTheHandlerClosesTheEditor)
     EXPECT_FALSE(grid->EditorMode());
 }
 
-TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilent) {
+TEST_F(GridEvents,
+       ExceptionsFromGridEventsReachTheApplicationAbortStaysSilentAndAGridMayOutliveItsDataSource) {
     grid->OnColEnter = [](TObject*) { throw EDatabaseError("column refused"); };
     press(Qt::Key_Left);
     EXPECT_EQ(errors, QStringList({"column refused"}));
@@ -89,6 +90,17 @@ TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilen
     const QRect target = grid->visualRect(grid->model()->index(0, 1));
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
     EXPECT_EQ(errors.last(), "picker failed");
+    auto* orphan = new TDBGrid(form.get());
+    {
+        data::TDataSource shortLived;
+        shortLived.SetDataSet(table.get());
+        orphan->SetDataSource(&shortLived);
+        EXPECT_EQ(orphan->model()->rowCount(), 9);
+    }
+    EXPECT_EQ(orphan->DataSource(), nullptr);
+    EXPECT_EQ(orphan->model()->rowCount(), 0);
+    table->Next();
+    delete orphan;
 }
 
 TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
@@ -134,20 +146,6 @@ TEST_F(GridEvents, PopupOpensOnRightClickUnlessRefusedAndItsShortcutWinsOverOnKe
     press(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(deletes, 2);
     EXPECT_EQ(keyDowns, 0);
-}
-
-TEST_F(GridEvents, AGridMayOutliveItsDataSource) {
-    auto* orphan = new TDBGrid(form.get());
-    {
-        data::TDataSource shortLived;
-        shortLived.SetDataSet(table.get());
-        orphan->SetDataSource(&shortLived);
-        EXPECT_EQ(orphan->model()->rowCount(), 9);
-    }
-    EXPECT_EQ(orphan->DataSource(), nullptr);
-    EXPECT_EQ(orphan->model()->rowCount(), 0);
-    table->Next();
-    delete orphan;
 }
 
 class AssetGrid : public GridFixture {
