@@ -7,7 +7,7 @@
 namespace tarvand::data::test {
 namespace {
 
-TEST(Connection, BarePathAndProviderStringOpenTheSameDatabase) {
+TEST(Connection, BarePathAndProviderStringOpenTheSameDatabaseAndUnreachableOrUnknownSourcesAreRefused) {
     DataTestDatabase db;
     db.createCodedTable({"1"});
     TADOConnection bare;
@@ -19,9 +19,6 @@ TEST(Connection, BarePathAndProviderStringOpenTheSameDatabase) {
     query.SetSQL("Select Count(*) As N From Makan");
     query.Open();
     EXPECT_EQ(query.FieldByName("N")->AsInteger(), 1);
-}
-
-TEST(Connection, UnreachableAndUnknownSourcesAreRefused) {
     TADOConnection odbc;
     odbc.SetConnectionString("Provider=MSDASQL;DSN=NoSuchCompanyDsn;UID=sa");
     EXPECT_THROW(odbc.Open(), EDatabaseError);

@@ -24,7 +24,6 @@ public:
         }
     }
     void DataSetDestroyed(TDataSet*) override { destroyed = true; }
-
     QList<TDataEvent> events;
     bool destroyed = false;
     std::function<void(TDataSet*, TDataEvent, long long)> onEvent;
@@ -39,7 +38,6 @@ protected:
         source.AddLink(&link);
         link.events.clear();
     }
-
     DataTestDatabase db;
     std::unique_ptr<TADOTable> table;
     TDataSource source;
@@ -71,7 +69,7 @@ TEST_F(DataLinks, EditsScrollsOpenAndCloseAreHeardInOrder) {
     EXPECT_EQ(link.events, QList<TDataEvent>({deUpdateState, deActiveChange, deUpdateState, deActiveChange}));
 }
 
-TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePost) {
+TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePostAndTheDataSourceReportsStateAndDataChanges) {
     link.onEvent = [](TDataSet* dataSet, TDataEvent event, long long) {
         if (event == deUpdateRecord) {
             dataSet->FieldByName("Name")->SetText("from the grid");
@@ -85,23 +83,6 @@ TEST_F(DataLinks, PendingCellTextIsWrittenBeforeThePost) {
     table->Next();
     EXPECT_EQ(seenByBeforePost, "from the grid");
     EXPECT_EQ(db.scalar("Select Name From Makan Where Code = '1'"), "from the grid");
-}
-
-TEST_F(DataLinks, DisabledControlsHearOneChangeAtTheEnd) {
-    table->DisableControls();
-    table->DisableControls();
-    for (table->First(); !table->Eof(); table->Next()) {
-        table->FieldByName("Code")->AsString();
-    }
-    table->EnableControls();
-    EXPECT_TRUE(link.events.isEmpty());
-    EXPECT_TRUE(table->ControlsDisabled());
-    table->EnableControls();
-    EXPECT_FALSE(table->ControlsDisabled());
-    EXPECT_EQ(link.events, QList<TDataEvent>({deDataSetChange}));
-}
-
-TEST_F(DataLinks, DataSourceReportsStateAndDataChanges) {
     int stateChanges = 0;
     QList<TField*> dataChanges;
     source.OnStateChange = [&](TDataSource*) { ++stateChanges; };
@@ -117,7 +98,18 @@ TEST_F(DataLinks, DataSourceReportsStateAndDataChanges) {
     EXPECT_EQ(dataChanges.size(), 3);
 }
 
-TEST_F(DataLinks, SwitchingAndLosingTheDataSet) {
+TEST_F(DataLinks, DisabledControlsHearOneChangeAtTheEndAndASwitchedOrLostDataSetNoLonger) {
+    table->DisableControls();
+    table->DisableControls();
+    for (table->First(); !table->Eof(); table->Next()) {
+        table->FieldByName("Code")->AsString();
+    }
+    table->EnableControls();
+    EXPECT_TRUE(link.events.isEmpty());
+    EXPECT_TRUE(table->ControlsDisabled());
+    table->EnableControls();
+    EXPECT_FALSE(table->ControlsDisabled());
+    EXPECT_EQ(link.events, QList<TDataEvent>({deDataSetChange}));
     auto other = db.openTable("Makan");
     source.SetDataSet(other.get());
     link.events.clear();

@@ -19,7 +19,6 @@ protected:
     QString stored(const QString& code) {
         return db.scalar(QStringLiteral("Select Name From Makan Where Code = '%1'").arg(code));
     }
-
     DataTestDatabase db;
     std::unique_ptr<TADOTable> table;
 };
@@ -74,22 +73,6 @@ TEST_F(DataSetState, DeleteGoesThroughOnlyWithTheCommandTag) {
     EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "2");
 }
 
-TEST_F(DataSetState, TagIsLeftAloneByEveryOperation) {
-    table->Tag = 42;
-    table->Edit();
-    table->FieldByName("Name")->SetAsString("a");
-    table->Post();
-    table->Append();
-    table->Cancel();
-    table->SetSort("Name DESC");
-    table->Requery();
-    table->Last();
-    table->Delete();
-    table->Close();
-    table->Open();
-    EXPECT_EQ(table->Tag, 42);
-}
-
 TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOnAndAbortIsSilent) {
     table->Append();
     table->FieldByName("Code")->SetAsString("3");
@@ -117,7 +100,7 @@ TEST_F(DataSetState, PostErrorFailPassesTheServerMessageOnAndAbortIsSilent) {
     EXPECT_EQ(table->FieldByName("Name")->AsString(), "again");
 }
 
-TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
+TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRowAndTagIsLeftAloneByEveryOperation) {
     int calls = 0;
     table->OnPostError = [&](TDataSet* dataSet, EDatabaseError&, TDataAction& action) {
         ++calls;
@@ -130,6 +113,19 @@ TEST_F(DataSetState, PostErrorRetryWritesTheCorrectedRow) {
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(table->State(), State::dsBrowse);
     EXPECT_EQ(db.scalar("Select Count(*) From Makan Where Code = '8'"), "1");
+    table->Tag = 42;
+    table->Edit();
+    table->FieldByName("Name")->SetAsString("a");
+    table->Post();
+    table->Append();
+    table->Cancel();
+    table->SetSort("Name DESC");
+    table->Requery();
+    table->Last();
+    table->Delete();
+    table->Close();
+    table->Open();
+    EXPECT_EQ(table->Tag, 42);
 }
 
 TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
@@ -154,7 +150,7 @@ TEST_F(DataSetState, CancelledInsertLeavesNoRecordThenCancelUpdatesAndLast) {
     EXPECT_EQ(table->FieldByName("Code")->AsString(), "3");
 }
 
-TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
+TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOneAndACancelledOneLeavesNoCurrentRecord) {
     table->Next();
     table->Insert();
     table->Cancel();
@@ -162,6 +158,13 @@ TEST_F(DataSetState, CancelledInsertWithoutHandlerMovesOnFromWhereTheRowWas) {
     EXPECT_TRUE(table->FieldByName("Code")->IsNull());
     table->Next();
     EXPECT_EQ(table->FieldByName("Code")->AsString(), "2");
+    table->Last();
+    table->Insert();
+    table->FieldByName("Code")->SetAsString("25");
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->ValueAt(3, 0).toString(), "3");
+    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "4");
 }
 
 TEST_F(DataSetState, CancelOfAnEditRestoresTheStoredValuesAndLeavingAModifiedRowPostsIt) {
@@ -223,16 +226,6 @@ TEST_F(DataSetState, DeleteMovesToTheNextRowOrThePreviousAtTheEnd) {
     table->Edit();
     EXPECT_EQ(table->State(), State::dsInsert) << "editing an empty dataset inserts";
     EXPECT_EQ(table->RecordCount(), 1);
-}
-
-TEST_F(DataSetState, InsertPutsTheRowBeforeTheCurrentOne) {
-    table->Last();
-    table->Insert();
-    table->FieldByName("Code")->SetAsString("25");
-    table->Post();
-    EXPECT_EQ(table->RecNo(), 3);
-    EXPECT_EQ(table->ValueAt(3, 0).toString(), "3");
-    EXPECT_EQ(db.scalar("Select Count(*) From Makan"), "4");
 }
 
 TEST_F(DataSetState, EditingOutsideEditOrRefusedByBeforeEditOrOfAReadOnlyQueryFails) {

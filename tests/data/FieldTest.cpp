@@ -16,11 +16,10 @@ protected:
                            "Nozooli float Null)"));
     }
     std::unique_ptr<TADOTable> table() { return db.openTable("Amval"); }
-
     DataTestDatabase db;
 };
 
-TEST_F(Fields, SizesKindsAndNamesWhateverTheirCase) {
+TEST_F(Fields, SizesKindsNamesWhateverTheirCaseAndTextsConvertToNumbersOrFailWithTheValue) {
     auto amval = table();
     EXPECT_EQ(amval->FieldByName("DARACOD")->Size(), 10);
     EXPECT_EQ(amval->FieldByName("DaraNam")->DataType(), TFieldType::ftString);
@@ -37,6 +36,34 @@ TEST_F(Fields, SizesKindsAndNamesWhateverTheirCase) {
     EXPECT_TRUE(text->IsEmpty());
     EXPECT_EQ(text->FieldByName("sField")->Size(), 10);
     EXPECT_EQ(db.openQuery("Select Top 1 Salianeh As sField From Amval")->FieldByName("sField")->Size(), 0);
+    amval->Append();
+    TField* years = amval->FieldByName("Salianeh");
+    years->SetText(" 12 ");
+    EXPECT_EQ(years->AsInteger(), 12);
+    years->SetText("۱۳");
+    EXPECT_EQ(years->AsInteger(), 13);
+    try {
+        years->SetText("abc");
+        FAIL() << "a text was taken for an integer";
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(error.Message, "'abc' is not a valid integer value");
+    }
+    EXPECT_EQ(years->AsInteger(), 13) << "a refused value leaves the field as it was";
+    EXPECT_THROW(years->SetText("1.5"), EDatabaseError);
+    EXPECT_THROW(years->SetText("99999999999"), EDatabaseError);
+    years->SetText(QString());
+    EXPECT_TRUE(years->IsNull());
+    TField* rate = amval->FieldByName("Nozooli");
+    rate->SetText("12.5");
+    EXPECT_DOUBLE_EQ(rate->AsFloat(), 12.5);
+    EXPECT_THROW(rate->SetText("12,5x"), EDatabaseError);
+    TField* name = amval->FieldByName("DaraNam");
+    name->SetAsString("0123456789");
+    EXPECT_EQ(name->AsString(), "01234567") << "cut to the declared length";
+    name->SetAsString("12");
+    EXPECT_EQ(name->AsInteger(), 12);
+    name->SetAsString("x");
+    EXPECT_THROW(name->AsInteger(), EDatabaseError);
 }
 
 TEST_F(Fields, PersistentFieldsExposeOnlyTheirColumnsWithTheirOwnSize) {
@@ -104,38 +131,6 @@ TEST_F(Fields, CalculatedValueSetWhileEditingLastsUntilTheRecordIsRefreshed) {
     EXPECT_TRUE(others->IsNull());
 }
 
-TEST_F(Fields, TextsConvertToNumbersOrFailWithTheValueInTheMessage) {
-    auto amval = table();
-    amval->Append();
-    TField* years = amval->FieldByName("Salianeh");
-    years->SetText(" 12 ");
-    EXPECT_EQ(years->AsInteger(), 12);
-    years->SetText("۱۳");
-    EXPECT_EQ(years->AsInteger(), 13);
-    try {
-        years->SetText("abc");
-        FAIL() << "a text was taken for an integer";
-    } catch (const EDatabaseError& error) {
-        EXPECT_EQ(error.Message, "'abc' is not a valid integer value");
-    }
-    EXPECT_EQ(years->AsInteger(), 13) << "a refused value leaves the field as it was";
-    EXPECT_THROW(years->SetText("1.5"), EDatabaseError);
-    EXPECT_THROW(years->SetText("99999999999"), EDatabaseError);
-    years->SetText(QString());
-    EXPECT_TRUE(years->IsNull());
-    TField* rate = amval->FieldByName("Nozooli");
-    rate->SetText("12.5");
-    EXPECT_DOUBLE_EQ(rate->AsFloat(), 12.5);
-    EXPECT_THROW(rate->SetText("12,5x"), EDatabaseError);
-    TField* name = amval->FieldByName("DaraNam");
-    name->SetAsString("0123456789");
-    EXPECT_EQ(name->AsString(), "01234567") << "cut to the declared length";
-    name->SetAsString("12");
-    EXPECT_EQ(name->AsInteger(), 12);
-    name->SetAsString("x");
-    EXPECT_THROW(name->AsInteger(), EDatabaseError);
-}
-
 TEST_F(Fields, NullAndEmptyTextStayApart) {
     db.exec("Insert Into Amval (DaraCod, DaraNam) Values ('1', '')");
     db.exec("Insert Into Amval (DaraCod, DaraNam) Values ('2', Null)");
@@ -159,7 +154,7 @@ TEST_F(Fields, NullAndEmptyTextStayApart) {
     EXPECT_EQ(db.scalar("Select DaraCod From Amval Where DaraNam Is Null"), "1");
 }
 
-TEST_F(Fields, DisplayFormatsGroupThousandsAndFixDecimals) {
+TEST_F(Fields, DisplayFormatsGroupThousandsAndFixDecimalsAndValuesSurviveTheRowStore) {
     db.exec("Insert Into Amval (DaraCod, EndValue, Nozooli) Values ('1', 1234567, 2.5)");
     db.exec("Insert Into Amval (DaraCod, EndValue, Nozooli) Values ('2', -1500, 0)");
     auto amval = table();
@@ -177,9 +172,6 @@ TEST_F(Fields, DisplayFormatsGroupThousandsAndFixDecimals) {
     rate->SetDisplayFormat("#,##0.##;(#,##0);'zero'");
     EXPECT_EQ(amval->DisplayTextAt(1, rate->Index()), "zero");
     EXPECT_EQ(rate->DisplayText(), "2.5");
-}
-
-TEST_F(Fields, ValuesSurviveTheRoundTripThroughTheRowStore) {
     const QString longName = "نام بسيار بلند دارايي با بيش از سي و يك حرف";
     db.exec("Create Table Wide (Id int, Big int, Neg int, Txt varchar(200), Amount float)");
     db.exec(QStringLiteral("Insert Into Wide Values (1, 9007199254740993, -64, '%1', -0.1)").arg(longName));

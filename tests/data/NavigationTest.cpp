@@ -13,7 +13,6 @@ protected:
         return db.openTable("Makan");
     }
     QString code(const TDataSet& dataSet) { return dataSet.FieldByName("Code")->AsString(); }
-
     DataTestDatabase db;
 };
 
@@ -35,7 +34,7 @@ TEST_F(Navigation, EmptyDatasetHasNoRecord) {
     EXPECT_FALSE(table->Locate("Code", "1"));
 }
 
-TEST_F(Navigation, OneRowIsBothFirstAndLast) {
+TEST_F(Navigation, OneRowIsBothFirstAndLastAndAClosedDatasetRefusesToMoveButAnswersQuestions) {
     auto table = open({"1"});
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_TRUE(table->Bof());
@@ -49,6 +48,13 @@ TEST_F(Navigation, OneRowIsBothFirstAndLast) {
     table->Last();
     EXPECT_TRUE(table->Eof());
     EXPECT_EQ(table->RecNo(), table->RecordCount());
+    table->Close();
+    EXPECT_EQ(table->RecordCount(), 0);
+    EXPECT_EQ(table->RecNo(), -1);
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_THROW(table->Next(), EDatabaseError);
+    EXPECT_THROW(table->Edit(), EDatabaseError);
+    EXPECT_EQ(table->FieldCount(), 0);
 }
 
 TEST_F(Navigation, WalkingMoveByAndSetRecNoStopAtTheEndsScrollingOnlyWhenMoved) {
@@ -84,17 +90,6 @@ TEST_F(Navigation, WalkingMoveByAndSetRecNoStopAtTheEndsScrollingOnlyWhenMoved) 
     table->SetRecNo(-1);
     EXPECT_EQ(table->RecNo(), 3);
     EXPECT_EQ(code(*table), "3");
-}
-
-TEST_F(Navigation, ClosedDatasetRefusesToMoveButAnswersQuestions) {
-    auto table = open({"1"});
-    table->Close();
-    EXPECT_EQ(table->RecordCount(), 0);
-    EXPECT_EQ(table->RecNo(), -1);
-    EXPECT_TRUE(table->IsEmpty());
-    EXPECT_THROW(table->Next(), EDatabaseError);
-    EXPECT_THROW(table->Edit(), EDatabaseError);
-    EXPECT_EQ(table->FieldCount(), 0);
 }
 
 TEST_F(Navigation, LocateMovesToTheFirstMatchOnly) {

@@ -31,7 +31,6 @@ protected:
         }
         return values;
     }
-
     DataTestDatabase db;
 };
 

@@ -18,14 +18,15 @@ qint64 countRows(SqlBackend& backend, const QString& table) {
 
 } // namespace
 
-TEST_F(OdbcBackendTest, ParametersCarryNullsIntegersRealsAndPersianText) {
+TEST_F(
+    OdbcBackendTest,
+    ParametersTypedNullsAndBlobsRoundTripChangesReportTheirRowCountsAndStatementsWithoutRowsGiveEmptyCursors) {
     db->execute(
         "Create Table D_Amval (DaraCod varchar(10) Not Null, DaraNam varchar(50), Qty int, Price float)");
     EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)",
                           {"001", persianName, qint64(5000000000), 12.75}),
               1);
     EXPECT_EQ(db->execute("Insert Into D_Amval Values (?, ?, ?, ?)", {"002", QVariant(), 7, QVariant()}), 1);
-
     auto cursor = db->query("Select DaraCod, DaraNam, Qty, Price From D_Amval Where DaraCod = ?", {"001"});
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(cellString(*cursor, 0), "001");
@@ -33,7 +34,6 @@ TEST_F(OdbcBackendTest, ParametersCarryNullsIntegersRealsAndPersianText) {
     EXPECT_EQ(cursor->cellInt(2), 5000000000);
     EXPECT_DOUBLE_EQ(cursor->cellFloat(3), 12.75);
     EXPECT_FALSE(cursor->next());
-
     cursor = db->query("Select DaraNam, Qty, Price From D_Amval Where DaraCod = '002'");
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(cursor->cellKind(0), ColumnKind::Unknown);
@@ -41,9 +41,6 @@ TEST_F(OdbcBackendTest, ParametersCarryNullsIntegersRealsAndPersianText) {
     EXPECT_EQ(cursor->cellKind(1), ColumnKind::Integer);
     EXPECT_EQ(cursor->cellInt(1), 7);
     EXPECT_EQ(cursor->cellKind(2), ColumnKind::Unknown);
-}
-
-TEST_F(OdbcBackendTest, UpdatesAndDeletesReportTheRowsTheyChanged) {
     db->execute("Create Table D_Makan (MakanCod varchar(10), MakanNam varchar(40))");
     for (const char* code : {"1", "2", "3"}) {
         db->execute("Insert Into D_Makan Values (?, ?)", {QString::fromLatin1(code), persianName});
@@ -54,16 +51,13 @@ TEST_F(OdbcBackendTest, UpdatesAndDeletesReportTheRowsTheyChanged) {
     EXPECT_EQ(db->execute("Delete From D_Makan Where MakanCod = ?", {"1"}), 1);
     EXPECT_EQ(countRows(*db, "D_Makan"), 2);
     EXPECT_EQ(db->execute("Create Table Other (A int)"), 0);
-}
-
-TEST_F(OdbcBackendTest, TypedNullParametersAndBlobsRoundTrip) {
     db->execute("Create Table Pic (Id int, Data varbinary(100), Note varchar(10))");
     const QByteArray bytes("\x00\x01\xff\x7f", 4);
     db->execute("Insert Into Pic Values (?, ?, ?)", {1, bytes, ""});
     db->execute("Insert Into Pic Values (?, ?, ?)",
                 {QVariant(QMetaType::fromType<int>()), QVariant(QMetaType::fromType<QByteArray>()),
                  QVariant(QMetaType::fromType<QString>())});
-    auto cursor = db->query("Select Id, Data, Note From Pic Order By Id");
+    cursor = db->query("Select Id, Data, Note From Pic Order By Id");
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(cursor->cellKind(0), ColumnKind::Unknown);
     EXPECT_EQ(cursor->cellKind(1), ColumnKind::Unknown);
@@ -74,10 +68,7 @@ TEST_F(OdbcBackendTest, TypedNullParametersAndBlobsRoundTrip) {
     EXPECT_EQ(QByteArray(stored.data(), qsizetype(stored.size())), bytes);
     EXPECT_EQ(cursor->cellKind(2), ColumnKind::Text) << "an empty string is not NULL";
     EXPECT_TRUE(cursor->cellText(2).empty());
-}
-
-TEST_F(OdbcBackendTest, AStatementWithoutRowsGivesAnEmptyCursor) {
-    auto cursor = db->query("Create Table T (A int)");
+    cursor = db->query("Create Table T (A int)");
     EXPECT_TRUE(cursor->columns().isEmpty());
     EXPECT_FALSE(cursor->next());
     EXPECT_FALSE(cursor->next());
@@ -88,7 +79,7 @@ TEST_F(OdbcBackendTest, AStatementWithoutRowsGivesAnEmptyCursor) {
 }
 
 // The engine's text without driver tags; the connection stays usable after an error.
-TEST_F(OdbcBackendTest, ErrorsCarryTheEnginesTextAndLeaveTheConnectionUsable) {
+TEST_F(OdbcBackendTest, ErrorsCarryTheEnginesTextAndLeaveTheConnectionUsableAndAFailedConnectionSaysWhy) {
     db->execute("Create Table D_Sakhtar (SakhtarCod varchar(10), SakhtarRaj int, "
                 "Constraint PK_D_Sakhtar Primary Key (SakhtarCod, SakhtarRaj))");
     db->execute("Insert Into D_Sakhtar Values (?, ?)", {"A", 1});
@@ -109,9 +100,6 @@ TEST_F(OdbcBackendTest, ErrorsCarryTheEnginesTextAndLeaveTheConnectionUsable) {
     EXPECT_NE(message("Insert Into D_Sakhtar Values (?, ?)", {}), "<no error>");
     EXPECT_EQ(countRows(*db, "D_Sakhtar"), 1);
     EXPECT_EQ(db->execute("Insert Into D_Sakhtar Values (?, ?)", {"A", 2}), 1);
-}
-
-TEST_F(OdbcBackendTest, AConnectionThatCannotBeMadeReportsWhy) {
     try {
         tarvand::sql::OdbcBackend broken(QStringLiteral("DRIVER=%1;Database=%2")
                                              .arg(dir.filePath("no-such-driver.so"), dir.filePath("x.db")));

@@ -4,7 +4,7 @@
 
 using tarvand::sql::OdbcDiagnostics;
 
-TEST(OdbcDiagnosticsTest, SqlServerMessagesComeThroughVerbatim) {
+TEST(OdbcDiagnosticsTest, VendorTagsGoAndTheMessageComesThroughVerbatimWithItsOwnBrackets) {
     EXPECT_EQ(OdbcDiagnostics::withoutVendorTags(
                   "[Microsoft][ODBC Driver 18 for SQL Server][SQL Server]Violation of PRIMARY KEY constraint "
                   "'PK_X'. Cannot insert duplicate key in object 'dbo.X'."),
@@ -14,9 +14,6 @@ TEST(OdbcDiagnosticsTest, SqlServerMessagesComeThroughVerbatim) {
     EXPECT_EQ(OdbcDiagnostics::withoutVendorTags(
                   "[unixODBC][Driver Manager]Data source name not found and no default driver specified"),
               "Data source name not found and no default driver specified");
-}
-
-TEST(OdbcDiagnosticsTest, BracketsInsideTheMessageStay) {
     EXPECT_EQ(OdbcDiagnostics::withoutVendorTags("[SQL Server]Invalid column name '[x]'."),
               "Invalid column name '[x]'.");
     EXPECT_EQ(OdbcDiagnostics::withoutVendorTags("Plain text"), "Plain text");

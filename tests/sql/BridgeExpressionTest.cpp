@@ -150,13 +150,10 @@ TEST_F(BridgeExpressionTest, StatementsGiveTheServersResultsOrErrors) {
     }
 }
 
-TEST_F(BridgeExpressionTest, AliasesNameTheResultColumns) {
+TEST_F(BridgeExpressionTest, AliasesNameTheResultColumnsAndPositionalParametersBindInOrder) {
     auto cursor = db->query("Select IsNull(Max(Koll), '000') K, Total = Sum(Qty) From Koll");
     EXPECT_EQ(cursor->columns()[0].name, "K");
     EXPECT_EQ(cursor->columns()[1].name, "Total");
-}
-
-TEST_F(BridgeExpressionTest, PositionalParametersBindInOrder) {
     EXPECT_EQ(rows("Select NamHesab From Koll Where Qty > ? And Koll <> ?", {4, QStringLiteral(" 12")}),
               QStringList{"Cash"});
     EXPECT_EQ(value("Select Top 1 NamHesab From Koll Where Koll = ? Order By Koll", {QStringLiteral(" 12")}),

@@ -19,7 +19,7 @@ protected:
 
 } // namespace
 
-TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeys) {
+TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeysAndEveryColumnTypeItsKindAndSize) {
     db->execute(
         "Create Table D_Sakhtar (SakhtarCod Varchar(3) Not Null, SakhtarRaj Int Not Null, "
         "SakhtarNam Varchar(100) Null Default '', Price Decimal(19,0) Null Default 0, "
@@ -39,9 +39,25 @@ TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeys) {
     EXPECT_FALSE(columns[4].primaryKey);
     EXPECT_TRUE(columns[4].autoIncrement);
     EXPECT_EQ(db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  2', 1)"), 1);
+    db->execute("Create Table Kinds (a Int, b SmallInt, c Bit, d Float, e Real, f Decimal(19, 2), g Money, "
+                "h Varchar(10), i Char(6), j NVarchar(12), k Text, l DateTime)");
+    const QList<ColumnInfo> kinds = db->tableColumns("Kinds");
+    ASSERT_EQ(kinds.size(), 12);
+    const QList<ColumnKind> expected = {ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Integer,
+                                        ColumnKind::Float,   ColumnKind::Float,   ColumnKind::Float,
+                                        ColumnKind::Float,   ColumnKind::Text,    ColumnKind::Text,
+                                        ColumnKind::Text,    ColumnKind::Text,    ColumnKind::Text};
+    const QList<int> sizes = {0, 0, 0, 0, 0, 0, 0, 10, 6, 12, 0, 0};
+    for (int i = 0; i < kinds.size(); ++i) {
+        EXPECT_EQ(kinds[i].kind, expected[i]) << kinds[i].name.toStdString();
+        EXPECT_EQ(kinds[i].size, sizes[i]) << kinds[i].name.toStdString();
+    }
+    db->execute("Insert Into Kinds (a, d, f, g, h, k) Values ('12', '1.5', 2.345, 3, 'abc', 'long text')");
+    EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3.0|abc"});
 }
 
-TEST_F(BridgeSchemaTest, DuplicateKeysAndMissingValuesFailInTheServersWords) {
+TEST_F(BridgeSchemaTest,
+       DuplicateKeysAndMissingValuesFailInTheServersWordsAndCharacterKeysCompareAsTheServers) {
     db->execute("Create Table D_Makan (MakanCod Varchar(3) Not Null, MakanNam Varchar(100) Not Null, "
                 "Constraint PK_D_Makan Primary Key (MakanCod))");
     db->execute("Insert Into D_Makan Values ('  1', 'Store')");
@@ -51,6 +67,14 @@ TEST_F(BridgeSchemaTest, DuplicateKeysAndMissingValuesFailInTheServersWords) {
     // The key compares as SQL Server compares: case and trailing blanks do not count.
     db->execute("Insert Into D_Makan Values ('  a', 'Lower')");
     EXPECT_FALSE(error("Insert Into D_Makan Values ('  A ', 'Upper')").isEmpty());
+    db->execute("Create Table Codes (Code Varchar(5) Not Null, Constraint PK_Codes Primary Key (Code))");
+    db->execute("Insert Into Codes Values ('ab')");
+    db->execute("Insert Into Codes Values ('Ab1')");
+    db->execute("Insert Into Codes Values ('b')");
+    EXPECT_EQ(rows("Select Code From Codes Order By Code"), QStringList({"ab", "Ab1", "b"}));
+    EXPECT_EQ(
+        rows("Select Upper(Code) From Codes Where Code In ('AB ', 'B') Group By Upper(Code) Order By 1"),
+        QStringList({"AB", "B"}));
     EXPECT_EQ(
         error("Insert Into D_Makan (MakanCod) Values ('  2')"),
         "Cannot insert the value NULL into column 'MakanNam', table 'D_Makan'; column does not allow nulls.");
@@ -73,8 +97,14 @@ TEST_F(BridgeSchemaTest, SysIndexesListsConstraintsAndIndexesOfEveryTable) {
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_B'").isEmpty());
 }
 
-TEST_F(BridgeSchemaTest, AlterColumnRebuildsTheTableKeepingRowsAndIndexes) {
+TEST_F(BridgeSchemaTest, AlterColumnFailsOnStoredNullsLeavingTheTableOrRebuildsItKeepingRowsAndIndexes) {
     createLegacyTable();
+    db->execute("Insert Into D_Gheimat (GheimatNam) Values ('No code')");
+    EXPECT_TRUE(error("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null")
+                    .startsWith("Cannot insert the value NULL into column 'GheimatCod', table 'D_Gheimat'"));
+    EXPECT_EQ(value("Select Count(*) From D_Gheimat"), "3");
+    EXPECT_FALSE(db->tableColumns("D_Gheimat")[0].notNull);
+    db->execute("Delete From D_Gheimat Where GheimatCod Is Null");
     db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
     EXPECT_EQ(rows("Select GheimatCod, GheimatNam From D_Gheimat Order By GheimatCod"),
               QStringList({"  1|Purchase", "  2|Customs"}));
@@ -88,42 +118,7 @@ TEST_F(BridgeSchemaTest, AlterColumnRebuildsTheTableKeepingRowsAndIndexes) {
     EXPECT_EQ(value("Select Count(*) From D_Gheimat Where GheimatNam = 'customs '"), "1");
 }
 
-TEST_F(BridgeSchemaTest, AlterColumnFailsWhenNullsAreStoredAndLeavesTheTable) {
-    createLegacyTable();
-    db->execute("Insert Into D_Gheimat (GheimatNam) Values ('No code')");
-    EXPECT_TRUE(error("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null")
-                    .startsWith("Cannot insert the value NULL into column 'GheimatCod', table 'D_Gheimat'"));
-    EXPECT_EQ(value("Select Count(*) From D_Gheimat"), "3");
-    EXPECT_FALSE(db->tableColumns("D_Gheimat")[0].notNull);
-}
-
-TEST_F(BridgeSchemaTest, AlterColumnToIntConvertsStoredText) {
-    db->execute("Create Table Depart_1 (Code_field Varchar(5) Null, Desk Varchar(100) Null)");
-    db->execute("Insert Into Depart_1 Values (' 3', 'Production')");
-    db->execute("Alter Table Depart_1 Alter Column Code_field Int Not Null");
-    auto cursor = db->query("Select Code_field From Depart_1");
-    ASSERT_TRUE(cursor->next());
-    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Integer);
-    EXPECT_EQ(cursor->cellInt(0), 3);
-    EXPECT_EQ(cursor->columns()[0].size, 0);
-}
-
-TEST_F(BridgeSchemaTest, AddPrimaryKeyRegistersItByName) {
-    createLegacyTable();
-    db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
-    db->execute(
-        "Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered (GheimatCod)");
-    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
-              QStringList{"PK_D_Gheimat"});
-    EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
-    EXPECT_EQ(error("Insert Into D_Gheimat Values ('  2', 'Again')"),
-              "Violation of PRIMARY KEY constraint 'PK_D_Gheimat'. Cannot insert duplicate key in object "
-              "'dbo.D_Gheimat'.");
-    EXPECT_EQ(error("Alter Table D_Gheimat Add Constraint PK_Other Primary Key (GheimatNam)"),
-              "Table 'D_Gheimat' already has a primary key defined on it.");
-}
-
-TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicates) {
+TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOtherwiseRegistersItByName) {
     createLegacyTable();
     EXPECT_EQ(error("Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered "
                     "(GheimatCod)"),
@@ -137,9 +132,21 @@ TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicates) {
         "'dbo.D_Gheimat' and the index name 'PK_D_Gheimat'. The duplicate key value is (  1).");
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'").isEmpty());
     EXPECT_TRUE(db->keyColumns("D_Gheimat").isEmpty());
+    db->execute("Delete From D_Gheimat Where GheimatNam = 'Duplicate code'");
+    db->execute(
+        "Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered (GheimatCod)");
+    EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
+              QStringList{"PK_D_Gheimat"});
+    EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
+    EXPECT_EQ(error("Insert Into D_Gheimat Values ('  2', 'Again')"),
+              "Violation of PRIMARY KEY constraint 'PK_D_Gheimat'. Cannot insert duplicate key in object "
+              "'dbo.D_Gheimat'.");
+    EXPECT_EQ(error("Alter Table D_Gheimat Add Constraint PK_Other Primary Key (GheimatNam)"),
+              "Table 'D_Gheimat' already has a primary key defined on it.");
 }
 
-TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
+TEST_F(BridgeSchemaTest,
+       UniqueIndexWithIgnoreDupKeySkipsDuplicateInsertsAndCrossDatabaseNamesAttachASiblingFile) {
     createLegacyTable();
     db->execute("Create Unique Index PK_D_Gheimat On D_Gheimat(GheimatCod) With Ignore_dup_key ");
     EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Ignored')"), 0);
@@ -150,9 +157,20 @@ TEST_F(BridgeSchemaTest, UniqueIndexWithIgnoreDupKeySkipsDuplicateInserts) {
     EXPECT_EQ(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_D_GHEIMAT'"),
               QStringList{"PK_D_Gheimat"});
     EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
+    EXPECT_EQ(error("Select Code From Link..Codes"), "Invalid object name 'Link.Codes'.");
+    EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
+    {
+        SqliteBackend other(dir.filePath("Link.db"));
+        other.execute("Create Table Codes (Code Varchar(6))");
+        other.execute("Insert Into Codes Values ('010001')");
+    }
+    open();
+    EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});
+    EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
 }
 
-TEST_F(BridgeSchemaTest, ColLengthKeyProbesAndIdentitySeedsReportDeclaredValues) {
+TEST_F(BridgeSchemaTest,
+       ColLengthKeyProbesAndIdentitySeedsReportDeclaredValuesAndAlterColumnToIntConvertsText) {
     db->execute("Create Table GrohTafsily2 (Tafsily2GrohCod Varchar(2) Not Null, Qty Int, Nam NVarchar(10))");
     EXPECT_EQ(
         rows("Select COL_LENGTH('GrohTafsily2', 'Tafsily2GrohCod') As L, COL_LENGTH('GrohTafsily2', 'Qty'), "
@@ -172,19 +190,14 @@ TEST_F(BridgeSchemaTest, ColLengthKeyProbesAndIdentitySeedsReportDeclaredValues)
     EXPECT_EQ(rows("Select Id, a From T Order By Id"), QStringList({"100|x", "101|y"}));
     EXPECT_EQ(db->execute("Truncate Table T"), 2);
     EXPECT_EQ(value("Select Count(*) From T"), "0");
-}
-
-TEST_F(BridgeSchemaTest, CrossDatabaseNamesAttachASiblingFile) {
-    EXPECT_EQ(error("Select Code From Link..Codes"), "Invalid object name 'Link.Codes'.");
-    EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
-    {
-        SqliteBackend other(dir.filePath("Link.db"));
-        other.execute("Create Table Codes (Code Varchar(6))");
-        other.execute("Insert Into Codes Values ('010001')");
-    }
-    open();
-    EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});
-    EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
+    db->execute("Create Table Depart_1 (Code_field Varchar(5) Null, Desk Varchar(100) Null)");
+    db->execute("Insert Into Depart_1 Values (' 3', 'Production')");
+    db->execute("Alter Table Depart_1 Alter Column Code_field Int Not Null");
+    auto cursor = db->query("Select Code_field From Depart_1");
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(0), ColumnKind::Integer);
+    EXPECT_EQ(cursor->cellInt(0), 3);
+    EXPECT_EQ(cursor->columns()[0].size, 0);
 }
 
 TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
@@ -203,24 +216,6 @@ TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
     EXPECT_EQ(error("Alter Table D_Sakhtar Alter Column SakhtarCod Varchar(2) Not Null"),
               "String or binary data would be truncated.");
     EXPECT_EQ(db->tableColumns("D_Sakhtar")[0].size, 5);
-}
-
-TEST_F(BridgeSchemaTest, EveryColumnTypeOfTheCompanyDatabaseReportsItsKindAndSize) {
-    db->execute("Create Table Kinds (a Int, b SmallInt, c Bit, d Float, e Real, f Decimal(19, 2), g Money, "
-                "h Varchar(10), i Char(6), j NVarchar(12), k Text, l DateTime)");
-    const QList<ColumnInfo> columns = db->tableColumns("Kinds");
-    ASSERT_EQ(columns.size(), 12);
-    const QList<ColumnKind> kinds = {ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Integer,
-                                     ColumnKind::Float,   ColumnKind::Float,   ColumnKind::Float,
-                                     ColumnKind::Float,   ColumnKind::Text,    ColumnKind::Text,
-                                     ColumnKind::Text,    ColumnKind::Text,    ColumnKind::Text};
-    const QList<int> sizes = {0, 0, 0, 0, 0, 0, 0, 10, 6, 12, 0, 0};
-    for (int i = 0; i < columns.size(); ++i) {
-        EXPECT_EQ(columns[i].kind, kinds[i]) << columns[i].name.toStdString();
-        EXPECT_EQ(columns[i].size, sizes[i]) << columns[i].name.toStdString();
-    }
-    db->execute("Insert Into Kinds (a, d, f, g, h, k) Values ('12', '1.5', 2.345, 3, 'abc', 'long text')");
-    EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3.0|abc"});
 }
 
 TEST_F(BridgeSchemaTest, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {
@@ -261,16 +256,4 @@ TEST_F(BridgeSchemaTest, DroppingConstraintsIndexesAndAddingColumns) {
     EXPECT_EQ(error("Drop Table Missing"),
               "Cannot drop the table 'Missing', because it does not exist or you do not have permission.");
     EXPECT_EQ(db->execute("Drop Table If Exists Missing"), 0);
-}
-
-TEST_F(BridgeSchemaTest, CharacterKeysCompareAsTheServerComparesThem) {
-    db->execute("Create Table Codes (Code Varchar(5) Not Null, Constraint PK_Codes Primary Key (Code))");
-    db->execute("Insert Into Codes Values ('ab')");
-    EXPECT_FALSE(error("Insert Into Codes Values ('AB  ')").isEmpty());
-    db->execute("Insert Into Codes Values ('Ab1')");
-    db->execute("Insert Into Codes Values ('b')");
-    EXPECT_EQ(rows("Select Code From Codes Order By Code"), QStringList({"ab", "Ab1", "b"}));
-    EXPECT_EQ(
-        rows("Select Upper(Code) From Codes Where Code In ('AB ', 'B') Group By Upper(Code) Order By 1"),
-        QStringList({"AB", "B"}));
 }

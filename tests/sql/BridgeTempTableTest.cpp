@@ -44,7 +44,17 @@ TEST_F(BridgeTempTableTest, SelectIntoKeepsDeclaredTypesAndIsSharedByEveryCursor
         "name.");
 }
 
-TEST_F(BridgeTempTableTest, IdentityNumbersRowsInTheQuerysOrderInBothSpellings) {
+TEST_F(BridgeTempTableTest,
+       TempTablesAreListedInTempdbAndDroppedByTheGuardedDropAndIdentityNumbersRowsInBothSpellings) {
+    db->execute("Select Code Into ##ABC4512345 From Person");
+    EXPECT_EQ(rows("Select [Name] From Tempdb..SysObjects"), QStringList{"##ABC4512345"});
+    db->execute("If Exists(Select [Name] From Tempdb..SysObjects Where [Name] Like '%ABC4512345') Drop Table "
+                "##ABC4512345");
+    EXPECT_TRUE(rows("Select [Name] From Tempdb..SysObjects Where [Name] Like '%ABC4512345'").isEmpty());
+    EXPECT_EQ(
+        db->execute("If Exists(Select [Name] From Tempdb..SysObjects Where [Name] Like '%ABC4512345') Drop "
+                    "Table ##ABC4512345"),
+        0);
     db->execute(
         "Select Code, IDX = Identity(Int, 1, 1) Into ##T2 From (Select Top 10 Code From Person Order By "
         "Code) As P");
@@ -58,31 +68,16 @@ TEST_F(BridgeTempTableTest, IdentityNumbersRowsInTheQuerysOrderInBothSpellings) 
     EXPECT_EQ(columns[1].name, "KalaCode");
 }
 
-TEST_F(BridgeTempTableTest, TempTablesAreListedInTempdbAndDroppedByTheGuardedDrop) {
-    db->execute("Select Code Into ##ABC4512345 From Person");
-    EXPECT_EQ(rows("Select [Name] From Tempdb..SysObjects"), QStringList{"##ABC4512345"});
-    db->execute("If Exists(Select [Name] From Tempdb..SysObjects Where [Name] Like '%ABC4512345') Drop Table "
-                "##ABC4512345");
-    EXPECT_TRUE(rows("Select [Name] From Tempdb..SysObjects Where [Name] Like '%ABC4512345'").isEmpty());
-    EXPECT_EQ(
-        db->execute("If Exists(Select [Name] From Tempdb..SysObjects Where [Name] Like '%ABC4512345') Drop "
-                    "Table ##ABC4512345"),
-        0);
-}
-
-TEST_F(BridgeTempTableTest, TempTablesVanishWithTheConnection) {
-    db->execute("Select Code Into ##Gone From Person");
-    EXPECT_EQ(value("Select Count(*) From [##Gone]"), "3");
-    open();
-    EXPECT_EQ(error("Select * From [##Gone]"), "Invalid object name '##Gone'.");
-    EXPECT_EQ(value("Select Count(*) From Person"), "3");
-}
-
-TEST_F(BridgeTempTableTest, ABatchRunsItsStatementsInOrder) {
+TEST_F(BridgeTempTableTest, ABatchRunsItsStatementsInOrderAndTempTablesVanishWithTheConnection) {
     auto cursor = db->query("Select Code Into ##B From Person Where Code <> '   12';\n"
                             "Delete From ##B Where Code = '  101'\n"
                             "Select Code From ##B");
     ASSERT_TRUE(cursor->next());
     EXPECT_EQ(cell(*cursor, 0), "  102");
     EXPECT_FALSE(cursor->next());
+    db->execute("Select Code Into ##Gone From Person");
+    EXPECT_EQ(value("Select Count(*) From [##Gone]"), "3");
+    open();
+    EXPECT_EQ(error("Select * From [##Gone]"), "Invalid object name '##Gone'.");
+    EXPECT_EQ(value("Select Count(*) From Person"), "3");
 }

@@ -56,7 +56,8 @@ TEST_F(SqliteBackendTest, ReportsDeclaredSizesAndBaseColumnsOnAnEmptyTable) {
     EXPECT_FALSE(cursor->next());
 }
 
-TEST_F(SqliteBackendTest, KeyColumnsFallBackFromPrimaryKeyToUniqueIndex) {
+TEST_F(SqliteBackendTest,
+       KeyColumnsFallBackFromPrimaryKeyToUniqueIndexAndExpressionColumnsTakeTheirKindFromTheFirstRow) {
     SqliteBackend db(file());
     db.execute("Create Table Keyed (a Varchar(3) Not Null, b Int, Constraint PK_Keyed Primary Key (a))");
     db.execute("Create Table Indexed (a Varchar(3), b Int)");
@@ -68,6 +69,15 @@ TEST_F(SqliteBackendTest, KeyColumnsFallBackFromPrimaryKeyToUniqueIndex) {
     EXPECT_TRUE(db.keyColumns("Loose").isEmpty());
     EXPECT_TRUE(db.keyColumns("Missing").isEmpty());
     EXPECT_TRUE(db.tableColumns("Missing").isEmpty());
+    auto cursor = db.query("Select 1 + 1 As i, 'a' + 'b' As t, 1.5 * 2 As f, Null As n");
+    ASSERT_EQ(cursor->columns().size(), 4);
+    EXPECT_EQ(cursor->columns()[0].kind, ColumnKind::Integer);
+    EXPECT_EQ(cursor->columns()[1].kind, ColumnKind::Text);
+    EXPECT_EQ(cursor->columns()[2].kind, ColumnKind::Float);
+    EXPECT_EQ(cursor->columns()[3].kind, ColumnKind::Unknown);
+    ASSERT_TRUE(cursor->next());
+    EXPECT_EQ(cursor->cellKind(3), ColumnKind::Unknown);
+    EXPECT_EQ(text(*cursor, 0), "2");
 }
 
 TEST_F(SqliteBackendTest, ExecuteCountsChangedRowsAndStatementsWithoutRowsGiveAnEmptyCursor) {
@@ -85,19 +95,6 @@ TEST_F(SqliteBackendTest, ExecuteCountsChangedRowsAndStatementsWithoutRowsGiveAn
     EXPECT_THROW(db.query("Select * From Missing"), EDatabaseError);
     EXPECT_THROW(db.execute("Insert Into Missing Values (1)"), EDatabaseError);
     EXPECT_THROW(SqliteBackend(dir.filePath("missing/folder/company.db")), EDatabaseError);
-}
-
-TEST_F(SqliteBackendTest, ExpressionColumnsTakeTheirKindFromTheFirstRow) {
-    SqliteBackend db(file());
-    auto cursor = db.query("Select 1 + 1 As i, 'a' + 'b' As t, 1.5 * 2 As f, Null As n");
-    ASSERT_EQ(cursor->columns().size(), 4);
-    EXPECT_EQ(cursor->columns()[0].kind, ColumnKind::Integer);
-    EXPECT_EQ(cursor->columns()[1].kind, ColumnKind::Text);
-    EXPECT_EQ(cursor->columns()[2].kind, ColumnKind::Float);
-    EXPECT_EQ(cursor->columns()[3].kind, ColumnKind::Unknown);
-    ASSERT_TRUE(cursor->next());
-    EXPECT_EQ(cursor->cellKind(3), ColumnKind::Unknown);
-    EXPECT_EQ(text(*cursor, 0), "2");
 }
 
 TEST_F(SqliteBackendTest, ACursorOutlivesItsBackendAndAFinishedOneDoesNotHoldItsTable) {

@@ -21,36 +21,10 @@ protected:
         };
     }
     void TearDown() override { Application->OnException = nullptr; }
-
     QStringList seen;
 };
 
-TEST_F(ApplicationObject, AbortIsDroppedSilentlyAndOtherExceptionsReachTheLastHandler) {
-    Application->HandleException(EAbort());
-    EXPECT_TRUE(seen.isEmpty());
-    Application->HandleException(EDatabaseError("Violation of PRIMARY KEY constraint 'PK_D_Makan'."));
-    EXPECT_EQ(seen, QStringList({"Violation of PRIMARY KEY constraint 'PK_D_Makan'."}));
-    QString second;
-    Application->OnException = [&](const std::exception& error) { second = QString::fromUtf8(error.what()); };
-    Application->HandleException(std::runtime_error("boom"));
-    EXPECT_EQ(seen.size(), 1);
-    EXPECT_EQ(second, "boom");
-}
-
-TEST_F(ApplicationObject, GuardHandsExceptionsOverAndReportsTheOutcome) {
-    EXPECT_TRUE(Guard::run([] {}));
-    EXPECT_FALSE(Guard::run([] { throw std::runtime_error("in a slot"); }));
-    EXPECT_FALSE(Guard::run([] { Abort(); }));
-    EXPECT_FALSE(Guard::run([] { throw 42; }));
-    EXPECT_EQ(seen, QStringList({"in a slot", "Unknown error"}));
-    EXPECT_EQ(Guard::value(-1, [] { return 7; }), 7);
-    EXPECT_EQ(Guard::value(-1, []() -> int { throw std::runtime_error("x"); }), -1);
-    // A handler that throws does not escape the guard.
-    Application->OnException = [](const std::exception&) { throw std::runtime_error("handler failed"); };
-    EXPECT_FALSE(Guard::run([] { throw std::runtime_error("first"); }));
-}
-
-TEST_F(ApplicationObject, AnExceptionEscapingAnEventHandlerStopsAtNotify) {
+TEST_F(ApplicationObject, ExceptionsEscapingEventsStopAtNotifyAbortIsSilentAndOthersReachTheLastHandler) {
     class Throwing : public QObject {
     public:
         bool event(QEvent* event) override {
@@ -63,9 +37,30 @@ TEST_F(ApplicationObject, AnExceptionEscapingAnEventHandlerStopsAtNotify) {
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&receiver, &event);
     EXPECT_EQ(seen, QStringList({"thrown inside an event"}));
+    seen.clear();
+    Application->HandleException(EAbort());
+    EXPECT_TRUE(seen.isEmpty());
+    Application->HandleException(EDatabaseError("Violation of PRIMARY KEY constraint 'PK_D_Makan'."));
+    EXPECT_EQ(seen, QStringList({"Violation of PRIMARY KEY constraint 'PK_D_Makan'."}));
+    QString second;
+    Application->OnException = [&](const std::exception& error) { second = QString::fromUtf8(error.what()); };
+    Application->HandleException(std::runtime_error("boom"));
+    EXPECT_EQ(seen.size(), 1);
+    EXPECT_EQ(second, "boom");
 }
 
-TEST_F(ApplicationObject, FactoryFormsAreOwnedStoredInTheVariableAndFreedNewestFirst) {
+TEST_F(ApplicationObject,
+       GuardHandsExceptionsOverAndFactoryFormsAreOwnedStoredInTheVariableAndFreedNewestFirst) {
+    EXPECT_TRUE(Guard::run([] {}));
+    EXPECT_FALSE(Guard::run([] { throw std::runtime_error("in a slot"); }));
+    EXPECT_FALSE(Guard::run([] { Abort(); }));
+    EXPECT_FALSE(Guard::run([] { throw 42; }));
+    EXPECT_EQ(seen, QStringList({"in a slot", "Unknown error"}));
+    EXPECT_EQ(Guard::value(-1, [] { return 7; }), 7);
+    EXPECT_EQ(Guard::value(-1, []() -> int { throw std::runtime_error("x"); }), -1);
+    // A handler that throws does not escape the guard.
+    Application->OnException = [](const std::exception&) { throw std::runtime_error("handler failed"); };
+    EXPECT_FALSE(Guard::run([] { throw std::runtime_error("first"); }));
     TForm* form = nullptr;
     Application->CreateForm(form);
     ASSERT_NE(form, nullptr);

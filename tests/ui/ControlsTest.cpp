@@ -27,7 +27,6 @@ protected:
         };
     }
     void TearDown() override { Application->OnException = nullptr; }
-
     TMenuItem* addItem(TPopupMenu& menu, const QString& caption, const QString& shortCut, int* clicks) {
         auto* item = new TMenuItem(&menu);
         item->SetCaption(caption);
@@ -36,11 +35,10 @@ protected:
         menu.Items()->Add(item);
         return item;
     }
-
     QStringList errors;
 };
 
-TEST_F(Controls, PopupOpensAfterOnPopupWithVisibleItemsSeparatorsAndSubMenus) {
+TEST_F(Controls, PopupOpensAfterOnPopupWithVisibleItemsAndShortcutsRunEnabledItemsEvenHiddenOnes) {
     TPopupMenu menu;
     int clicks = 0;
     addItem(menu, "حذف رديف", "Ctrl+Del", &clicks);
@@ -83,23 +81,14 @@ TEST_F(Controls, PopupOpensAfterOnPopupWithVisibleItemsSeparatorsAndSubMenus) {
     actions.at(0)->trigger();
     EXPECT_EQ(clicks, 1);
     menu.OpenMenu()->close();
-}
-
-TEST_F(Controls, ShortcutsRunEnabledItemsEvenHiddenOnesInTheOwningControl) {
     TForm form;
     auto* edit = new TEdit(&form);
-    TPopupMenu menu;
-    int copies = 0;
-    int prints = 0;
-    addItem(menu, "کپي خانه به حافظه", "Ctrl+C", &copies)->SetVisible(false);
-    addItem(menu, "چاپ ...", "Ctrl+P", &prints)->SetEnabled(false);
     edit->SetPopupMenu(&menu);
     form.Show();
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(copies, 1);
-    EXPECT_EQ(prints, 0);
+    EXPECT_EQ(clicks, 2) << "the hidden copy item runs, the disabled print item does not";
 }
 
 class Pages : public Controls {
@@ -117,7 +106,6 @@ protected:
         }
         form.resize(400, 300);
     }
-
     TForm form;
     TPageControl* pages = nullptr;
     QList<TTabSheet*> sheets;
@@ -149,12 +137,23 @@ TEST_F(Pages, TabsThatDoNotFitWrapOntoMoreRowsAndStayWhole) {
     EXPECT_EQ(bar->rowCount(), 1);
 }
 
-TEST_F(Pages, RightToLeftTabsChangeByCodeClickOrKeysShowingEachPageOnce) {
+TEST_F(Pages, ADisabledSheetBlocksItsControlsAndRightToLeftTabsChangeByCodeClickOrKeysShowingEachPageOnce) {
     int changes = 0;
     pages->OnChange = [&changes](TObject*) { ++changes; };
+    auto* edit = new TEdit(sheets.at(1));
+    sheets.at(1)->SetEnabled(false);
     form.Show();
     EXPECT_GT(pages->TabBar()->tabRect(0).left(), pages->TabBar()->tabRect(1).left());
-    pages->SetActivePageIndex(1);
+    pages->SetActivePage(sheets.at(1));
+    EXPECT_EQ(shown, QList<int>({0, 1}));
+    edit->setFocus();
+    QTest::keyClicks(edit, "123");
+    EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_FALSE(edit->isEnabled());
+    sheets.at(1)->SetEnabled(true);
+    edit->setFocus();
+    QTest::keyClicks(edit, "123");
+    EXPECT_EQ(edit->text(), "123");
     pages->SetActivePageIndex(1);
     EXPECT_EQ(changes, 0);
     QTest::mouseClick(pages->TabBar(), Qt::LeftButton, {}, pages->TabBar()->tabRect(2).center());
@@ -172,23 +171,7 @@ TEST_F(Pages, RightToLeftTabsChangeByCodeClickOrKeysShowingEachPageOnce) {
     EXPECT_EQ(pages->ActivePageIndex(), 1);
 }
 
-TEST_F(Pages, ADisabledSheetCanBeShownButBlocksItsControls) {
-    auto* edit = new TEdit(sheets.at(1));
-    sheets.at(1)->SetEnabled(false);
-    form.Show();
-    pages->SetActivePage(sheets.at(1));
-    EXPECT_EQ(shown, QList<int>({0, 1}));
-    edit->setFocus();
-    QTest::keyClicks(edit, "123");
-    EXPECT_TRUE(edit->text().isEmpty());
-    EXPECT_FALSE(edit->isEnabled());
-    sheets.at(1)->SetEnabled(true);
-    edit->setFocus();
-    QTest::keyClicks(edit, "123");
-    EXPECT_EQ(edit->text(), "123");
-}
-
-TEST_F(Controls, AlignedPanelsShareTheirParentAsStripsAndClientAreaAndKeepTheirClassNames) {
+TEST_F(Controls, AlignedPanelsComboBoxesAndMemosAsTheFormsShowThem) {
     TForm form;
     form.resize(300, 200);
     auto* caption = new TPanel(&form);
@@ -199,6 +182,13 @@ TEST_F(Controls, AlignedPanelsShareTheirParentAsStripsAndClientAreaAndKeepTheirC
     hint->SetAlign(alBottom);
     auto* client = new TPanel(&form);
     client->SetAlign(alClient);
+    auto* combo = new TComboBox(&form);
+    combo->SetItems({"گروه تفصيلي", "تفصيلي"});
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    combo->SetItemIndex(1);
+    EXPECT_EQ(changes, 0) << "a change by code is not the user's";
+    EXPECT_EQ(combo->Text(), "تفصيلي");
     form.Show();
     EXPECT_EQ(caption->geometry(), QRect(0, 0, 300, 24));
     EXPECT_EQ(hint->geometry(), QRect(0, 180, 300, 20));
@@ -207,25 +197,10 @@ TEST_F(Controls, AlignedPanelsShareTheirParentAsStripsAndClientAreaAndKeepTheirC
     EXPECT_EQ(client->geometry(), QRect(0, 24, 300, 176));
     EXPECT_EQ(ClassNameOf(new TShape(&form)), "TShape");
     EXPECT_EQ(client->ClassName(), "TPanel");
-}
-
-TEST_F(Controls, ComboBoxChangeIsTheUsersNotTheCodes) {
-    TForm form;
-    auto* combo = new TComboBox(&form);
-    combo->SetItems({"گروه تفصيلي", "تفصيلي"});
-    int changes = 0;
-    combo->OnChange = [&](TObject*) { ++changes; };
-    combo->SetItemIndex(1);
-    EXPECT_EQ(changes, 0);
-    EXPECT_EQ(combo->Text(), "تفصيلي");
-    form.Show();
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Up);
     EXPECT_EQ(combo->ItemIndex(), 0);
     EXPECT_EQ(changes, 1);
-}
-
-TEST_F(Controls, MemoCountsLinesAsShown) {
     TMemo memo;
     memo.resize(220, 80);
     memo.SetWordWrap(true);

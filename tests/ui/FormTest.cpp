@@ -25,11 +25,10 @@ protected:
 
     // Runs action once the modal loop that the test starts next is running.
     static void whenModal(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
-
     QStringList errors;
 };
 
-TEST_F(Forms, ButtonsEndTheModalLoopWithTheirResult) {
+TEST_F(Forms, ButtonsModalResultInCodeCloseEnterOrEscEndTheModalLoop) {
     for (const auto& [kind, expected] :
          {std::pair{bkOK, mrOk}, {bkYes, mrYes}, {bkNo, mrNo}, {bkCancel, mrCancel}}) {
         TForm form;
@@ -39,9 +38,6 @@ TEST_F(Forms, ButtonsEndTheModalLoopWithTheirResult) {
         EXPECT_EQ(form.ShowModal(), expected);
         EXPECT_FALSE(form.isVisible());
     }
-}
-
-TEST_F(Forms, ModalResultInCodeOrCloseOrEnterOrEscEndTheLoop) {
     TForm form;
     int shows = 0;
     form.OnShow = [&](TObject*) { ++shows; };
@@ -139,8 +135,13 @@ TEST_F(Forms, AnEmbeddedMaximisedFormFillsItsParentAndFollowsItsSize) {
     delete form;
 }
 
-TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirst) {
+TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirstAndARoundedRegionClipsTheCorners) {
     TForm form;
+    form.resize(200, 100);
+    form.SetRoundedRegion(QRect(0, 0, 200, 100), 20, 40);
+    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
+    EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
     auto* edit = new TEdit(&form);
     form.OnShortCut = [](WORD key, TShiftState, bool& handled) { handled = key == VK_ESCAPE || key == 'X'; };
     form.Show();
@@ -148,15 +149,6 @@ TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirst) {
     edit->setFocus();
     QTest::keyClicks(edit, "aXb");
     EXPECT_EQ(edit->text(), "ab");
-}
-
-TEST_F(Forms, RoundedRegionClipsTheCorners) {
-    TForm form;
-    form.resize(200, 100);
-    form.SetRoundedRegion(QRect(0, 0, 200, 100), 20, 40);
-    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
-    EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
-    EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
 }
 
 TEST_F(Forms, TheCaptionStripDragsTheWindow) {

@@ -17,7 +17,7 @@ protected:
     data::TField* name() const { return table->FieldByName("MakanNam"); }
 };
 
-TEST_F(GridEditing, TypingStartsAnEditEnterWritesTheFieldAndLeavingTheRowPostsIt) {
+TEST_F(GridEditing, TypingEditsEnterWritesTheFieldLeavingTheRowPostsItAndEscUndoesCellThenRow) {
     type("انبار");
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
     ASSERT_NE(editor(), nullptr);
@@ -34,6 +34,21 @@ TEST_F(GridEditing, TypingStartsAnEditEnterWritesTheFieldAndLeavingTheRowPostsIt
     EXPECT_EQ(stored("  1"), "انبار");
     EXPECT_EQ(cell(0, 1), "انبار");
     EXPECT_TRUE(errors.isEmpty());
+    const QString before = name()->AsString();
+    const int row = currentViewRow();
+    type("Q");
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    EXPECT_EQ(name()->AsString(), before);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    type("Q");
+    press(Qt::Key_Return);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(name()->AsString(), before);
+    EXPECT_EQ(cell(row, 1), before);
 }
 
 TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
@@ -59,24 +74,7 @@ TEST_F(GridEditing, ARefusedPostKeepsTheRowInEditWithTheTypedValues) {
     EXPECT_EQ(currentViewRow(), 0);
 }
 
-TEST_F(GridEditing, FirstEscUndoesTheCellSecondTheRowAndEscAfterEnterCancelsTheWrittenCell) {
-    const QString before = name()->AsString();
-    type("Q");
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(grid->EditorMode());
-    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
-    EXPECT_EQ(name()->AsString(), before);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-    type("Q");
-    press(Qt::Key_Return);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(name()->AsString(), before);
-    EXPECT_EQ(cell(0, 1), before);
-}
-
-TEST_F(GridEditing, DownOnTheLastRowAppendsOneNewRowPostedOnTheWayOutOnlyWhenTypedInto) {
+TEST_F(GridEditing, DownOnTheLastRowAppendsARowPostedOnlyWhenTypedIntoAndInsertOpensOneAboveTheCurrent) {
     table->Last();
     press(Qt::Key_Down);
     EXPECT_EQ(table->State(), TDataSetState::dsInsert);
@@ -95,9 +93,6 @@ TEST_F(GridEditing, DownOnTheLastRowAppendsOneNewRowPostedOnTheWayOutOnlyWhenTyp
     press(Qt::Key_Up);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(stored("77"), "new place");
-}
-
-TEST_F(GridEditing, MovingTheDatasetInCodeMovesTheGridAndInsertOpensARowAboveTheCurrentOne) {
     table->SetRecNo(6);
     EXPECT_EQ(currentViewRow(), 5);
     table->SetRecNo(3);
@@ -109,7 +104,7 @@ TEST_F(GridEditing, MovingTheDatasetInCodeMovesTheGridAndInsertOpensARowAboveThe
     EXPECT_TRUE(cell(2, 0).isEmpty());
 }
 
-TEST_F(GridEditing, CtrlDeleteReachesOnKeyDownAndDeletesNothing) {
+TEST_F(GridEditing, CtrlDeleteDeletesNothingAndClicksMoveTheCursorAndReachTitleAndDoubleClickEvents) {
     QList<WORD> keys;
     TShiftState shift;
     grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState state) {
@@ -122,36 +117,6 @@ TEST_F(GridEditing, CtrlDeleteReachesOnKeyDownAndDeletesNothing) {
     EXPECT_EQ(shift, TShiftState(ssCtrl));
     EXPECT_EQ(table->RecordCount(), 9);
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-}
-
-TEST_F(GridEditing, PendingCellTextKeepsToTheFieldLengthAndIsWrittenBeforeAPostFromCode) {
-    const QString before = name()->AsString();
-    grid->SetSelectedIndex(0);
-    type("12345");
-    ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->text(), "123");
-    table->Post();
-    EXPECT_EQ(table->FieldByName("MakanCod")->AsString(), "123");
-    EXPECT_EQ(stored("123"), before);
-}
-
-TEST_F(GridEditing, AnEnterWalkThroughSelectedIndexCommitsEachCell) {
-    grid->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
-        if (key == VK_RETURN && grid->SelectedIndex() < grid->Columns()->Count() - 1) {
-            grid->SetSelectedIndex(grid->SelectedIndex() + 1);
-        }
-    };
-    QStringList entered;
-    grid->OnColEnter = [&](TObject*) { entered.append(grid->SelectedField()->FieldName()); };
-    type("walked");
-    press(Qt::Key_Return);
-    EXPECT_EQ(name()->AsString(), "walked");
-    EXPECT_EQ(entered, QStringList({"Tafsily2"}));
-    EXPECT_EQ(grid->SelectedIndex(), 2);
-    EXPECT_EQ(grid->currentIndex().column(), 2);
-}
-
-TEST_F(GridEditing, ClicksMoveTheCursorAndTitlesAndDoubleClicksReachTheirEvents) {
     TColumn* clicked = nullptr;
     int doubleClicks = 0;
     grid->OnTitleClick = [&](TColumn* column) { clicked = column; };
@@ -166,6 +131,30 @@ TEST_F(GridEditing, ClicksMoveTheCursorAndTitlesAndDoubleClicksReachTheirEvents)
     QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(titleX, 5));
     EXPECT_EQ(clicked, grid->Columns()->Items(0));
+}
+
+TEST_F(GridEditing, AnEnterWalkCommitsEachCellAndPendingTextKeepsToTheFieldLengthAndIsWrittenBeforeAPost) {
+    grid->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
+        if (key == VK_RETURN && grid->SelectedIndex() < grid->Columns()->Count() - 1) {
+            grid->SetSelectedIndex(grid->SelectedIndex() + 1);
+        }
+    };
+    QStringList entered;
+    grid->OnColEnter = [&](TObject*) { entered.append(grid->SelectedField()->FieldName()); };
+    type("walked");
+    press(Qt::Key_Return);
+    EXPECT_EQ(name()->AsString(), "walked");
+    EXPECT_EQ(entered, QStringList({"Tafsily2"}));
+    EXPECT_EQ(grid->SelectedIndex(), 2);
+    EXPECT_EQ(grid->currentIndex().column(), 2);
+    const QString before = name()->AsString();
+    grid->SetSelectedIndex(0);
+    type("12345");
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->text(), "123");
+    table->Post();
+    EXPECT_EQ(table->FieldByName("MakanCod")->AsString(), "123");
+    EXPECT_EQ(stored("123"), before);
 }
 
 TEST_F(GridEditing, RefusedEditsReadOnlyColumnsAndGridsTakeNoTyping) {

@@ -76,7 +76,8 @@ TEST_F(GridEvents, EachKeyReachesOnKeyDownOnceEvenWhenTheHandlerClosesTheEditor)
     EXPECT_FALSE(grid->EditorMode());
 }
 
-TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilent) {
+TEST_F(GridEvents,
+       ExceptionsFromGridEventsReachTheApplicationAbortStaysSilentAndAGridMayOutliveItsDataSource) {
     grid->OnColEnter = [](TObject*) { throw EDatabaseError("column refused"); };
     press(Qt::Key_Left);
     EXPECT_EQ(errors, QStringList({"column refused"}));
@@ -89,6 +90,17 @@ TEST_F(GridEvents, ExceptionsFromGridEventsReachTheApplicationAndAbortStaysSilen
     const QRect target = grid->visualRect(grid->model()->index(0, 1));
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
     EXPECT_EQ(errors.last(), "picker failed");
+    auto* orphan = new TDBGrid(form.get());
+    {
+        data::TDataSource shortLived;
+        shortLived.SetDataSet(table.get());
+        orphan->SetDataSource(&shortLived);
+        EXPECT_EQ(orphan->model()->rowCount(), 9);
+    }
+    EXPECT_EQ(orphan->DataSource(), nullptr);
+    EXPECT_EQ(orphan->model()->rowCount(), 0);
+    table->Next();
+    delete orphan;
 }
 
 TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
@@ -101,10 +113,13 @@ TEST_F(GridEvents, ADatabaseErrorOnPostIsReportedAndTheRowStays) {
     EXPECT_EQ(table->State(), TDataSetState::dsEdit);
 }
 
-TEST_F(GridEvents, PopupMenuOpensOnRightClickUnlessOnPopupRefuses) {
+TEST_F(GridEvents, PopupOpensOnRightClickUnlessRefusedAndItsShortcutWinsOverOnKeyDownEvenWhileEditing) {
     TPopupMenu menu;
+    int deletes = 0;
     auto* item = new TMenuItem(&menu);
     item->SetCaption("حذف رديف");
+    item->SetShortCut(QKeySequence("Ctrl+Del"));
+    item->OnClick = [&](TObject*) { ++deletes; };
     menu.Items()->Add(item);
     bool refuse = true;
     menu.OnPopup = [&](TObject*) {
@@ -124,17 +139,6 @@ TEST_F(GridEvents, PopupMenuOpensOnRightClickUnlessOnPopupRefuses) {
     EXPECT_EQ(menu.PopupComponent(), grid);
     menu.OpenMenu()->close();
     EXPECT_TRUE(errors.isEmpty());
-}
-
-TEST_F(GridEvents, APopupShortcutRunsItsItemInsteadOfOnKeyDownEvenWhileEditing) {
-    TPopupMenu menu;
-    int deletes = 0;
-    auto* item = new TMenuItem(&menu);
-    item->SetCaption("حذف رديف");
-    item->SetShortCut(QKeySequence("Ctrl+Del"));
-    item->OnClick = [&](TObject*) { ++deletes; };
-    menu.Items()->Add(item);
-    grid->SetPopupMenu(&menu);
     int keyDowns = 0;
     grid->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { keyDowns += key == VK_DELETE ? 1 : 0; };
     press(Qt::Key_Delete, Qt::ControlModifier);
@@ -142,20 +146,6 @@ TEST_F(GridEvents, APopupShortcutRunsItsItemInsteadOfOnKeyDownEvenWhileEditing) 
     press(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(deletes, 2);
     EXPECT_EQ(keyDowns, 0);
-}
-
-TEST_F(GridEvents, AGridMayOutliveItsDataSource) {
-    auto* orphan = new TDBGrid(form.get());
-    {
-        data::TDataSource shortLived;
-        shortLived.SetDataSet(table.get());
-        orphan->SetDataSource(&shortLived);
-        EXPECT_EQ(orphan->model()->rowCount(), 9);
-    }
-    EXPECT_EQ(orphan->DataSource(), nullptr);
-    EXPECT_EQ(orphan->model()->rowCount(), 0);
-    table->Next();
-    delete orphan;
 }
 
 class AssetGrid : public GridFixture {
@@ -167,11 +157,10 @@ protected:
         assets->FieldByName("EndValue")->SetDisplayFormat("###,###,###,###,0");
         showGrid(assets.get(), {"DaraCod", "BahreDate", "EndValue"});
     }
-
     std::unique_ptr<data::TADOTable> assets;
 };
 
-TEST_F(AssetGrid, DatesAreTypedThroughTheEditMaskAndEmptiedToItsLiterals) {
+TEST_F(AssetGrid, DatesGoThroughTheEditMaskAndAmountsShowFormattedEditPlainAndRefuseText) {
     grid->SetSelectedIndex(1);
     type("14020105");
     ASSERT_NE(editor(), nullptr);
@@ -184,9 +173,6 @@ TEST_F(AssetGrid, DatesAreTypedThroughTheEditMaskAndEmptiedToItsLiterals) {
     press(Qt::Key_Delete);
     press(Qt::Key_Return);
     EXPECT_EQ(assets->FieldByName("BahreDate")->AsString(), "//");
-}
-
-TEST_F(AssetGrid, AmountsShowFormattedEditPlainAndRefuseTextKeepingItForCorrection) {
     assets->Edit();
     assets->FieldByName("EndValue")->SetAsFloat(1234567);
     EXPECT_EQ(cell(0, 2), "1,234,567");

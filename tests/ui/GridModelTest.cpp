@@ -33,7 +33,6 @@ protected:
         tester = std::make_unique<QAbstractItemModelTester>(
             &model, QAbstractItemModelTester::FailureReportingMode::Warning);
     }
-
     testsupport::DemoDatabase database;
     data::TADOConnection connection;
     data::TADOTable table;
@@ -42,7 +41,7 @@ protected:
     std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
-TEST_F(GridModel, WithoutColumnsOfItsOwnItShowsEveryVisibleField) {
+TEST_F(GridModel, DefaultColumnsShowEveryVisibleFieldUntilCodeAddsItsOwnWhichStay) {
     table.FieldByName("Tafsily2")->SetVisible(false);
     attach();
     ASSERT_EQ(model.columnCount(), 2);
@@ -50,10 +49,6 @@ TEST_F(GridModel, WithoutColumnsOfItsOwnItShowsEveryVisibleField) {
     EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "MakanNam");
     EXPECT_EQ(model.rowCount(), 9);
     EXPECT_EQ(model.index(1, 1).data().toString(), "كارخانه - سالن توليد يك");
-}
-
-TEST_F(GridModel, ColumnsAddedInCodeReplaceTheDefaultOnesAndStay) {
-    attach();
     TColumn* name = model.Columns()->Add();
     name->SetFieldName("makannam");
     name->Title()->SetCaption("نام");
@@ -73,7 +68,7 @@ TEST_F(GridModel, ColumnsAddedInCodeReplaceTheDefaultOnesAndStay) {
     EXPECT_EQ(model.index(0, 0).data().toString(), "ساختمان مركزي - طبقه سوم، مديريت");
 }
 
-TEST_F(GridModel, TheViewIsToldOnlyWhatChanged) {
+TEST_F(GridModel, TheViewIsToldOnlyWhatChangedReadOnlyCellsAreNotEditableAndColumnsMoveWithTheirSettings) {
     attach();
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
@@ -98,10 +93,6 @@ TEST_F(GridModel, TheViewIsToldOnlyWhatChanged) {
     EXPECT_EQ(model.headerData(9, Qt::Vertical, DBGridModel::IndicatorRole).toInt(), 3);
     table.Cancel();
     EXPECT_EQ(model.rowCount(), 9);
-}
-
-TEST_F(GridModel, ReadOnlyColumnsAndFieldsAreNotEditableAndColumnsMoveWithTheirSettings) {
-    attach();
     EXPECT_TRUE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
     model.Columns()->Items(1)->SetReadOnly(true);
     EXPECT_FALSE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));

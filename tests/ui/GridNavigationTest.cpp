@@ -39,13 +39,23 @@ TEST_F(GridNavigation, EscOnTheOnlyNewRowOfAnEmptyTableLeavesNoRowAndTypingStart
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(GridNavigation, SortingKeepsTheGridOnTheCurrentRecord) {
+TEST_F(GridNavigation, SortingKeepsTheCurrentRecordAndEditorModeOpensWithoutEditingAndClosesWriting) {
     table->SetRecNo(2);
     const QString code = table->FieldByName("MakanCod")->AsString();
     table->SetSort(" MakanCod DESC ");
     EXPECT_EQ(cell(0, 0), "  9");
     EXPECT_EQ(cell(currentViewRow(), 0), code);
     EXPECT_EQ(currentViewRow(), table->RecNo() - 1);
+    grid->SetEditorMode(true);
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(grid->EditText(), table->FieldByName("MakanNam")->Text());
+    press(Qt::Key_End);
+    type("!");
+    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
+    grid->SetEditorMode(false);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_TRUE(table->FieldByName("MakanNam")->AsString().endsWith(QLatin1Char('!')));
 }
 
 TEST_F(GridNavigation, TabWalksVisibleColumnsAndWrapsToTheNextRowOrLeavesWithoutTheTabsOption) {
@@ -111,19 +121,6 @@ TEST_F(GridNavigation, LeavingTheGridWritesTheCellRunsOnExitAndDropsANewRowNobod
     other->setFocus();
     EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(table->RecordCount(), 9);
-}
-
-TEST_F(GridNavigation, EditorModeOpensWithoutEditingAndClosesWriting) {
-    grid->SetEditorMode(true);
-    ASSERT_TRUE(grid->EditorMode());
-    EXPECT_EQ(table->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(grid->EditText(), table->FieldByName("MakanNam")->Text());
-    press(Qt::Key_End);
-    type("!");
-    EXPECT_EQ(table->State(), TDataSetState::dsEdit);
-    grid->SetEditorMode(false);
-    EXPECT_FALSE(grid->EditorMode());
-    EXPECT_TRUE(table->FieldByName("MakanNam")->AsString().endsWith(QLatin1Char('!')));
 }
 
 TEST_F(GridNavigation, AReadOnlyGridNeitherEditsNorAppends) {

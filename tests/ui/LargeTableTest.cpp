@@ -26,7 +26,6 @@ TEST(LargeTable, OnlyTheRowsOnScreenAreRead) {
     };
     assets.Open();
     ASSERT_GT(assets.RecordCount(), 100000);
-
     data::TDataSource source;
     source.SetDataSet(&assets);
     TForm form;
