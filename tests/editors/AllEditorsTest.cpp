@@ -9,7 +9,6 @@
 #include "TField.h"
 #include "TInfoForm.h"
 #include "TPageControl.h"
-#include "TPanel.h"
 #include "TTabSheet.h"
 #include "TTempGridForm.h"
 

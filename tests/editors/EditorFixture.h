@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleHost.h"
+#include "ResultTable.h"
 
 #include <QObject>
 #include <QString>
@@ -8,12 +9,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-// Texts in failure messages as they read.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tarvand {
 class TBaseEditorForm;

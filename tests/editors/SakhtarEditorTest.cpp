@@ -5,7 +5,6 @@
 #include "TDBGrid.h"
 #include "TField.h"
 #include "TInfoForm.h"
-#include "TKorvObject.h"
 #include "TSakhtarForm.h"
 
 #include <QTest>
@@ -22,24 +21,23 @@ protected:
         start();
         ASSERT_NE(show(InfoForm->Sakhtar_TabSheet), nullptr);
         ASSERT_EQ(editor, SakhtarForm);
-        form = SakhtarForm;
     }
     QString currentType() const {
-        return form->tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->AsString();
+        return SakhtarForm->tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->AsString();
     }
     void doubleClickType() {
-        form->dbgSakhtar->SetSelectedIndex(4);
-        form->dbg_DblClick();
+        SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
+        SakhtarForm->dbg_DblClick();
     }
     // Types a whole new row after the last one (in the new row Enter left ready, if any) and
     // leaves it with Enter on the type column.
     void typeRow(const QString& code, const QString& row, const QString& name) {
-        if (form->tblSakhtar->State() != TDataSetState::dsInsert) {
-            form->tblSakhtar->Last();
-            form->dbgSakhtar->SetSelectedIndex(4);
+        if (SakhtarForm->tblSakhtar->State() != TDataSetState::dsInsert) {
+            SakhtarForm->tblSakhtar->Last();
+            SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
             press(Qt::Key_Return);
         }
-        form->dbgSakhtar->SetSelectedIndex(0);
+        SakhtarForm->dbgSakhtar->SetSelectedIndex(0);
         type(code);
         press(Qt::Key_Return);
         type(row);
@@ -54,16 +52,13 @@ protected:
         return column(QStringLiteral("Select SakhtarNam From D_Sakhtar Where SakhtarCod = '") + code +
                       QStringLiteral("' Order By SakhtarRaj"));
     }
-
-    TSakhtarForm* form = nullptr;
 };
 
 TEST_F(SakhtarEditorTest, ANewRowStartsAsStringAndTheTypeCyclesThroughTheList) {
-    EXPECT_EQ(form->GridCommands->Configuration().KeyField, QStringLiteral("IDX"));
-    form->tblSakhtar->Last();
-    form->dbgSakhtar->SetSelectedIndex(4);
+    SakhtarForm->tblSakhtar->Last();
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
     press(Qt::Key_Return);
-    ASSERT_EQ(form->tblSakhtar->State(), TDataSetState::dsInsert);
+    ASSERT_EQ(SakhtarForm->tblSakhtar->State(), TDataSetState::dsInsert);
     EXPECT_EQ(currentType(), QStringLiteral("رشته"));
     QStringList seen;
     for (int click = 0; click < 4; ++click) {
@@ -74,7 +69,7 @@ TEST_F(SakhtarEditorTest, ANewRowStartsAsStringAndTheTypeCyclesThroughTheList) {
                                  QStringLiteral("عدد اعشاري"), QStringLiteral("رشته")}));
     press(Qt::Key_Space);
     EXPECT_EQ(currentType(), QStringLiteral("كاركتر"));
-    EXPECT_FALSE(form->dbgSakhtar->Options().testFlag(ui::dgEditing));
+    EXPECT_FALSE(SakhtarForm->dbgSakhtar->Options().testFlag(ui::dgEditing));
 }
 
 TEST_F(SakhtarEditorTest, ANameIsUniqueWithinItsCodeOnly) {
@@ -84,25 +79,25 @@ TEST_F(SakhtarEditorTest, ANameIsUniqueWithinItsCodeOnly) {
 
     typeRow(QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("رنگ"));
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("نام مشخصه دارايي, تكراريي مي باشد.")});
-    EXPECT_EQ(form->dbgSakhtar->SelectedIndex(), 2);
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->SelectedIndex(), 2);
     EXPECT_EQ(names(QStringLiteral("  1")).count(QStringLiteral("رنگ")), 1);
 }
 
 TEST_F(SakhtarEditorTest, AFifthCharacterInTheRowOrLengthIsDropped) {
-    form->tblSakhtar->Last();
-    form->dbgSakhtar->SetSelectedIndex(4);
+    SakhtarForm->tblSakhtar->Last();
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
     press(Qt::Key_Return);
-    form->dbgSakhtar->SetSelectedIndex(1);
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(1);
     type(QStringLiteral("12345"));
-    EXPECT_EQ(form->dbgSakhtar->EditText(), QStringLiteral("1234"));
-    form->dbgSakhtar->SetSelectedIndex(3);
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->EditText(), QStringLiteral("1234"));
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(3);
     type(QStringLiteral("98765"));
-    EXPECT_EQ(form->dbgSakhtar->EditText(), QStringLiteral("9876"));
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->EditText(), QStringLiteral("9876"));
 }
 
 TEST_F(SakhtarEditorTest, AnEmptyLengthIsRefusedOnItsColumn) {
-    form->tblSakhtar->Last();
-    form->dbgSakhtar->SetSelectedIndex(4);
+    SakhtarForm->tblSakhtar->Last();
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
     press(Qt::Key_Return);
     type(QStringLiteral("3"));
     press(Qt::Key_Return);
@@ -113,8 +108,8 @@ TEST_F(SakhtarEditorTest, AnEmptyLengthIsRefusedOnItsColumn) {
     press(Qt::Key_Return);
     press(Qt::Key_Return);
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("طول مشخصه دارايي وارد نشده است.")});
-    EXPECT_EQ(form->dbgSakhtar->SelectedIndex(), 3);
-    EXPECT_EQ(form->tblSakhtar->State(), TDataSetState::dsInsert);
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->SelectedIndex(), 3);
+    EXPECT_EQ(SakhtarForm->tblSakhtar->State(), TDataSetState::dsInsert);
 }
 
 } // namespace
