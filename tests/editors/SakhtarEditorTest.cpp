@@ -25,10 +25,6 @@ protected:
     QString currentType() const {
         return SakhtarForm->tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->AsString();
     }
-    void doubleClickType() {
-        SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
-        SakhtarForm->dbg_DblClick();
-    }
     // Types a whole new row after the last one (in the new row Enter left ready, if any) and
     // leaves it with Enter on the type column.
     void typeRow(const QString& code, const QString& row, const QString& name) {
@@ -62,7 +58,8 @@ TEST_F(SakhtarEditorTest, ANewRowStartsAsStringAndTheTypeCyclesThroughTheList) {
     EXPECT_EQ(currentType(), QStringLiteral("رشته"));
     QStringList seen;
     for (int click = 0; click < 4; ++click) {
-        doubleClickType();
+        SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
+        SakhtarForm->dbg_DblClick();
         seen << currentType();
     }
     EXPECT_EQ(seen, (QStringList{QStringLiteral("كاركتر"), QStringLiteral("عدد صحيح"),
