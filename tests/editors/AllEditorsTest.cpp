@@ -4,11 +4,9 @@
 #include "TADOQuery.h"
 #include "TBaseEditorForm.h"
 #include "TBitBtn.h"
-#include "TComboBox.h"
 #include "TDBGrid.h"
 #include "TField.h"
 #include "TInfoForm.h"
-#include "TPageControl.h"
 #include "TTabSheet.h"
 #include "TTempGridForm.h"
 
@@ -69,13 +67,7 @@ class AllEditorsTest : public EditorFixture, public ::testing::WithParamInterfac
 protected:
     void SetUp() override {
         start();
-        const EditorCase& e = GetParam();
-        if (e.sheet == &TInfoForm::Personel_TabSheet) {
-            InfoForm->Info_PageControl->SetActivePage(InfoForm->Personel_TabSheet);
-            InfoForm->cmbPersonel->SetItemIndex(0);
-            InfoForm->cmbPersonelChange();
-        }
-        ASSERT_NE(show(InfoForm->*e.sheet), nullptr);
+        ASSERT_NE(show(InfoForm->*GetParam().sheet), nullptr);
         // The location's account is chosen in the picker.
         dialogs->pick = [](host::TTempGridForm& picker) {
             picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));

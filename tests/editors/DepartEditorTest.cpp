@@ -2,7 +2,6 @@
 
 #include "HostContext.h"
 #include "TADOQuery.h"
-#include "TComboBox.h"
 #include "TDBGrid.h"
 #include "TDepartForm.h"
 #include "TField.h"
@@ -19,21 +18,8 @@ class DepartEditorTest : public EditorFixture {
 protected:
     void SetUp() override {
         start();
-        InfoForm->Info_PageControl->SetActivePage(InfoForm->Personel_TabSheet);
-        InfoForm->cmbPersonel->SetItemIndex(0);
-        InfoForm->cmbPersonelChange();
         ASSERT_NE(show(InfoForm->Personel_TabSheet), nullptr);
         ASSERT_EQ(editor, DepartForm);
-    }
-    // A new row after the last one, typed and left with Enter on the name.
-    void typeRow(const QString& code, const QString& name) {
-        DepartForm->quDepart->Last();
-        DepartForm->dbgDepart->SetSelectedIndex(1);
-        press(Qt::Key_Return);
-        type(code);
-        press(Qt::Key_Return);
-        type(name);
-        press(Qt::Key_Return);
     }
     QStringList names(const QString& code) const {
         return column(QStringLiteral("Select Desk From Depart_1 Where Cast(Code_field As Varchar(20)) = '") +
@@ -42,7 +28,12 @@ protected:
 };
 
 TEST_F(DepartEditorTest, ADuplicateCodeIsToldOnceAndTheRowStaysInInsert) {
-    typeRow(QStringLiteral("1"), QStringLiteral("واحد تازه"));
+    DepartForm->quDepart->Last();
+    press(Qt::Key_Down);
+    type(QStringLiteral("1"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("واحد تازه"));
+    press(Qt::Key_Return);
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("کد واحد سازماني تکراري مي باشد")});
     EXPECT_EQ(DepartForm->quDepart->State(), TDataSetState::dsInsert);
     EXPECT_EQ(DepartForm->dbgDepart->SelectedIndex(), 0);
