@@ -25,24 +25,17 @@ protected:
     QString currentType() const {
         return SakhtarForm->tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->AsString();
     }
-    // Types a whole new row after the last one (in the new row Enter left ready, if any) and
-    // leaves it with Enter on the type column.
-    void typeRow(const QString& code, const QString& row, const QString& name) {
+    // Types the cells of a new row after the last one (or of the one Enter left ready), each
+    // followed by Enter.
+    void typeRow(const QStringList& cells) {
         if (SakhtarForm->tblSakhtar->State() != TDataSetState::dsInsert) {
             SakhtarForm->tblSakhtar->Last();
-            SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
+            press(Qt::Key_Down);
+        }
+        for (const QString& cell : cells) {
+            type(cell);
             press(Qt::Key_Return);
         }
-        SakhtarForm->dbgSakhtar->SetSelectedIndex(0);
-        type(code);
-        press(Qt::Key_Return);
-        type(row);
-        press(Qt::Key_Return);
-        type(name);
-        press(Qt::Key_Return);
-        type(QStringLiteral("12"));
-        press(Qt::Key_Return);
-        press(Qt::Key_Return);
     }
     QStringList names(const QString& code) const {
         return column(QStringLiteral("Select SakhtarNam From D_Sakhtar Where SakhtarCod = '") + code +
@@ -52,8 +45,7 @@ protected:
 
 TEST_F(SakhtarEditorTest, ANewRowStartsAsStringAndTheTypeCyclesThroughTheList) {
     SakhtarForm->tblSakhtar->Last();
-    SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
-    press(Qt::Key_Return);
+    press(Qt::Key_Down);
     ASSERT_EQ(SakhtarForm->tblSakhtar->State(), TDataSetState::dsInsert);
     EXPECT_EQ(currentType(), QStringLiteral("رشته"));
     QStringList seen;
@@ -70,11 +62,13 @@ TEST_F(SakhtarEditorTest, ANewRowStartsAsStringAndTheTypeCyclesThroughTheList) {
 }
 
 TEST_F(SakhtarEditorTest, ANameIsUniqueWithinItsCodeOnly) {
-    typeRow(QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("رنگ"));
+    typeRow(
+        {QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("رنگ"), QStringLiteral("12"), QString()});
     EXPECT_TRUE(dialogs->messages.isEmpty());
     EXPECT_EQ(names(QStringLiteral("  2")).last(), QStringLiteral("رنگ"));
 
-    typeRow(QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("رنگ"));
+    typeRow(
+        {QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("رنگ"), QStringLiteral("12"), QString()});
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("نام مشخصه دارايي, تكراريي مي باشد.")});
     EXPECT_EQ(SakhtarForm->dbgSakhtar->SelectedIndex(), 2);
     EXPECT_EQ(names(QStringLiteral("  1")).count(QStringLiteral("رنگ")), 1);
@@ -82,8 +76,7 @@ TEST_F(SakhtarEditorTest, ANameIsUniqueWithinItsCodeOnly) {
 
 TEST_F(SakhtarEditorTest, AFifthCharacterInTheRowOrLengthIsDropped) {
     SakhtarForm->tblSakhtar->Last();
-    SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
-    press(Qt::Key_Return);
+    press(Qt::Key_Down);
     SakhtarForm->dbgSakhtar->SetSelectedIndex(1);
     type(QStringLiteral("12345"));
     EXPECT_EQ(SakhtarForm->dbgSakhtar->EditText(), QStringLiteral("1234"));
@@ -93,17 +86,7 @@ TEST_F(SakhtarEditorTest, AFifthCharacterInTheRowOrLengthIsDropped) {
 }
 
 TEST_F(SakhtarEditorTest, AnEmptyLengthIsRefusedOnItsColumn) {
-    SakhtarForm->tblSakhtar->Last();
-    SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
-    press(Qt::Key_Return);
-    type(QStringLiteral("3"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("1"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("ظرفيت"));
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
+    typeRow({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("ظرفيت"), QString(), QString()});
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("طول مشخصه دارايي وارد نشده است.")});
     EXPECT_EQ(SakhtarForm->dbgSakhtar->SelectedIndex(), 3);
     EXPECT_EQ(SakhtarForm->tblSakhtar->State(), TDataSetState::dsInsert);
