@@ -34,7 +34,6 @@ protected:
     void newRow(const QString& code, const QString& name) {
         AstehlakForm->tblAstehlak->Last();
         press(Qt::Key_Down);
-        AstehlakForm->dbgAstehlak->SetSelectedIndex(0);
         type(code);
         press(Qt::Key_Return);
         type(name);

@@ -22,6 +22,15 @@ protected:
         ASSERT_EQ(editor, MakanForm);
     }
     data::TDataSet& rows() const { return *editor->DataSet(); }
+    // A new row after the last one with its code and name typed, each followed by Enter.
+    void typeCodeAndName(const QString& code, const QString& name) {
+        rows().Last();
+        press(Qt::Key_Down);
+        type(code);
+        press(Qt::Key_Return);
+        type(name);
+        press(Qt::Key_Return);
+    }
 };
 
 // The first row is current from the start, its account named under the grid.
@@ -35,14 +44,7 @@ TEST_F(MakanEditorTest, TheCurrentRowsAccountIsNamedUnderTheGrid) {
 
 // Cancelled, the picker leaves the new row as it was.
 TEST_F(MakanEditorTest, LeavingThePickerKeepsTheCursorOnTheAccountOfTheNewRow) {
-    rows().Last();
-    press(Qt::Key_Down);
-    ASSERT_EQ(rows().State(), TDataSetState::dsInsert);
-    MakanForm->dbgMakan->SetSelectedIndex(0);
-    type(QStringLiteral("55"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("انبار قطعات"));
-    press(Qt::Key_Return);
+    typeCodeAndName(QStringLiteral("55"), QStringLiteral("انبار قطعات"));
     EXPECT_EQ(MakanForm->dbgMakan->SelectedIndex(), 2);
     press(Qt::Key_Return);
     EXPECT_EQ(dialogs->pickerShown, 1);
@@ -52,13 +54,7 @@ TEST_F(MakanEditorTest, LeavingThePickerKeepsTheCursorOnTheAccountOfTheNewRow) {
 }
 
 TEST_F(MakanEditorTest, ShortAccountCodesAreZeroPaddedAndAMissingAccountOpensThePicker) {
-    rows().Last();
-    press(Qt::Key_Down);
-    MakanForm->dbgMakan->SetSelectedIndex(0);
-    type(QStringLiteral("10"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("دفتر تهران"));
-    press(Qt::Key_Return);
+    typeCodeAndName(QStringLiteral("10"), QStringLiteral("دفتر تهران"));
     type(QStringLiteral("99"));
     // Down leaves the row, which posts it; the account does not exist.
     press(Qt::Key_Down);
