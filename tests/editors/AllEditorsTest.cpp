@@ -4,12 +4,9 @@
 #include "TADOQuery.h"
 #include "TBaseEditorForm.h"
 #include "TBitBtn.h"
-#include "TComboBox.h"
 #include "TDBGrid.h"
 #include "TField.h"
 #include "TInfoForm.h"
-#include "TPageControl.h"
-#include "TPanel.h"
 #include "TTabSheet.h"
 #include "TTempGridForm.h"
 
@@ -70,13 +67,7 @@ class AllEditorsTest : public EditorFixture, public ::testing::WithParamInterfac
 protected:
     void SetUp() override {
         start();
-        const EditorCase& e = GetParam();
-        if (e.sheet == &TInfoForm::Personel_TabSheet) {
-            InfoForm->Info_PageControl->SetActivePage(InfoForm->Personel_TabSheet);
-            InfoForm->cmbPersonel->SetItemIndex(0);
-            InfoForm->cmbPersonelChange();
-        }
-        ASSERT_NE(show(InfoForm->*e.sheet), nullptr);
+        ASSERT_NE(show(InfoForm->*GetParam().sheet), nullptr);
         // The location's account is chosen in the picker.
         dialogs->pick = [](host::TTempGridForm& picker) {
             picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));
@@ -158,12 +149,7 @@ TEST_P(AllEditorsTest, TheCodeTakesDigitsOnlyAndAPastedCodeIsStoredTrimmed) {
     press(Qt::Key_Escape);
     QApplication::clipboard()->setText(QStringLiteral("۵۸ "));
     press(Qt::Key_V, Qt::ControlModifier);
-    press(Qt::Key_Return);
-    const EditorCase& e = GetParam();
-    for (const QString& cell : e.before + QStringList{QStringLiteral("چسبانده")} + e.after) {
-        type(cell);
-        press(Qt::Key_Return);
-    }
+    typeRow(QString(), QStringLiteral("چسبانده"));
     EXPECT_EQ(names(QStringLiteral("58")), QStringList{QStringLiteral("چسبانده")});
 }
 

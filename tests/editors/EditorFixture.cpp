@@ -5,6 +5,7 @@
 #include "TADOQuery.h"
 #include "TBaseEditorForm.h"
 #include "TBitBtn.h"
+#include "TComboBox.h"
 #include "TDBGrid.h"
 #include "TDlgMsg.h"
 #include "TField.h"
@@ -69,6 +70,11 @@ void EditorFixture::start(int userId) {
 
 TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
     InfoForm->Info_PageControl->SetActivePage(sheet);
+    if (sheet == InfoForm->Personel_TabSheet) {
+        // The personnel tab holds the units' editor once its list names them.
+        InfoForm->cmbPersonel->SetItemIndex(0);
+        InfoForm->cmbPersonelChange();
+    }
     QApplication::setActiveWindow(&host->MainForm());
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
         auto* form =

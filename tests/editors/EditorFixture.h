@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleHost.h"
+#include "ResultTable.h"
 
 #include <QObject>
 #include <QString>
@@ -8,12 +9,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-// Texts in failure messages as they read.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tarvand {
 class TBaseEditorForm;
@@ -56,7 +51,8 @@ protected:
 
     // Starts the module for the user; the window shows its first tab.
     void start(int userId = 1);
-    // Shows the tab and gives its editor's grid the keys; returns the editor.
+    // Shows the tab (the personnel tab with its units) and gives its editor's grid the keys;
+    // returns the editor.
     TBaseEditorForm* show(ui::TTabSheet* sheet);
 
     // Keys go where the user's keys go: the focused control of the host's window, which is

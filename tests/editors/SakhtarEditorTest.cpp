@@ -5,7 +5,6 @@
 #include "TDBGrid.h"
 #include "TField.h"
 #include "TInfoForm.h"
-#include "TKorvObject.h"
 #include "TSakhtarForm.h"
 
 #include <QTest>
@@ -22,99 +21,75 @@ protected:
         start();
         ASSERT_NE(show(InfoForm->Sakhtar_TabSheet), nullptr);
         ASSERT_EQ(editor, SakhtarForm);
-        form = SakhtarForm;
     }
     QString currentType() const {
-        return form->tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->AsString();
+        return SakhtarForm->tblSakhtar->FieldByName(QStringLiteral("SakhtarType"))->AsString();
     }
-    void doubleClickType() {
-        form->dbgSakhtar->SetSelectedIndex(4);
-        form->dbg_DblClick();
-    }
-    // Types a whole new row after the last one (in the new row Enter left ready, if any) and
-    // leaves it with Enter on the type column.
-    void typeRow(const QString& code, const QString& row, const QString& name) {
-        if (form->tblSakhtar->State() != TDataSetState::dsInsert) {
-            form->tblSakhtar->Last();
-            form->dbgSakhtar->SetSelectedIndex(4);
+    // Types the cells of a new row after the last one (or of the one Enter left ready), each
+    // followed by Enter.
+    void typeRow(const QStringList& cells) {
+        if (SakhtarForm->tblSakhtar->State() != TDataSetState::dsInsert) {
+            SakhtarForm->tblSakhtar->Last();
+            press(Qt::Key_Down);
+        }
+        for (const QString& cell : cells) {
+            type(cell);
             press(Qt::Key_Return);
         }
-        form->dbgSakhtar->SetSelectedIndex(0);
-        type(code);
-        press(Qt::Key_Return);
-        type(row);
-        press(Qt::Key_Return);
-        type(name);
-        press(Qt::Key_Return);
-        type(QStringLiteral("12"));
-        press(Qt::Key_Return);
-        press(Qt::Key_Return);
     }
     QStringList names(const QString& code) const {
         return column(QStringLiteral("Select SakhtarNam From D_Sakhtar Where SakhtarCod = '") + code +
                       QStringLiteral("' Order By SakhtarRaj"));
     }
-
-    TSakhtarForm* form = nullptr;
 };
 
 TEST_F(SakhtarEditorTest, ANewRowStartsAsStringAndTheTypeCyclesThroughTheList) {
-    EXPECT_EQ(form->GridCommands->Configuration().KeyField, QStringLiteral("IDX"));
-    form->tblSakhtar->Last();
-    form->dbgSakhtar->SetSelectedIndex(4);
-    press(Qt::Key_Return);
-    ASSERT_EQ(form->tblSakhtar->State(), TDataSetState::dsInsert);
+    SakhtarForm->tblSakhtar->Last();
+    press(Qt::Key_Down);
+    ASSERT_EQ(SakhtarForm->tblSakhtar->State(), TDataSetState::dsInsert);
     EXPECT_EQ(currentType(), QStringLiteral("رشته"));
     QStringList seen;
     for (int click = 0; click < 4; ++click) {
-        doubleClickType();
+        SakhtarForm->dbgSakhtar->SetSelectedIndex(4);
+        SakhtarForm->dbg_DblClick();
         seen << currentType();
     }
     EXPECT_EQ(seen, (QStringList{QStringLiteral("كاركتر"), QStringLiteral("عدد صحيح"),
                                  QStringLiteral("عدد اعشاري"), QStringLiteral("رشته")}));
     press(Qt::Key_Space);
     EXPECT_EQ(currentType(), QStringLiteral("كاركتر"));
-    EXPECT_FALSE(form->dbgSakhtar->Options().testFlag(ui::dgEditing));
+    EXPECT_FALSE(SakhtarForm->dbgSakhtar->Options().testFlag(ui::dgEditing));
 }
 
 TEST_F(SakhtarEditorTest, ANameIsUniqueWithinItsCodeOnly) {
-    typeRow(QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("رنگ"));
+    typeRow(
+        {QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("رنگ"), QStringLiteral("12"), QString()});
     EXPECT_TRUE(dialogs->messages.isEmpty());
     EXPECT_EQ(names(QStringLiteral("  2")).last(), QStringLiteral("رنگ"));
 
-    typeRow(QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("رنگ"));
+    typeRow(
+        {QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("رنگ"), QStringLiteral("12"), QString()});
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("نام مشخصه دارايي, تكراريي مي باشد.")});
-    EXPECT_EQ(form->dbgSakhtar->SelectedIndex(), 2);
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->SelectedIndex(), 2);
     EXPECT_EQ(names(QStringLiteral("  1")).count(QStringLiteral("رنگ")), 1);
 }
 
 TEST_F(SakhtarEditorTest, AFifthCharacterInTheRowOrLengthIsDropped) {
-    form->tblSakhtar->Last();
-    form->dbgSakhtar->SetSelectedIndex(4);
-    press(Qt::Key_Return);
-    form->dbgSakhtar->SetSelectedIndex(1);
+    SakhtarForm->tblSakhtar->Last();
+    press(Qt::Key_Down);
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(1);
     type(QStringLiteral("12345"));
-    EXPECT_EQ(form->dbgSakhtar->EditText(), QStringLiteral("1234"));
-    form->dbgSakhtar->SetSelectedIndex(3);
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->EditText(), QStringLiteral("1234"));
+    SakhtarForm->dbgSakhtar->SetSelectedIndex(3);
     type(QStringLiteral("98765"));
-    EXPECT_EQ(form->dbgSakhtar->EditText(), QStringLiteral("9876"));
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->EditText(), QStringLiteral("9876"));
 }
 
 TEST_F(SakhtarEditorTest, AnEmptyLengthIsRefusedOnItsColumn) {
-    form->tblSakhtar->Last();
-    form->dbgSakhtar->SetSelectedIndex(4);
-    press(Qt::Key_Return);
-    type(QStringLiteral("3"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("1"));
-    press(Qt::Key_Return);
-    type(QStringLiteral("ظرفيت"));
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
+    typeRow({QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("ظرفيت"), QString(), QString()});
     EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("طول مشخصه دارايي وارد نشده است.")});
-    EXPECT_EQ(form->dbgSakhtar->SelectedIndex(), 3);
-    EXPECT_EQ(form->tblSakhtar->State(), TDataSetState::dsInsert);
+    EXPECT_EQ(SakhtarForm->dbgSakhtar->SelectedIndex(), 3);
+    EXPECT_EQ(SakhtarForm->tblSakhtar->State(), TDataSetState::dsInsert);
 }
 
 } // namespace

@@ -23,16 +23,14 @@ QString demoTemplate() {
 } // namespace
 
 DemoDatabase::DemoDatabase(int extraAssets) : path_(dir_.filePath(QStringLiteral("company.db"))) {
-    if (!dir_.isValid()) {
+    if (!dir_.isValid())
         throw Exception(QStringLiteral("Cannot create a temporary folder: %1").arg(dir_.errorString()));
-    }
     if (extraAssets > 0) {
         sql::DatabaseSetup::createDemoDatabase(path_, extraAssets);
         return;
     }
-    if (!QFile::copy(demoTemplate(), path_)) {
+    if (!QFile::copy(demoTemplate(), path_))
         throw Exception(QStringLiteral("Cannot copy the demo database to %1").arg(path_));
-    }
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
 }
 

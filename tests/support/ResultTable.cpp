@@ -32,19 +32,16 @@ ResultTable ResultTable::read(sql::SqlBackend& backend, const QString& statement
 }
 
 int ResultTable::column(const QString& name) const {
-    for (qsizetype c = 0; c < columns.size(); ++c) {
-        if (columns[c].name.compare(name, Qt::CaseInsensitive) == 0) {
+    for (qsizetype c = 0; c < columns.size(); ++c)
+        if (columns[c].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(c);
-        }
-    }
     return -1;
 }
 
 QVariant ResultTable::value(qsizetype row, const QString& name) const {
     const int c = column(name);
-    if (c < 0 || row < 0 || row >= rows.size()) {
+    if (c < 0 || row < 0 || row >= rows.size())
         return {};
-    }
     return rows[row][c];
 }
 
@@ -59,9 +56,8 @@ bool ResultTable::isNull(qsizetype row, const QString& name) const {
 
 QStringList ResultTable::texts(const QString& name) const {
     QStringList result;
-    for (qsizetype r = 0; r < rows.size(); ++r) {
+    for (qsizetype r = 0; r < rows.size(); ++r)
         result.append(text(r, name));
-    }
     return result;
 }
 
@@ -73,8 +69,7 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 void PrintTo(const QStringList& texts, std::ostream* out) {
     *out << '{';
-    for (qsizetype i = 0; i < texts.size(); ++i) {
+    for (qsizetype i = 0; i < texts.size(); ++i)
         *out << (i ? ", " : "") << '"' << texts[i].toStdString() << '"';
-    }
     *out << '}';
 }
