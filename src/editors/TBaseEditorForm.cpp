@@ -336,11 +336,7 @@ data::TField* TBaseEditorForm::ColumnField(int column) const {
 }
 
 int TBaseEditorForm::ColumnOf(const QString& field) const {
-    for (int column = 0; column < grid_->Columns()->Count(); ++column) {
-        if (ColumnFieldName(column).compare(field, Qt::CaseInsensitive) == 0)
-            return column;
-    }
-    return -1;
+    return TGlobal::FindGridColumn(grid_, field);
 }
 
 QString TBaseEditorForm::ColumnFieldName(int column) const {

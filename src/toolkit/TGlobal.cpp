@@ -84,14 +84,12 @@ QChar TGlobal::NormalizeKey(QChar key) const {
     key = PersianText::Stored(key);
     if (KeyboardLayout == QLatin1String("WIN"))
         return key;
-    // The rules are the suite's, stated in code-page bytes.
+    // The rules are the suite's, stated in code-page bytes; its keheh -> kaf is the mapping above.
     int byte = Cp1256::toByte(key);
     if (byte < 0)
         return key;
     if (byte == 236)
         byte = 237; // alef maksura -> yeh
-    else if (byte == 152)
-        byte = 223; // keheh -> kaf
     if (PlatformName == QLatin1String("Windows NT")) {
         if (byte == 247)
             return Cp1256::toUnicode(129); // division sign -> peh

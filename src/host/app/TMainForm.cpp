@@ -15,13 +15,7 @@ TMainForm::TMainForm(QWidget* parent) : ui::TForm(parent) {
     setupUi(this);
     setObjectName(QStringLiteral("MainForm"));
 
-    Caption_Panel->SetAlign(ui::alTop);
     CaptionStrip::Style(Caption_Panel, Close_Shape, sb_Closed, Min_Shape, sb_Min);
-    plStatus->SetAlign(ui::alBottom);
-    plStatus->SetBevelOuter(ui::bvLowered);
-    plStatus->SetAlignment(ui::taLeftJustify);
-    plClient->SetAlign(ui::alClient);
-    plClient->SetBevelOuter(ui::bvNone);
 
     Caption_Panel->OnMouseDown = [this](QObject* sender, ui::TMouseButton button, ui::TShiftState shift,
                                         int x,
