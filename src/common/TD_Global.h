@@ -11,6 +11,9 @@ namespace tarvand {
 namespace data {
 class TADOQuery;
 }
+namespace ui {
+class TDBGrid;
+}
 
 // The fixed-asset system's view of the current company's settings, read once when the
 // base-information window is created and kept for its lifetime.
@@ -40,6 +43,19 @@ public:
     QString SetupMadeh151Lookup(QString Text) const;
     QString SetupSakhtarLookup(QString Text) const;
     QString SetupMakanLookup(QString Text) const;
+
+    // Validates the account chain of the grid's current row (general, subsidiary and, as the
+    // subsidiary account demands, detail, detail-2 and project account in the named columns):
+    // the name of the first column in error, after its message (and its picker where the
+    // account is missing), or an empty text when the chain is valid.
+    QString CheckAccountRow(ui::TDBGrid* Grid, QString LevelSet, QString GrohTafsily, QString GrohTafsily2,
+                            QString GrohProject, QString KollCol, QString MoeinCol, QString TafsilyCol,
+                            QString Tafsily2Col, QString ProjectCol);
+    // Lets the user pick the account of one chain column ("Koll", "Moein", "Tafsily", "Tafsily2",
+    // "ProjectCod") and writes the choice into the row: the picker's modal result (1 chosen),
+    // or 2 when the chosen account is inactive.
+    int PickAccount(ui::TDBGrid* Grid, const QString& Column, const QString& LevelSet,
+                    const QString& GrohTafsily, const QString& GrohTafsily2, const QString& GrohProject);
 
     std::unique_ptr<data::TADOQuery> Query;
     std::array<TDocRange, DocTableCount> DocRanges;

@@ -9,8 +9,8 @@
 
 namespace tarvand {
 
-TMyDatabase::TMyDatabase(data::TADOConnection* connection, TGlobal* global)
-    : connection_(connection), global_(global), query_(std::make_unique<data::TADOQuery>()) {
+TMyDatabase::TMyDatabase(data::TADOConnection* connection, TGlobal* global, const TMyDate* date)
+    : connection_(connection), global_(global), date_(date), query_(std::make_unique<data::TADOQuery>()) {
     query_->SetConnection(connection);
 }
 

@@ -17,6 +17,8 @@ class TDBGrid;
 }
 
 class TGlobal;
+class TMyDate;
+struct ListPickerSetup;
 
 // Out texts of ReadMoeinLevels.
 struct MoeinLevels {
@@ -32,7 +34,8 @@ class TMyDatabase {
 public:
     using ShowMsgHandler = std::function<int(const QString& msg, const QString& title, const QString& kind)>;
 
-    TMyDatabase(data::TADOConnection* connection, TGlobal* global);
+    // date makes the names of the pickers' temporary tables; without one the local clock does.
+    TMyDatabase(data::TADOConnection* connection, TGlobal* global, const TMyDate* date = nullptr);
     ~TMyDatabase();
     TMyDatabase(const TMyDatabase&) = delete;
     TMyDatabase& operator=(const TMyDatabase&) = delete;
@@ -64,6 +67,29 @@ public:
     MoeinLevels ReadMoeinLevels(const QString& kollCode, const QString& moeinCode);
     void DropTempTable(const QString& nameWithoutHashes);
 
+    // The host's list picker that the account pickers below configure.
+    void SetListPicker(ListPickerSetup* picker) { listPicker_ = picker; }
+    ListPickerSetup* ListPicker() const { return listPicker_; }
+
+    // Account pickers: each fills a new global temporary table of this session with the accounts
+    // the user may see and the context allows, configures the list picker for it and returns the
+    // statement the picker is to show. Group lengths are those of the company's code structure.
+    QString PickKoll(const QString& kollCode);
+    QString PickMoein(const QString& kollCode, const QString& moeinCode, const QString& tafsily2Name,
+                      const QString& projectName);
+    QString PickTafsily2Group(const QString& groupCode, const QString& tafsily2Name);
+    // Modes "T" (detail accounts) and "K&M&T" (chains used in documents); any other: empty text.
+    QString PickTafsily(const QString& mode, const QString& kollCode, const QString& moeinCode,
+                        const QString& tafsilyCode, const QString& groups, int groupLength);
+    // Mode "P"; any other: empty text.
+    QString PickProject(const QString& mode, const QString& kollCode, const QString& moeinCode,
+                        const QString& projectCode, const QString& projectName, const QString& groups,
+                        int groupLength, const QString& tafsilyCode, const QString& tafsily2Code);
+    // Modes "T2", "T&T2", "K&M&T2" and "K&M&T&T2"; any other: empty text.
+    QString PickTafsily2(const QString& mode, const QString& kollCode, const QString& moeinCode,
+                         const QString& tafsilyCode, const QString& tafsily2Code, const QString& tafsily2Name,
+                         const QString& groups, int groupLength);
+
     // Widens every visible column to its longest value in the grid's data (asked of the database
     // over the dataset's own FROM and WHERE parts), to the formatted total of amount columns, and
     // unless keepTitle to its title. slack lets values that many characters shorter than the
@@ -76,6 +102,8 @@ private:
 
     data::TADOConnection* connection_;
     TGlobal* global_;
+    const TMyDate* date_;
+    ListPickerSetup* listPicker_ = nullptr;
     std::unique_ptr<data::TADOQuery> query_;
 };
 

@@ -45,7 +45,7 @@ HostSession::HostSession(const HostOptions& options, const QString& appPath, con
             QStringLiteral("Cannot open the company database %1: %2").arg(databasePath_, error.Message));
     }
     FillGlobal(*global_, options, appPath, today, *myDate_);
-    myDatabase_ = std::make_unique<TMyDatabase>(connection_.get(), global_.get());
+    myDatabase_ = std::make_unique<TMyDatabase>(connection_.get(), global_.get(), myDate_.get());
     global_->MyDatabase = myDatabase_.get();
     readLogin(options);
 }
