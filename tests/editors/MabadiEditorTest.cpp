@@ -231,6 +231,7 @@ TEST_F(MabadiEditorTest, AccountColumnsFollowTheCompanysCodeType) {
     InfoForm->DGlobal->TypeSarfaslCod = QStringLiteral("CHAR");
     rows().Last();
     press(Qt::Key_Down);
+    select(Code);
     typeCodeAndName(QStringLiteral("8"), QStringLiteral("منبع"));
     select(Koll);
     type(QStringLiteral("1'1"));
