@@ -1,6 +1,7 @@
 #pragma once
 
-// The entry points of the sibling form modules (search, filter, report properties, print). A
+// The entry points of the sibling form modules (search, filter, report properties, print,
+// barcode labels). A
 // module is a shared library loaded by path for one command and unloaded after it; it links the
 // platform library, so grids, datasets and texts cross the boundary as the same C++ objects. Texts
 // go in as const pointers and come back through an out pointer. Every module also exports
@@ -20,8 +21,9 @@ class TGlobal;
 class TMyDatabase;
 struct TPrintParams;
 namespace data {
+class TADOConnection;
 class TDataSet;
-}
+} // namespace data
 namespace host {
 class TDlgMsg;
 }
@@ -47,6 +49,11 @@ using ShowFilterEntry = void (*)(TGlobal* global, TMyDatabase* database, host::T
 using RepPropertyEntry = void (*)(const QString* nothing, const QString* title, data::TDataSet* dataset);
 // Print.dll and Print1.dll.
 using PrintFormEntry = void (*)(TPrintParams* params);
+// BarCode.dll: the label designer over a label table that the module reads through the connection;
+// the columns of the code, the name and the price are named by the caller.
+using DesignBarCodeEntry = void (*)(data::TADOConnection* connection, const QString* table,
+                                    const QString* codeColumn, const QString* nameColumn,
+                                    const QString* priceColumn, bool flag);
 } // namespace sibling
 
 } // namespace tarvand
