@@ -54,6 +54,13 @@ using PrintFormEntry = void (*)(TPrintParams* params);
 using DesignBarCodeEntry = void (*)(data::TADOConnection* connection, const QString* table,
                                     const QString* codeColumn, const QString* nameColumn,
                                     const QString* priceColumn, bool flag);
+// BarCode.dll, its own headless path: the same labels written straight into a PDF file, laid out
+// by the settings text (the designer's "KEY=value;..." form, empty for its defaults), without
+// any dialog; false when the file cannot be written.
+using DesignBarCodePdfEntry = bool (*)(data::TADOConnection* connection, const QString* table,
+                                       const QString* codeColumn, const QString* nameColumn,
+                                       const QString* priceColumn, bool flag, const QString* settings,
+                                       const QString* pdfPath);
 } // namespace sibling
 
 } // namespace tarvand
