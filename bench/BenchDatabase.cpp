@@ -42,6 +42,13 @@ sqlite3* BenchDatabase::openReadOnly(const QString& file) {
     return db;
 }
 
+sqlite3* BenchDatabase::openWritable(const QString& file) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_create_collation(db, "TSQL", SQLITE_UTF8, nullptr, tsqlCollation);
+    return db;
+}
+
 QString BenchDatabase::path() {
     static const QString file = [] {
         const QString fromEnv =

@@ -11,6 +11,8 @@ public:
     // Opens the database (path() unless given) for reading with what plain SQLite needs to
     // understand its schema.
     static sqlite3* openReadOnly(const QString& file = path());
+    // The same, for writing.
+    static sqlite3* openWritable(const QString& file);
     static QString path();
     // The demo company with a large generated chart of detail accounts and the usual register,
     // built and reused like path().

@@ -9,6 +9,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           googletest libgtest-dev libbenchmark-dev
           libsqliteodbc odbcinst unixodbc
           libshp-dev dbview poppler-utils
+          libzint-dev zbar-tools
           fonts-dejavu-core)
 
 missing=()

@@ -16,6 +16,7 @@ namespace {
 // Enough for the statements of a form and its procedures; a long day's one-off texts (temporary
 // table names carry the time) must not pile up.
 constexpr qsizetype idleLimit = 128;
+constexpr qsizetype seenLimit = 4096;
 
 } // namespace
 
@@ -42,6 +43,16 @@ void SqliteSession::recycle(const QString& sql, sqlite3_stmt* stmt) {
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
     if (idle_.contains(sql)) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    // A text run once (literal values, a temporary table named after the time) is likely never
+    // run again: keeping it prepared would only crowd out the statements that are.
+    const size_t hash = qHash(sql);
+    if (!seenOnce_.contains(hash)) {
+        if (seenOnce_.size() >= seenLimit)
+            seenOnce_.clear();
+        seenOnce_.insert(hash);
         sqlite3_finalize(stmt);
         return;
     }

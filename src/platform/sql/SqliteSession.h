@@ -48,6 +48,8 @@ private:
     ConstraintCatalog& constraints_;
     QSet<QString> attached_;
     QHash<QString, sqlite3_stmt*> idle_;
+    // Hashes of texts recycled once: a text is kept prepared from its second run on.
+    QSet<size_t> seenOnce_;
 };
 
 } // namespace tarvand::sql

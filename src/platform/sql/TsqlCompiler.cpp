@@ -17,6 +17,17 @@ std::shared_ptr<const TsqlScript> TsqlCompiler::compile(const QString& source) {
         return *found;
     }
     std::shared_ptr<const TsqlScript> script = compileUncached(source);
+    // A text compiled once (literal values, a temporary table named after the time) is likely
+    // never sent again; it is kept from its second compilation on, so that one-off texts do not
+    // push out the statements that repeat.
+    const size_t hash = qHash(source);
+    if (!seenOnce_.contains(hash)) {
+        if (seenOnce_.size() >= cacheLimit) {
+            seenOnce_.clear();
+        }
+        seenOnce_.insert(hash);
+        return script;
+    }
     if (cache_.size() >= cacheLimit) {
         cache_.clear();
     }
