@@ -76,6 +76,8 @@ Insert Into GrohTafsily2 (Tafsily2GrohCod, Tafsily2GrohNam) Values
 GO
 
 -- Cost centres with the accounts of their assets, accumulated depreciation and depreciation expense.
+-- 030004 and 020003 are used nowhere, so they may be renamed or deleted; the 03 centres are granted
+-- to user 1 only.
 Insert Into Tafsily2 (Tafsily2, NamHesab, Koll, Moein, Tafsily, ProjectCod, AKoll, AMoein, ATafsily, AProjectCod, HKoll, HMoein, HTafsily, HProjectCod, RecogName, IsActive, IsPosHesab, DesChar, GrohProject, ProjectJoz) Values
     ('010001', 'خط توليد يك', ' 11', '  3', '', '02001', ' 12', '  3', '', '', ' 81', '  1', '', '02001', 'بد', 'فعال', 'منفي', 'ريالي', '02', '01002'),
     ('010002', 'خط توليد دو', ' 11', '  3', '', '02001', ' 12', '  3', '', '', ' 81', '  1', '', '02001', 'بد', 'فعال', 'منفي', 'ريالي', '02', '01001,01002'),
@@ -85,7 +87,8 @@ Insert Into Tafsily2 (Tafsily2, NamHesab, Koll, Moein, Tafsily, ProjectCod, AKol
     ('030001', 'مديريت', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'فعال', 'منفي', 'ريالي', '', ''),
     ('030002', 'امور مالي', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'فعال', 'منفي', 'ريالي', '', ''),
     ('030003', 'واحد فروش', ' 11', '  4', '03001', '', ' 12', '  4', '', '', ' 81', '  1', '', '01002', 'بد', 'فعال', 'منفي', 'ريالي', '', ''),
-    ('030004', 'دفتر نمايندگي مشهد', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'غيرفعال', 'منفي', 'ريالي', '', '')
+    ('030004', 'دفتر نمايندگي مشهد', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'غيرفعال', 'منفي', 'ريالي', '', ''),
+    ('020003', 'انبار ضايعات', ' 11', '  6', '', '', ' 12', '  6', '', '', ' 81', '  1', '', '01001', 'بد', 'فعال', 'منفي', 'ريالي', '', '')
 GO
 
 -- Project groups.
@@ -199,6 +202,7 @@ Insert Into UserPrivilege (UserId, TableName, FieldCode) Values
     ('1', 'TAFSILY2', '030002'),
     ('1', 'TAFSILY2', '030003'),
     ('1', 'TAFSILY2', '030004'),
+    ('1', 'TAFSILY2', '020003'),
     ('1', 'M_PROJECT', '01001'),
     ('1', 'M_PROJECT', '01002'),
     ('1', 'M_PROJECT', '02001'),
@@ -245,6 +249,7 @@ Insert Into UserPrivilege (UserId, TableName, FieldCode) Values
     ('2', 'TAFSILY2', '010003'),
     ('2', 'TAFSILY2', '020001'),
     ('2', 'TAFSILY2', '020002'),
+    ('2', 'TAFSILY2', '020003'),
     ('2', 'M_PROJECT', '01001'),
     ('2', 'M_PROJECT', '01002'),
     ('2', 'GROHTAFSILY2', '01'),

@@ -56,6 +56,7 @@ TBaseEditorForm::TBaseEditorForm(EditorProfile profile, std::unique_ptr<data::TC
     SetWindowState(ui::wsMaximized);
 
     dataSet_->BeforePost = [this](data::TDataSet*) { tbl_BeforePost(); };
+    dataSet_->AfterPost = [this](data::TDataSet*) { tbl_AfterPost(); };
     dataSet_->AfterCancel = [this](data::TDataSet*) { tbl_AfterCancel(); };
     dataSet_->BeforeDelete = [this](data::TDataSet*) { tbl_BeforeDelete(); };
     dataSet_->AfterDelete = [this](data::TDataSet*) { tbl_AfterDelete(); };
@@ -74,6 +75,7 @@ TBaseEditorForm::~TBaseEditorForm() {
     if (grid_ != nullptr)
         grid_->SetDataSource(nullptr);
     dataSet_->BeforePost = nullptr;
+    dataSet_->AfterPost = nullptr;
     dataSet_->AfterCancel = nullptr;
     dataSet_->BeforeDelete = nullptr;
     dataSet_->AfterDelete = nullptr;
@@ -146,6 +148,7 @@ void TBaseEditorForm::PrepareEditor() {
     const TKorvObject::Settings settings = CommandSettings();
     GridCommands->Configure(settings);
     GridCommands->CreatePopupMenu();
+    MenuExtra();
 
     Global->ApplyColumnState(quTemp, grid_, settings.Prog, settings.Item, settings.Form, settings.Part);
 }
@@ -314,8 +317,13 @@ void TBaseEditorForm::tbl_BeforeDelete() {
         Abort();
 }
 
+void TBaseEditorForm::tbl_AfterPost() {
+    PostExtra();
+}
+
 void TBaseEditorForm::tbl_AfterDelete() {
     dataSet_->Tag = DeletedTag;
+    DeleteExtra();
 }
 
 void TBaseEditorForm::tbl_AfterCancel() {

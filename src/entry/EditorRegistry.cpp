@@ -5,9 +5,11 @@
 #include "TAstehlakForm.h"
 #include "TDepartForm.h"
 #include "TGheimatForm.h"
+#include "TGrohTafsily2Form.h"
 #include "TInfoForm.h"
 #include "TMakanForm.h"
 #include "TSakhtarForm.h"
+#include "TTafsily2Form.h"
 #include "TVazDaraeForm.h"
 #include "TVezaratForm.h"
 
@@ -33,6 +35,8 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));
     window.SetEditorMaker(TInfoForm::SakhtarEditor, makerOf(SakhtarForm));
     window.SetEditorMaker(TInfoForm::DepartEditor, makerOf(DepartForm));
+    window.SetEditorMaker(TInfoForm::Tafsily2Editor, makerOf(Tafsily2Form));
+    window.SetEditorMaker(TInfoForm::GrohTafsily2Editor, makerOf(GrohTafsily2Form));
 }
 
 } // namespace tarvand

@@ -57,6 +57,15 @@ const EditorCase Editors[] = {
      {QStringLiteral("۱")},
      {QStringLiteral("۱۲"), QString()}},
     {"Depart", &TInfoForm::Personel_TabSheet, "Depart_1", "Code_field", "Desk", 0, {}, {}},
+    // Two-digit group codes fill their column.
+    {"GrohTafsily2",
+     &TInfoForm::Tafsily2_TabSheet,
+     "GrohTafsily2",
+     "Tafsily2GrohCod",
+     "Tafsily2GrohNam",
+     0,
+     {},
+     {}},
 };
 
 void PrintTo(const EditorCase& e, std::ostream* out) {
@@ -67,7 +76,7 @@ class AllEditorsTest : public EditorFixture, public ::testing::WithParamInterfac
 protected:
     void SetUp() override {
         start();
-        ASSERT_NE(show(InfoForm->*GetParam().sheet), nullptr);
+        ASSERT_NE(show(InfoForm->*GetParam().sheet, 0), nullptr);
         // The location's account is chosen in the picker.
         dialogs->pick = [](host::TTempGridForm& picker) {
             picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));

@@ -68,7 +68,7 @@ void EditorFixture::start(int userId) {
     host->Ostavan();
 }
 
-TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
+TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet, int detail2Item) {
     InfoForm->Info_PageControl->SetActivePage(sheet);
     if (sheet == InfoForm->Personel_TabSheet) {
         // The personnel tab holds the units' editor once its list names them.
@@ -76,11 +76,18 @@ TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
         InfoForm->cmbPersonelChange();
     }
     QApplication::setActiveWindow(&host->MainForm());
-    for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
-        auto* form =
-            qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
-        if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible())
-            editor = form;
+    if (sheet == InfoForm->Tafsily2_TabSheet) {
+        InfoForm->cmbTafsily2->SetItemIndex(detail2Item);
+        InfoForm->cmbTafsily2Change();
+        editor = qobject_cast<TBaseEditorForm*>(
+            InfoForm->Editor(detail2Item == 0 ? TInfoForm::GrohTafsily2Editor : TInfoForm::Tafsily2Editor));
+    } else {
+        for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
+            auto* form =
+                qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
+            if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible())
+                editor = form;
+        }
     }
     if (editor != nullptr)
         editor->Grid()->setFocus();
