@@ -7,6 +7,7 @@
 #include "TGheimatForm.h"
 #include "TGrohTafsily2Form.h"
 #include "TInfoForm.h"
+#include "TMabadiForm.h"
 #include "TMakanForm.h"
 #include "TSakhtarForm.h"
 #include "TTafsily2Form.h"
@@ -30,6 +31,7 @@ template <typename Form> TInfoForm::EditorMaker makerOf(Form*& variable) {
 void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::MakanEditor, makerOf(MakanForm));
     window.SetEditorMaker(TInfoForm::VazDaraeEditor, makerOf(VazDaraeForm));
+    window.SetEditorMaker(TInfoForm::MabadiEditor, makerOf(MabadiForm));
     window.SetEditorMaker(TInfoForm::VezaratEditor, makerOf(VezaratForm));
     window.SetEditorMaker(TInfoForm::GheimatEditor, makerOf(GheimatForm));
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));

@@ -56,6 +56,15 @@ const EditorCase Editors[] = {
      3,
      {QStringLiteral("۱")},
      {QStringLiteral("۱۲"), QString()}},
+    // Enter on the general and subsidiary accounts chooses them in the pickers.
+    {"Mabadi",
+     &TInfoForm::Mabadi_TabSheet,
+     "D_Mabadi",
+     "MabadiCod",
+     "MabadiNam",
+     3,
+     {},
+     {QString(), QString()}},
     {"Depart", &TInfoForm::Personel_TabSheet, "Depart_1", "Code_field", "Desk", 0, {}, {}},
     // Two-digit group codes fill their column.
     {"GrohTafsily2",
@@ -77,9 +86,11 @@ protected:
     void SetUp() override {
         start();
         ASSERT_NE(show(InfoForm->*GetParam().sheet, 0), nullptr);
-        // The location's account is chosen in the picker.
+        // The location's account is chosen in the picker; a source is credited to the first
+        // general account and its first subsidiary account, which carries no lower levels.
         dialogs->pick = [](host::TTempGridForm& picker) {
-            picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));
+            if (picker.quTemp->FindField(QStringLiteral("Tafsily2")) != nullptr)
+                picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));
             QTest::mouseClick(picker.BtnOk, Qt::LeftButton);
         };
         rows().Last();
