@@ -33,6 +33,16 @@ constexpr ui::WORD EnterKey = 13;
 // The editors' grid colour, light yellow.
 const QColor GridColor(0xFF, 0xFF, 0xE1);
 
+// The application's handler while an editor owns it. Its code lives in the module, which the host
+// may unload: an editor takes its handler away when it goes.
+struct EditorExceptionHandler {
+    QPointer<TBaseEditorForm> editor;
+    void operator()(const std::exception& error) const {
+        if (editor != nullptr)
+            editor->AppException(editor, error);
+    }
+};
+
 QString messageOf(const std::exception& error) {
     if (const auto* exception = dynamic_cast<const Exception*>(&error))
         return exception->Message;
@@ -72,6 +82,11 @@ TBaseEditorForm::TBaseEditorForm(EditorProfile profile, std::unique_ptr<data::TC
 TBaseEditorForm::~TBaseEditorForm() {
     if (!destroyed_)
         FormDestroy();
+    if (ui::Application != nullptr) {
+        const auto* handler = ui::Application->OnException.target<EditorExceptionHandler>();
+        if (handler != nullptr && (handler->editor == this || handler->editor == nullptr))
+            ui::Application->OnException = nullptr;
+    }
     OnDestroy = nullptr;
     // The grid outlives the members below (it dies with the widget tree); it lets go of them first.
     if (grid_ != nullptr)
@@ -112,13 +127,8 @@ void TBaseEditorForm::BindGrid(ui::TDBGrid* grid) {
 }
 
 void TBaseEditorForm::FormShow() {
-    // The editor shown last owns the application's handler. An editor gone since leaves
-    // exceptions to be dropped rather than reach a dead form.
-    const QPointer<TBaseEditorForm> self(this);
-    ui::Application->OnException = [self](const std::exception& error) {
-        if (self != nullptr)
-            self->AppException(self, error);
-    };
+    // The editor shown last owns the application's handler.
+    ui::Application->OnException = EditorExceptionHandler{this};
     AssignConnection();
     ShowCaptions();
     PrepareEditor();

@@ -1,5 +1,6 @@
 #include "TTafsily2Form.h"
 
+#include "AccountChainCheck.h"
 #include "DeleteTags.h"
 #include "HostContext.h"
 #include "ShowMsg.h"
@@ -125,41 +126,6 @@ QString chainPrefix(const QString& upperField) {
 
 bool isTafsilyColumn(const QString& upperField) {
     return upperField.contains(QLatin1String("TAFSILY")) && !upperField.contains(QLatin1String("TAFSILY2"));
-}
-
-// The detail accounts a subsidiary account admits: by group prefix or by single code.
-QString detailRestriction(const QString& groups, const QString& codes, int length) {
-    const bool hasGroups = !groups.trimmed().isEmpty();
-    const bool hasCodes = !codes.trimmed().isEmpty();
-    const QString byGroup = QStringLiteral(" And ( PatIndex('%'+SubString(Tafsily, 1, ") +
-                            QString::number(length) + QStringLiteral(")+'%', '") + SqlEscape(groups) +
-                            QStringLiteral("') > 0 ");
-    const QString byCode =
-        QStringLiteral("PatIndex('%'+Tafsily+'%', '") + SqlEscape(codes) + QStringLiteral("') > 0 ) ");
-    if (hasGroups && hasCodes)
-        return byGroup + QStringLiteral(" Or ") + byCode;
-    if (hasGroups)
-        return byGroup + QStringLiteral(")");
-    if (hasCodes)
-        return QStringLiteral(" And ( ") + byCode;
-    return {};
-}
-
-QString projectRestriction(const QString& groups, const QString& codes, int length) {
-    const bool hasGroups = !groups.trimmed().isEmpty();
-    const bool hasCodes = !codes.trimmed().isEmpty();
-    const QString byGroup = QStringLiteral("PatIndex('%'+SubString(ProjectCod, 1, ") +
-                            QString::number(length) + QStringLiteral(")+'%', '") + SqlEscape(groups) +
-                            QStringLiteral("') > 0 ");
-    const QString byCode =
-        QStringLiteral("PatIndex('%'+ProjectCod+'%', '") + SqlEscape(codes) + QStringLiteral("') > 0 )");
-    if (hasGroups && hasCodes)
-        return QStringLiteral(" And (") + byGroup + QStringLiteral("Or ") + byCode;
-    if (hasGroups)
-        return QStringLiteral(" And (") + byGroup + QStringLiteral(")");
-    if (hasCodes)
-        return QStringLiteral(" And (") + byCode;
-    return {};
 }
 
 bool plainIdentifier(const QString& name) {
@@ -288,99 +254,8 @@ bool TTafsily2Form::CheckRecord() {
 }
 
 QString TTafsily2Form::ValidateChain(const QString& prefix) {
-    TD_Global* company = options();
-    const QString kollName = prefix + QStringLiteral("Koll");
-    const QString moeinName = prefix + QStringLiteral("Moein");
-    const QString tafsilyName = prefix + QStringLiteral("Tafsily");
-    const QString projectName = prefix + QStringLiteral("ProjectCod");
-    data::TField* koll = field(kollName);
-    data::TField* moein = field(moeinName);
-    data::TField* tafsily = field(tafsilyName);
-    data::TField* project = field(projectName);
-    const auto fails = [](const QString& message, const QString& column) {
-        ShowError(message);
-        return column;
-    };
-    const auto open = [this](const QString& statement) {
-        quTemp->Close();
-        quTemp->SetSQL(statement);
-        quTemp->Open();
-        return !quTemp->IsEmpty();
-    };
-    const auto text = [this](const char* name) {
-        return quTemp->FieldByName(QLatin1String(name))->AsString();
-    };
-
-    if (koll->AsString().trimmed().isEmpty()) {
-        moein->SetAsString(QString());
-        tafsily->SetAsString(QString());
-        project->SetAsString(QString());
-        return fails(QStringLiteral("سرفصل حساب کل خالي مي باشد"), kollName);
-    }
-    if (!open(QStringLiteral("Select * From Koll Where Koll = '") + SqlEscape(koll->AsString()) +
-              QStringLiteral("'")))
-        return fails(QStringLiteral("كد حساب كل موجود نمي باشد."), kollName);
-    if (text("IsActive").trimmed() != Active)
-        return fails(QStringLiteral("كد حساب کل غيرفعال مي باشد."), kollName);
-
-    if (!open(QStringLiteral("Select * From Moein Where Koll+Moein = '") +
-              SqlEscape(koll->AsString() + moein->AsString()) + QStringLiteral("' ")))
-        return fails(QStringLiteral("كد حساب معين موجود نمي باشد."), moeinName);
-    if (text("IsActive").trimmed() != Active)
-        return fails(QStringLiteral("كد حساب معين غيرفعال مي باشد."), moeinName);
-    const QString has = QStringLiteral("دارد");
-    Levels = MoeinLevels();
-    if (text("IsTafsily1").trimmed() == has)
-        Levels.levels = QStringLiteral("اول/");
-    if (text("IsTafsily2").trimmed() == has)
-        Levels.levels += QStringLiteral("دوم/");
-    if (text("IsProject").trimmed() == has)
-        Levels.levels += QStringLiteral("سوم");
-    Levels.tafsilyGroups = text("GrohTafsily");
-    Levels.tafsily2Groups = text("GrohTafsily2");
-    Levels.projectGroups = text("GrohProject");
-    const QString tafsilyCodes = text("TafsilyJoz");
-    QString projectGroups = Levels.projectGroups;
-    QString projectCodes = text("ProjectJoz");
-
-    if (Levels.levels.contains(DetailLevel)) {
-        if (tafsily->AsString().trimmed().isEmpty())
-            return fails(QStringLiteral("کد حساب تفصيلي خالي مي باشد."), tafsilyName);
-        if (!open(QStringLiteral("Select Tafsily, IsActive From Tafsily Where Tafsily = '") +
-                  SqlEscape(tafsily->AsString()) + QStringLiteral("' ") +
-                  detailRestriction(Levels.tafsilyGroups, tafsilyCodes, company->LenCodGrohTafsily)))
-            return fails(QStringLiteral("كد حساب تفصيلي موجود نمي باشد."), tafsilyName);
-        if (text("IsActive").trimmed() != Active)
-            return fails(QStringLiteral("كد حساب تفصيلي غيرفعال مي باشد."), tafsilyName);
-    } else {
-        tafsily->SetAsString(QString());
-    }
-
-    if (!Levels.levels.contains(ProjectLevel)) {
-        project->SetAsString(QString());
-        return {};
-    }
-    if (project->AsString().trimmed().isEmpty())
-        return fails(QStringLiteral("كد خالي مي باشد !"), projectName);
-    // A detail account with project lists of its own narrows the projects instead of the
-    // subsidiary account. Its code was found above, so it is a number.
-    const QString detail =
-        tafsily->AsString().trimmed().isEmpty() ? QStringLiteral("-1") : tafsily->AsString();
-    if (open(QStringLiteral(" Select * from Tafsily where Tafsily = ") + SqlEscape(detail) +
-             QStringLiteral(
-                 " And ((GrohProject Is Not Null And GrohProject <> '') Or (ProjectJoz Is Not Null And "
-                 "ProjectJoz <> '')) "))) {
-        projectGroups = text("GrohProject");
-        projectCodes = text("ProjectJoz");
-    }
-    if (!open(QStringLiteral("Select ProjectCod, ProjectNam, RecogName, IsActive, IsPosHesab, DesChar ") +
-              QStringLiteral("From M_Project Where ProjectCod = '") + SqlEscape(project->AsString()) +
-              QStringLiteral("'") +
-              projectRestriction(projectGroups, projectCodes, company->LenCodGrohProject)))
-        return fails(QStringLiteral("كد موجود نمي باشد !"), projectName);
-    if (text("IsActive").trimmed() != Active)
-        return fails(QStringLiteral("كد غير فعال مي باشد !"), projectName);
-    return {};
+    const AccountChainCheck check(*quTemp, options()->LenCodGrohTafsily, options()->LenCodGrohProject);
+    return check.Validate(*quTafsily2, prefix, Levels);
 }
 
 void TTafsily2Form::PostExtra() {
