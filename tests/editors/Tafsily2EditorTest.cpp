@@ -138,6 +138,15 @@ TEST_F(Detail2Test, ARenamedAccountTakesEveryGrantAlongUnlessDocumentsUseIt) {
     EXPECT_EQ(column(QStringLiteral("Select Tafsily2 From Tafsily2 Where Tafsily2 In ('010003', '010009')")),
               QStringList{QStringLiteral("010003")});
 
+    // Another account's code: the server's refusal in the user's words, the row kept as typed.
+    ASSERT_TRUE(rows().Locate(QStringLiteral("Tafsily2"), QStringLiteral("020003")));
+    select("Tafsily2");
+    type(QStringLiteral("010001"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialogs->messages.value(1), QStringLiteral("كد مراكز هزينه تكراري مي باشد."));
+    EXPECT_EQ(rows().State(), TDataSetState::dsEdit);
+    EXPECT_EQ(current(0), QStringLiteral("010001"));
+    press(Qt::Key_Escape);
     ASSERT_TRUE(rows().Locate(QStringLiteral("Tafsily2"), QStringLiteral("020003")));
     select("Tafsily2");
     type(QStringLiteral("۲۰۰۹")); // stored as 002009
@@ -145,7 +154,7 @@ TEST_F(Detail2Test, ARenamedAccountTakesEveryGrantAlongUnlessDocumentsUseIt) {
     EXPECT_EQ(grants("TAFSILY2", QStringLiteral("002009")),
               (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
     EXPECT_TRUE(grants("TAFSILY2", QStringLiteral("020003")).isEmpty());
-    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.size(), 2);
 }
 
 TEST_F(Detail2Test, DeletingAnAccountDropsItsGrantsButUsedAndLinkedAccountsStay) {
