@@ -7,6 +7,7 @@
 #include "TGheimatForm.h"
 #include "TInfoForm.h"
 #include "TMakanForm.h"
+#include "TPersonelForm.h"
 #include "TSakhtarForm.h"
 #include "TVazDaraeForm.h"
 #include "TVezaratForm.h"
@@ -33,6 +34,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));
     window.SetEditorMaker(TInfoForm::SakhtarEditor, makerOf(SakhtarForm));
     window.SetEditorMaker(TInfoForm::DepartEditor, makerOf(DepartForm));
+    window.SetEditorMaker(TInfoForm::PersonelEditor, makerOf(PersonelForm));
 }
 
 } // namespace tarvand

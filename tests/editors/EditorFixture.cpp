@@ -68,18 +68,22 @@ void EditorFixture::start(int userId) {
     host->Ostavan();
 }
 
-TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
+TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet, int choice) {
     InfoForm->Info_PageControl->SetActivePage(sheet);
+    editor = nullptr;
     if (sheet == InfoForm->Personel_TabSheet) {
-        // The personnel tab holds the units' editor once its list names them.
-        InfoForm->cmbPersonel->SetItemIndex(0);
+        InfoForm->cmbPersonel->SetItemIndex(choice);
         InfoForm->cmbPersonelChange();
+        // Both of the tab's editors stay in its panel once made; the one chosen is on top.
+        editor = qobject_cast<TBaseEditorForm*>(
+            InfoForm->Editor(choice == 1 ? TInfoForm::PersonelEditor : TInfoForm::DepartEditor));
     }
     QApplication::setActiveWindow(&host->MainForm());
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
         auto* form =
             qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
-        if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible())
+        if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible() &&
+            sheet != InfoForm->Personel_TabSheet)
             editor = form;
     }
     if (editor != nullptr)
