@@ -402,6 +402,8 @@ void TPersonelForm::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
         else if (field.compare(UnitField, Qt::CaseInsensitive) != 0 ||
                  PickCode(dbgPersonel->SelectedIndex()) == ui::mrOk)
             nextColumn();
+        // Whatever a picker or a message did with the focus, the keys come back to the grid.
+        dbgPersonel->setFocus();
     } break;
     case SpaceKey:
         if (IsSelected(ActivityField)) {
@@ -576,7 +578,7 @@ int TPersonelForm::pickAccount(int level) {
 
     const data::TADOQuery* chosen = TempGridForm->quTemp;
     const auto picked = [chosen](const QString& field) { return chosen->FieldByName(field)->AsString(); };
-    const bool active = picked(QStringLiteral("IsActive")).trimmed() == QLatin1String("فعال");
+    const bool active = picked(QStringLiteral("IsActive")).trimmed() == QStringLiteral("فعال");
     const auto set = [this](int at, const QString& value) {
         quPersonel->FieldByName(accountFields_.at(at))->SetAsString(value);
     };
@@ -606,7 +608,7 @@ int TPersonelForm::pickAccount(int level) {
         const std::array<QString, 3> flags = {QStringLiteral("IsTafsily1"), QStringLiteral("IsTafsily2"),
                                               QStringLiteral("IsProject")};
         for (int below = 0; below < 3; ++below) {
-            if (picked(flags.at(below)).trimmed() == QLatin1String("ندارد")) {
+            if (picked(flags.at(below)).trimmed() == QStringLiteral("ندارد")) {
                 set(TafsilyLevel + below, QString());
                 break;
             }
