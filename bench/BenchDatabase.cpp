@@ -35,9 +35,9 @@ int tsqlCollation(void*, int leftLength, const void* left, int rightLength, cons
 
 } // namespace
 
-sqlite3* BenchDatabase::openReadOnly() {
+sqlite3* BenchDatabase::openReadOnly(const QString& file) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_create_collation(db, "TSQL", SQLITE_UTF8, nullptr, tsqlCollation);
     return db;
 }
@@ -52,6 +52,17 @@ QString BenchDatabase::path() {
                 : fromEnv;
         if (!QFileInfo::exists(target))
             tarvand::sql::DatabaseSetup::createDemoDatabase(target, kGeneratedAssets);
+        return target;
+    }();
+    return file;
+}
+
+QString BenchDatabase::accountsPath() {
+    static const QString file = [] {
+        const QString target =
+            QDir::temp().filePath(QStringLiteral("tarvand-bench-accounts-%1.db").arg(GeneratedAccounts));
+        if (!QFileInfo::exists(target))
+            tarvand::sql::DatabaseSetup::createDemoDatabase(target, 0, false, GeneratedAccounts);
         return target;
     }();
     return file;

@@ -5,7 +5,6 @@
 #include "TGlobal.h"
 #include "TMyDatabase.h"
 #include "TMyDate.h"
-#include "TPanel.h"
 #include "TTempGridForm.h"
 
 #include <initializer_list>
@@ -33,7 +32,7 @@ void fillPicker(const QString& title, std::initializer_list<LookupColumn> column
     int index = 0;
     for (const LookupColumn& column : columns)
         picker.ColumnTitles.at(index++) = column.caption;
-    picker.Caption_Panel->SetCaption(title);
+    picker.Title = title;
     index = 0;
     for (const LookupColumn& column : columns)
         picker.ColumnWidths.at(index++) = column.width;

@@ -21,6 +21,8 @@
 #include "TPanel.h"
 #include "TPopupMenu.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QStringList>
 
 namespace tarvand {
@@ -140,6 +142,7 @@ void TBaseEditorForm::PrepareEditor() {
     MyDatabase->EnsureTableKey(QStringLiteral("CLUSTERED"), profile_.TableName, profile_.Constraint,
                                QStringList{profile_.CodeField}, 1);
     PrepareExtra();
+    widenNarrowColumns();
 
     if (InfoForm != nullptr)
         pmGrid->SetImages(InfoForm->imPopup);
@@ -148,6 +151,25 @@ void TBaseEditorForm::PrepareEditor() {
     GridCommands->CreatePopupMenu();
 
     Global->ApplyColumnState(quTemp, grid_, settings.Prog, settings.Item, settings.Form, settings.Part);
+}
+
+void TBaseEditorForm::widenNarrowColumns() {
+    // The design widths were chosen for a smaller face: a code column never shows less than its
+    // title or a code of full length. A saved layout applied afterwards has the last word.
+    constexpr int longestCode = 12;
+    constexpr int margin = 14;
+    const QFontMetrics titles(grid_->horizontalHeader()->font());
+    const QFontMetrics cells(grid_->font());
+    for (int index = 0; index < grid_->Columns()->Count(); ++index) {
+        ui::TColumn* column = grid_->Columns()->Items(index);
+        int needed = titles.horizontalAdvance(column->Title()->Caption()) + margin;
+        const data::TField* field = column->Field();
+        if (field != nullptr && field->DataType() == data::TFieldType::ftString && field->Size() > 0 &&
+            field->Size() <= longestCode)
+            needed = qMax(needed, cells.horizontalAdvance(QString(field->Size(), QLatin1Char('0'))) + margin);
+        if (column->Width() < needed)
+            column->SetWidth(needed);
+    }
 }
 
 TKorvObject::Settings TBaseEditorForm::CommandSettings() const {

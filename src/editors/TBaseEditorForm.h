@@ -115,6 +115,8 @@ protected:
     bool NameTaken(const QString& name, const QString& nameExpression, const QString& value);
 
 private:
+    void widenNarrowColumns();
+
     EditorProfile profile_;
     std::unique_ptr<data::TCustomADODataSet> dataSet_;
     std::unique_ptr<data::TDataSource> dataSource_;

@@ -6,6 +6,7 @@
 #include "TDepartForm.h"
 #include "TGheimatForm.h"
 #include "TInfoForm.h"
+#include "TMabadiForm.h"
 #include "TMakanForm.h"
 #include "TPersonelForm.h"
 #include "TSakhtarForm.h"
@@ -29,6 +30,7 @@ template <typename Form> TInfoForm::EditorMaker makerOf(Form*& variable) {
 void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::MakanEditor, makerOf(MakanForm));
     window.SetEditorMaker(TInfoForm::VazDaraeEditor, makerOf(VazDaraeForm));
+    window.SetEditorMaker(TInfoForm::MabadiEditor, makerOf(MabadiForm));
     window.SetEditorMaker(TInfoForm::VezaratEditor, makerOf(VezaratForm));
     window.SetEditorMaker(TInfoForm::GheimatEditor, makerOf(GheimatForm));
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));

@@ -98,6 +98,8 @@ public:
 
 private:
     void openShared(const QString& statement);
+    // "##" + the session's tag + a time stamp: a new global temporary table of this session.
+    QString newPickerTable() const;
     int showMsg(const QString& msg, const QString& title, const QString& kind);
 
     data::TADOConnection* connection_;

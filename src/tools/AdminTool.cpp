@@ -16,9 +16,10 @@ namespace {
 
 const char* const UsageText =
     "Usage:\n"
-    "  tarvand-db init PATH [--assets N] [--force]\n"
+    "  tarvand-db init PATH [--assets N] [--accounts N] [--force]\n"
     "      Creates the demo company database at PATH; with --assets, N generated assets are added\n"
-    "      to the demo register. An existing file is replaced only with --force.\n"
+    "      to the demo register; --accounts sets how many generated detail accounts the chart\n"
+    "      carries (3000 unless given, 0 for none). An existing file is replaced only with --force.\n"
     "  tarvand-db sql PATH STATEMENT [STATEMENT ...]\n"
     "      Runs the T-SQL statements in order on one connection (## temporary tables live across\n"
     "      them) and prints the rows of the last statement that returns rows, tab-separated, with a\n"
@@ -67,6 +68,7 @@ int AdminTool::run(const QStringList& arguments) {
 int AdminTool::init(const QStringList& arguments) {
     QString path;
     int assets = 0;
+    int accounts = sql::DatabaseSetup::DemoDetailAccounts;
     bool force = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -83,6 +85,17 @@ int AdminTool::init(const QStringList& arguments) {
                                  .arg(MaxGeneratedAssets)
                                  .arg(arguments[i]));
             }
+        } else if (argument == QLatin1String("--accounts")) {
+            if (i + 1 == arguments.size()) {
+                return usage(QStringLiteral("--accounts needs a number."));
+            }
+            bool ok = false;
+            accounts = arguments[++i].toInt(&ok);
+            if (!ok || accounts < 0 || accounts > sql::DatabaseSetup::MaxDetailAccounts) {
+                return usage(QStringLiteral("--accounts takes a whole number from 0 to %1, not \"%2\".")
+                                 .arg(sql::DatabaseSetup::MaxDetailAccounts)
+                                 .arg(arguments[i]));
+            }
         } else if (argument.startsWith(QLatin1String("--"))) {
             return usage(QStringLiteral("Unknown option \"%1\".").arg(argument));
         } else if (path.isEmpty()) {
@@ -97,10 +110,10 @@ int AdminTool::init(const QStringList& arguments) {
     if (QFileInfo::exists(path) && !force) {
         return fail(QStringLiteral("%1 already exists; add --force to replace it.").arg(path));
     }
-    sql::DatabaseSetup::createDemoDatabase(path, assets, force);
-    QString done = QStringLiteral("Created %1").arg(path);
+    sql::DatabaseSetup::createDemoDatabase(path, assets, force, accounts);
+    QString done = QStringLiteral("Created %1 with %2 generated detail accounts").arg(path).arg(accounts);
     if (assets > 0) {
-        done += QStringLiteral(" with %1 generated assets").arg(assets);
+        done += QStringLiteral(" and %1 generated assets").arg(assets);
     }
     print(done + QLatin1Char('\n'));
     return 0;

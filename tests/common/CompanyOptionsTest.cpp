@@ -94,7 +94,7 @@ protected:
 
     void expectPicker(const Lookup& lookup) const {
         SCOPED_TRACE(lookup.label);
-        EXPECT_EQ(picker().KeyFields, (std::array<QString, host::TTempGridForm::KeyCount>{lookup.keyField}));
+        EXPECT_EQ(picker().KeyFields, (std::array<QString, ListPickerSetup::KeyCount>{lookup.keyField}));
         EXPECT_EQ(picker().KeyValues[0], lookup.code);
         EXPECT_EQ(picker().OrderField, lookup.orderField);
         EXPECT_EQ(picker().TableName, lookup.tableName);

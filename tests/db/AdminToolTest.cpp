@@ -47,8 +47,11 @@ TEST_F(AdminToolTest, InitKeepsAnExistingFileUnlessForcedAndAddsGeneratedAssets)
     kept.close();
     ASSERT_EQ(tarvandDb({"init", "--force", file}).exitCode, 0);
     EXPECT_EQ(tarvandDb({"sql", file, "Select Count(*) As Assets From D_Amval"}).out, "Assets\n38\n");
-    ASSERT_EQ(tarvandDb({"init", "--force", file, "--assets", "25"}).exitCode, 0);
+    const QString accounts = QStringLiteral("Select Count(*) As N From Tafsily");
+    EXPECT_EQ(tarvandDb({"sql", file, accounts}).out, "N\n3009\n");
+    ASSERT_EQ(tarvandDb({"init", "--force", file, "--assets", "25", "--accounts", "40"}).exitCode, 0);
     EXPECT_EQ(tarvandDb({"sql", file, "Select Count(*) As N From D_Amval"}).out, "N\n63\n");
+    EXPECT_EQ(tarvandDb({"sql", file, accounts}).out, "N\n49\n");
 }
 
 // Rows of the last statement as TSV with a header; NULL as nothing, separators inside values
@@ -92,6 +95,7 @@ TEST_F(AdminToolTest, BadArgumentsShowTheUsage) {
                                     {"init", file, "--assets"},
                                     {"init", file, "--assets", "many"},
                                     {"init", file, "--assets", "-3"},
+                                    {"init", file, "--accounts", "89911"},
                                     {"init", file, "--colour"},
                                     {"sql", file},
                                     {"translate"},

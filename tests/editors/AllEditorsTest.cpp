@@ -57,6 +57,15 @@ const EditorCase Editors[] = {
      3,
      {QStringLiteral("۱")},
      {QStringLiteral("۱۲"), QString()}},
+    // Enter on the general and subsidiary accounts chooses them in the pickers.
+    {"Mabadi",
+     &TInfoForm::Mabadi_TabSheet,
+     "D_Mabadi",
+     "MabadiCod",
+     "MabadiNam",
+     3,
+     {},
+     {QString(), QString()}},
     {"Depart", &TInfoForm::Personel_TabSheet, "Depart_1", "Code_field", "Desk", 0, {}, {}},
     // Family name, a unit typed and taken in its list, no activity.
     {"Personel",
@@ -79,7 +88,9 @@ protected:
     void SetUp() override {
         start();
         ASSERT_NE(show(InfoForm->*GetParam().sheet, GetParam().choice), nullptr);
-        // The location's account is chosen in the picker; a person's unit is taken as typed.
+        // The location's account is chosen in the picker; a source is credited to the first
+        // general account and its first subsidiary account, which carries no lower levels; a
+        // person's unit is taken as typed.
         dialogs->pick = [](host::TTempGridForm& picker) {
             if (picker.quTemp->FindField(QStringLiteral("Tafsily2")) != nullptr)
                 picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));

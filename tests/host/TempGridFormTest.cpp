@@ -5,7 +5,6 @@
 #include "TDBGrid.h"
 #include "TGlobal.h"
 #include "TMyDatabase.h"
-#include "TPanel.h"
 #include "TSpeedButton.h"
 #include "TTempGridForm.h"
 
@@ -41,7 +40,7 @@ protected:
         picker_.ColumnCount = 2;
         picker_.ColumnTitles[0] = QStringLiteral("كد");
         picker_.ColumnTitles[1] = QStringLiteral("نام مکان");
-        picker_.Caption_Panel->SetCaption(QStringLiteral("انتخاب مکان دارايي"));
+        picker_.Title = QStringLiteral("انتخاب مکان دارايي");
         picker_.ColumnWidths[0] = 60;
         picker_.ColumnWidths[1] = 400;
         picker_.KeyFields[0] = QStringLiteral("MakanCod");

@@ -18,6 +18,7 @@ ModuleHost::ModuleHost(int userId, Context context) {
     dlgMsg_ = std::make_unique<host::TDlgMsg>();
     showStateForm_ = std::make_unique<host::TShowStateForm>();
     tempGridForm_ = std::make_unique<host::TTempGridForm>(session_->MyDatabase());
+    session_->MyDatabase()->SetListPicker(tempGridForm_.get());
     mainForm_ = std::make_unique<ui::TForm>();
     mainForm_->setGeometry(QGuiApplication::primaryScreen()->geometry());
     clientPanel_ = new ui::TPanel(mainForm_.get());

@@ -6,6 +6,7 @@
 #include "TDlgMsg.h"
 #include "TGlobal.h"
 #include "TMainForm.h"
+#include "TMyDatabase.h"
 #include "TPageControl.h"
 #include "TPanel.h"
 #include "TShowStateForm.h"
@@ -53,6 +54,7 @@ int HostProgram::Run() {
         return fail(DatabaseError, error.Message);
     }
     tempGridForm_ = std::make_unique<TTempGridForm>(session_->MyDatabase());
+    session_->MyDatabase()->SetListPicker(tempGridForm_.get());
     buildWindow();
 
     const QString modulePath = options_.ModulePath.isEmpty()

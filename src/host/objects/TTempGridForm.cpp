@@ -33,7 +33,6 @@ TTempGridForm::TTempGridForm(TMyDatabase* myDatabase, QWidget* parent)
     setObjectName(QStringLiteral("TempGridForm"));
     quTemp = query_.get();
     dsTemp = source_.get();
-    ColumnWidths.fill(0);
 
     if (myDatabase_ != nullptr)
         quTemp->SetConnection(myDatabase_->Connection());
@@ -73,17 +72,6 @@ TTempGridForm::~TTempGridForm() {
     dbgTemp->SetDataSource(nullptr);
 }
 
-void TTempGridForm::ClearSetup() {
-    KeyFields.fill(QString());
-    KeyValues.fill(QString());
-    ColumnTitles.fill(QString());
-    ColumnWidths.fill(0);
-    TableName.clear();
-    OrderField.clear();
-    ColumnCount = 0;
-    Caption_Panel->SetCaption(QString());
-}
-
 void TTempGridForm::FormShow(QObject*) {
     if (!quTemp->Active())
         quTemp->Open();
@@ -91,7 +79,8 @@ void TTempGridForm::FormShow(QObject*) {
         quTemp->SetSort(OrderField);
     setUpColumns();
     locateKeys();
-    SetCaption(Caption_Panel->Caption().trimmed());
+    Caption_Panel->SetCaption(Title);
+    SetCaption(Title.trimmed());
     fitToColumns();
     dbgTemp->setFocus();
 }

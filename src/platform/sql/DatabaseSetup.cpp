@@ -204,7 +204,8 @@ QString DatabaseSetup::embeddedScript(const QString& fileName) {
     return QString::fromUtf8(file.readAll());
 }
 
-void DatabaseSetup::createDemoDatabase(const QString& path, int extraAssets, bool replace) {
+void DatabaseSetup::createDemoDatabase(const QString& path, int extraAssets, bool replace,
+                                       int detailAccounts) {
     const QFileInfo target(path);
     if (target.exists() && !replace) {
         throw Exception(QStringLiteral("%1 already exists").arg(path));
@@ -228,6 +229,7 @@ void DatabaseSetup::createDemoDatabase(const QString& path, int extraAssets, boo
         if (extraAssets > 0) {
             setup.generateAssets(extraAssets);
         }
+        setup.generateDetailAccounts(detailAccounts);
     } catch (...) {
         removeDatabaseFiles(building);
         throw;
@@ -358,6 +360,85 @@ void DatabaseSetup::generateAssets(int count, quint32 seed) {
             row[newTag] = QString::number(++nextTag);
             row[oldTag] = useDay < startDay ? QStringLiteral("A-") + QString::number(nextCode) : QString();
             backend_.execute(insert, row);
+        }
+        backend_.commit();
+    } catch (...) {
+        backend_.rollback();
+        throw;
+    }
+}
+
+void DatabaseSetup::generateDetailAccounts(int count, quint32 seed) {
+    if (count <= 0) {
+        return;
+    }
+    if (count > MaxDetailAccounts) {
+        throw Exception(QStringLiteral("At most %1 detail accounts can be generated, not %2")
+                            .arg(MaxDetailAccounts)
+                            .arg(count));
+    }
+    const int codeLength = declaredLength(backend_, QStringLiteral("Tafsily"), QStringLiteral("Tafsily"), 5);
+    const int groupLength =
+        declaredLength(backend_, QStringLiteral("GrohTafsily"), QStringLiteral("TafsilyGrohCod"), 2);
+    // Groups 10 and up stay clear of the hand-made ones and of the group lists of the chart.
+    constexpr int firstGroup = 10;
+    constexpr int perGroup = 999;
+    const int groups = std::max(3, (count + perGroup - 1) / perGroup);
+
+    static const QStringList firstNames = {
+        QStringLiteral("علي"),  QStringLiteral("محمد"), QStringLiteral("حسين"),  QStringLiteral("رضا"),
+        QStringLiteral("مهدي"), QStringLiteral("زهرا"), QStringLiteral("فاطمه"), QStringLiteral("مريم"),
+        QStringLiteral("سارا"), QStringLiteral("احمد"), QStringLiteral("حميد"),  QStringLiteral("ناصر")};
+    static const QStringList familyNames = {
+        QStringLiteral("رضايي"), QStringLiteral("احمدي"), QStringLiteral("كريمي"), QStringLiteral("حسيني"),
+        QStringLiteral("موسوي"), QStringLiteral("محمدي"), QStringLiteral("نوري"),  QStringLiteral("صادقي"),
+        QStringLiteral("كاظمي"), QStringLiteral("رحيمي"), QStringLiteral("جعفري"), QStringLiteral("قاسمي")};
+    static const QStringList trades = {QStringLiteral("بازرگاني"),  QStringLiteral("صنايع"),
+                                       QStringLiteral("توليدي"),    QStringLiteral("خدمات فني"),
+                                       QStringLiteral("حمل و نقل"), QStringLiteral("پخش")};
+    static const QStringList places = {QStringLiteral("البرز"),   QStringLiteral("سپاهان"),
+                                       QStringLiteral("خزر"),     QStringLiteral("زاگرس"),
+                                       QStringLiteral("پارسيان"), QStringLiteral("آريا"),
+                                       QStringLiteral("كوير"),    QStringLiteral("دماوند")};
+    std::mt19937 random(seed);
+    const auto pick = [&random](const QStringList& list) {
+        return list[std::uniform_int_distribution<int>(0, int(list.size()) - 1)(random)];
+    };
+    const auto chance = [&random](double probability) {
+        return std::uniform_real_distribution<double>(0, 1)(random) < probability;
+    };
+    const auto groupCode = [groupLength](int group) {
+        return QString::number(firstGroup + group).rightJustified(groupLength, QLatin1Char('0'));
+    };
+
+    const QString insertGroup =
+        QStringLiteral("Insert Into GrohTafsily (TafsilyGrohCod, TafsilyGrohNam) Values (?, ?)");
+    const QString insertAccount = QStringLiteral("Insert Into Tafsily (Tafsily, NamHesab, RecogName, "
+                                                 "IsActive, IsPosHesab, DesChar) Values (?, ?, ?, ?, ?, ?)");
+    const QString insertRight =
+        QStringLiteral("Insert Into UserPrivilege (UserId, TableName, FieldCode) Values (?, 'TAFSILY', ?)");
+    backend_.beginTransaction();
+    try {
+        for (int group = 0; group < groups; ++group) {
+            backend_.execute(insertGroup,
+                             {groupCode(group), QStringLiteral("طرف حسابهاي گروه ") + groupCode(group)});
+        }
+        for (int i = 0; i < count; ++i) {
+            const QString code =
+                groupCode(i % groups) +
+                QString::number(i / groups + 1).rightJustified(codeLength - groupLength, QLatin1Char('0'));
+            const bool person = chance(0.6);
+            const QString name =
+                person ? pick(firstNames) + QLatin1Char(' ') + pick(familyNames)
+                       : QStringLiteral("شركت ") + pick(trades) + QLatin1Char(' ') + pick(places);
+            backend_.execute(insertAccount,
+                             {code, name, person ? QStringLiteral("بد") : QStringLiteral("بس"),
+                              chance(0.05) ? QStringLiteral("غيرفعال") : QStringLiteral("فعال"),
+                              QStringLiteral("آزاد"), QStringLiteral("ريالي")});
+            backend_.execute(insertRight, {QStringLiteral("1"), code});
+            if (chance(0.9)) {
+                backend_.execute(insertRight, {QStringLiteral("2"), code});
+            }
         }
         backend_.commit();
     } catch (...) {

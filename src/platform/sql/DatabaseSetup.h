@@ -22,11 +22,19 @@ public:
     // Throws Exception when there is no such script.
     static QString embeddedScript(const QString& fileName);
 
+    // Generated detail accounts of the demo company, so that the account pickers work at a
+    // realistic size.
+    static constexpr int DemoDetailAccounts = 3000;
+    // The most detail accounts generateDetailAccounts makes: 90 groups of 999 codes.
+    static constexpr int MaxDetailAccounts = 89'910;
+
     // Builds a new demo company database file at path, with extraAssets generated assets added to
-    // the demo register. The file is built under a temporary name and moved into place only when
-    // complete, so a failure leaves no half-built database and an existing file untouched. An
-    // existing file is replaced only when replace is set; otherwise it is refused with Exception.
-    static void createDemoDatabase(const QString& path, int extraAssets = 0, bool replace = false);
+    // the demo register and detailAccounts generated detail accounts to its chart. The file is
+    // built under a temporary name and moved into place only when complete, so a failure leaves
+    // no half-built database and an existing file untouched. An existing file is replaced only
+    // when replace is set; otherwise it is refused with Exception.
+    static void createDemoDatabase(const QString& path, int extraAssets = 0, bool replace = false,
+                                   int detailAccounts = DemoDetailAccounts);
 
     // Runs every batch of a script; scriptName names it in error messages. Throws EDatabaseError
     // with the server's message and the line where the failing batch starts.
@@ -39,6 +47,11 @@ public:
     // base codes; new codes, names, dates, amounts, recipients and tags), all in one transaction.
     // The same seed gives the same assets. Throws Exception when the register is empty.
     void generateAssets(int count, quint32 seed = 1403);
+    // Adds count detail accounts in new groups from 10 on (about a thousand codes a group, at least
+    // three groups; one in twenty inactive), with the rights of user 1 to all of them and of user 2
+    // to nine in ten, all in one transaction. The same seed gives the same accounts. Throws
+    // Exception for more than MaxDetailAccounts.
+    void generateDetailAccounts(int count, quint32 seed = 1403);
 
 private:
     SqlBackend& backend_;
