@@ -95,6 +95,10 @@ struct Refusal {
     int column; // selected afterwards
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.label;
+}
+
 class PersonelRefusalTest : public PersonelEditorTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(PersonelRefusalTest, TheRowStaysInInsertWithWhatWasTypedAndNothingIsStored) {
