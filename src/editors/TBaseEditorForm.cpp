@@ -294,7 +294,8 @@ void TBaseEditorForm::tbl_BeforePost() {
         MyDatabase->IsCodeUsed(profile_.DependProcedure, OldCode)) {
         ShowError(QStringLiteral("ركورد گردش دارد."));
         grid_->setFocus();
-        dataSet_->Cancel();
+        if (profile_.CancelUsedCodeChange)
+            dataSet_->Cancel();
         Abort();
     }
 }

@@ -66,7 +66,8 @@ public:
     void tbl_AfterScroll();
 
     void AssignConnection();
-    void PrepareEditor();
+    // The set-up steps of FormShow.
+    virtual void PrepareEditor();
     virtual void AppException(QObject* Sender, const std::exception& E);
     // Validation of the current row; on a refusal the user has been told and the offending
     // column is selected.

@@ -9,6 +9,7 @@
 #include "TInfoForm.h"
 #include "TMabadiForm.h"
 #include "TMakanForm.h"
+#include "TPersonelForm.h"
 #include "TSakhtarForm.h"
 #include "TTafsily2Form.h"
 #include "TVazDaraeForm.h"
@@ -39,6 +40,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::DepartEditor, makerOf(DepartForm));
     window.SetEditorMaker(TInfoForm::Tafsily2Editor, makerOf(Tafsily2Form));
     window.SetEditorMaker(TInfoForm::GrohTafsily2Editor, makerOf(GrohTafsily2Form));
+    window.SetEditorMaker(TInfoForm::PersonelEditor, makerOf(PersonelForm));
 }
 
 } // namespace tarvand

@@ -32,6 +32,7 @@ struct EditorCase {
     int codeWidth;      // 0: the code is stored as typed
     QStringList before; // cells between code and name
     QStringList after;
+    int choice = 0; // of a combined tab
 };
 
 const EditorCase Editors[] = {
@@ -75,6 +76,16 @@ const EditorCase Editors[] = {
      0,
      {},
      {}},
+    // Family name, a unit typed and taken in its list, no activity.
+    {"Personel",
+     &TInfoForm::Personel_TabSheet,
+     "Person",
+     "Code",
+     "Name",
+     5,
+     {},
+     {QStringLiteral("کریمی"), QStringLiteral("۳"), QString()},
+     1},
 };
 
 void PrintTo(const EditorCase& e, std::ostream* out) {
@@ -85,9 +96,10 @@ class AllEditorsTest : public EditorFixture, public ::testing::WithParamInterfac
 protected:
     void SetUp() override {
         start();
-        ASSERT_NE(show(InfoForm->*GetParam().sheet, 0), nullptr);
+        ASSERT_NE(show(InfoForm->*GetParam().sheet, GetParam().choice), nullptr);
         // The location's account is chosen in the picker; a source is credited to the first
-        // general account and its first subsidiary account, which carries no lower levels.
+        // general account and its first subsidiary account, which carries no lower levels; a
+        // person's unit is taken as typed.
         dialogs->pick = [](host::TTempGridForm& picker) {
             if (picker.quTemp->FindField(QStringLiteral("Tafsily2")) != nullptr)
                 picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));

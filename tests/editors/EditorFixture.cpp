@@ -68,20 +68,23 @@ void EditorFixture::start(int userId) {
     host->Ostavan();
 }
 
-TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet, int detail2Item) {
+TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet, int choice) {
     InfoForm->Info_PageControl->SetActivePage(sheet);
+    editor = nullptr;
     if (sheet == InfoForm->Personel_TabSheet) {
-        // The personnel tab holds the units' editor once its list names them.
-        InfoForm->cmbPersonel->SetItemIndex(0);
+        InfoForm->cmbPersonel->SetItemIndex(choice);
         InfoForm->cmbPersonelChange();
+        // Both of the tab's editors stay in its panel once made; the one chosen is on top.
+        editor = qobject_cast<TBaseEditorForm*>(
+            InfoForm->Editor(choice == 1 ? TInfoForm::PersonelEditor : TInfoForm::DepartEditor));
     }
     QApplication::setActiveWindow(&host->MainForm());
     if (sheet == InfoForm->Tafsily2_TabSheet) {
-        InfoForm->cmbTafsily2->SetItemIndex(detail2Item);
+        InfoForm->cmbTafsily2->SetItemIndex(choice);
         InfoForm->cmbTafsily2Change();
         editor = qobject_cast<TBaseEditorForm*>(
-            InfoForm->Editor(detail2Item == 0 ? TInfoForm::GrohTafsily2Editor : TInfoForm::Tafsily2Editor));
-    } else {
+            InfoForm->Editor(choice == 0 ? TInfoForm::GrohTafsily2Editor : TInfoForm::Tafsily2Editor));
+    } else if (sheet != InfoForm->Personel_TabSheet) {
         for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
             auto* form =
                 qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));

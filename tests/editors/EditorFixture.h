@@ -51,9 +51,9 @@ protected:
 
     // Starts the module for the user; the window shows its first tab.
     void start(int userId = 1);
-    // Shows the tab (the personnel tab with its units; the detail-2 tab with the item of its list)
-    // and gives its editor's grid the keys; returns the editor.
-    TBaseEditorForm* show(ui::TTabSheet* sheet, int detail2Item = 1);
+    // Shows the tab (a combined tab with the choice of its list) and gives its editor's grid the
+    // keys; returns the editor.
+    TBaseEditorForm* show(ui::TTabSheet* sheet, int choice = 0);
 
     // Keys go where the user's keys go: the focused control of the host's window, which is
     // active again once a dialog has closed, as a window manager makes it.

@@ -42,7 +42,7 @@ TEST(InfoFormLayoutTest, CombinedTabsAreNamedAfterTheCompanysAccountsAndShareThe
     host.Ostavan();
     EXPECT_EQ(InfoForm->Tafsily2_TabSheet->Caption(), QStringLiteral("مراكز هزينه و پروژه هاي عمراني"));
     InfoForm->Info_PageControl->SetActivePage(InfoForm->Personel_TabSheet);
-    TPendingEditorForm* recipients = InfoForm->PendingEditor(TInfoForm::PersonelEditor);
+    ui::TForm* recipients = InfoForm->Editor(TInfoForm::PersonelEditor);
     ASSERT_NE(recipients, nullptr);
     InfoForm->cmbPersonel->SetItemIndex(0);
     InfoForm->cmbPersonelChange();
