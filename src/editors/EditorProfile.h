@@ -36,6 +36,8 @@ struct EditorProfile {
     QString FormCode;
     QString ReportSubject;
     bool PadCode = true; // codes stored blank-padded to the column; false: as typed
+    // A row whose code was changed is refused while other records use its old code.
+    bool GuardCodeChange = true;
 
     QString EmptyCodeMessage;
     QString EmptyNameMessage;

@@ -1,6 +1,7 @@
 #include "EditorRegistry.h"
 
 #include "HostContext.h"
+#include "TAmvalForm.h"
 #include "TApplication.h"
 #include "TAstehlakForm.h"
 #include "TDepartForm.h"
@@ -35,6 +36,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::AstehlakEditor, makerOf(AstehlakForm));
     window.SetEditorMaker(TInfoForm::SakhtarEditor, makerOf(SakhtarForm));
     window.SetEditorMaker(TInfoForm::DepartEditor, makerOf(DepartForm));
+    window.SetEditorMaker(TInfoForm::AmvalEditor, makerOf(AmvalForm));
 }
 
 } // namespace tarvand
