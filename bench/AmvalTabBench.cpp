@@ -77,9 +77,16 @@ private:
     std::unique_ptr<ui::TForm> main_;
 };
 
-BenchHost& benchHost() {
-    static BenchHost host;
+// Made on first use and ended before the application object.
+std::unique_ptr<BenchHost>& hostInstance() {
+    static std::unique_ptr<BenchHost> host;
     return host;
+}
+
+BenchHost& benchHost() {
+    if (!hostInstance())
+        hostInstance() = std::make_unique<BenchHost>();
+    return *hostInstance();
 }
 
 std::size_t bareLoop(const char* sql) {
@@ -173,6 +180,7 @@ int main(int argc, char** argv) {
     BenchDatabase::path();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    hostInstance().reset();
     benchmark::Shutdown();
     return 0;
 }
