@@ -7,11 +7,11 @@
 #include "TCodeSelectForm.h"
 #include "TDBGrid.h"
 #include "TField.h"
+#include "TGlobal.h"
 #include "TInfoForm.h"
 #include "TMenuItem.h"
 #include "TTempGridForm.h"
 
-#include <QMap>
 #include <QTest>
 #include <QTimer>
 
@@ -32,11 +32,7 @@ protected:
     data::TDataSet& rows() const { return *editor->DataSet(); }
     ui::TDBGrid* grid() const { return AmvalForm->dbgAmval; }
     QString selected() const { return grid()->Columns()->Items(grid()->SelectedIndex())->FieldName(); }
-    void select(const QString& field) {
-        for (int i = 0; i < grid()->Columns()->Count(); ++i)
-            if (grid()->Columns()->Items(i)->FieldName() == field)
-                grid()->SetSelectedIndex(i);
-    }
+    void select(const QString& field) { grid()->SetSelectedIndex(TGlobal::FindGridColumn(grid(), field)); }
     void goTo(const QString& code) {
         ASSERT_TRUE(rows().Locate(QStringLiteral("DaraCod"), code.rightJustified(10)));
     }
@@ -50,13 +46,15 @@ protected:
         type(text);
     }
     QString value(const QString& field) const { return rows().FieldByName(field)->AsString(); }
-    QStringList stored(const QString& code, const QStringList& fields) const {
-        QStringList cells;
-        for (const QString& field : fields)
-            cells << column(QStringLiteral("Select %1 From D_Amval Where DaraCod = '%2'")
-                                .arg(field, code.rightJustified(10)))
-                         .value(0);
-        return cells;
+    // The fields (named with blanks between) of the current row, or as stored for a code.
+    QString cells(const QString& fields, const QString& code = QString()) const {
+        QStringList values;
+        for (const QString& field : fields.split(u' '))
+            values << (code.isEmpty() ? value(field)
+                                      : column(QStringLiteral("Select %1 From D_Amval Where DaraCod = '%2'")
+                                                   .arg(field, code.rightJustified(10)))
+                                            .value(0));
+        return values.join(u'|');
     }
     bool editable() const { return grid()->Options().testFlag(ui::dgEditing); }
     QString total() const { return column(QStringLiteral("Select Sum(EndValue) From D_Amval")).value(0); }
@@ -112,30 +110,22 @@ TEST_F(AmvalEditorTest, EnterWalksARowThroughItsPickersAndTheLevelsOfEachChain) 
         "DProjectCod Koll Moein Tafsily2 HKoll HMoein HTafsily HTafsily2 HProjectCod DaraCod");
     EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(u'|').toStdString();
     EXPECT_EQ(rows().State(), TDataSetState::dsInsert);
-    EXPECT_EQ(stored(QStringLiteral("9001"), {"DaraNam", "VezCod", "MadehCod", "RaveshEst", "Salianeh",
-                                              "Nozooli", "BahreDate", "EndValue", "MakanCod", "PersonelCod",
-                                              "VazCod", "SakhtarCod", "PelakOld", "PelakNew", "MadeDate"}),
-              (QStringList{"پمپ آب", "  2", "  2", "مستقيم", "5", "0", "1403/02/01", "0", "  6", "  110",
-                           "  1", "  3", "P-9001", "", "1403/01/20"}));
-    EXPECT_EQ(stored(QStringLiteral("9001"),
-                     {"DKoll", "DMoein", "DTafsily", "DTafsily2", "DProjectCod", "Koll", "Moein", "Tafsily",
-                      "Tafsily2", "ProjectCod", "HKoll", "HMoein", "HTafsily", "HTafsily2", "HProjectCod"}),
-              (QStringList{" 13", "  1", "", "", "01001", " 12", "  4", "", "030003", "", " 81", "  3",
-                           "02002", "010001", "02001"}));
+    EXPECT_EQ(
+        cells("DaraNam VezCod MadehCod RaveshEst Salianeh Nozooli BahreDate EndValue MakanCod PersonelCod "
+              "VazCod SakhtarCod PelakOld PelakNew MadeDate DKoll DMoein DTafsily DTafsily2 DProjectCod Koll "
+              "Moein Tafsily Tafsily2 ProjectCod HKoll HMoein HTafsily HTafsily2 HProjectCod",
+              QStringLiteral("9001")),
+        "پمپ آب|  2|  2|مستقيم|5|0|1403/02/01|0|  6|  110|  1|  3|P-9001||1403/01/20| 13|  1|||01001| 12|  "
+        "4||030003|| 81|  3|02002|010001|02001");
 }
 
 // Space and a double click cycle the method, zeroing what the new method does not use.
 TEST_F(AmvalEditorTest, SpaceAndDoubleClickCycleTheMethod) {
     goTo(QStringLiteral("2001")); // straight-line, with accumulated depreciation and salvage value
     select(QStringLiteral("RaveshEst"));
-    const QStringList fields = {"RaveshEst", "Nozooli", "Salianeh", "Anbashteh", "Esshat"};
+    const QString fields = QStringLiteral("RaveshEst Nozooli Salianeh Anbashteh Esshat");
     QStringList seen;
-    const auto look = [&] {
-        QStringList cells;
-        for (const QString& field : fields)
-            cells << value(field);
-        seen << cells.join(u' ');
-    };
+    const auto look = [&] { seen << cells(fields); };
     press(Qt::Key_Space);
     look();
     press(Qt::Key_Space);
@@ -143,10 +133,10 @@ TEST_F(AmvalEditorTest, SpaceAndDoubleClickCycleTheMethod) {
     const QRect cell = grid()->visualRect(grid()->currentIndex());
     QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     look();
-    EXPECT_EQ(seen, (QStringList{"نزولي 0 0 1067000000 320000000", "ندارد 0 0 0 0", "مستقيم 0 0 0 0"}));
+    EXPECT_EQ(seen, (QStringList{"نزولي|0|0|1067000000|320000000", "ندارد|0|0|0|0", "مستقيم|0|0|0|0"}));
     EXPECT_FALSE(editable());
     press(Qt::Key_Up); // leaving the row writes it
-    EXPECT_EQ(stored(QStringLiteral("2001"), fields), (QStringList{"مستقيم", "0", "0", "0", "0"}));
+    EXPECT_EQ(cells(fields, QStringLiteral("2001")), QStringLiteral("مستقيم|0|0|0|0"));
 }
 
 // Which cells take typing, by method, by the date of use against the company start (1398/01/01)
@@ -217,7 +207,7 @@ TEST_F(AmvalEditorTest, RefusedPostsKeepTheRowInEdit) {
         press(Qt::Key_Escape);
         press(Qt::Key_Escape);
     }
-    EXPECT_EQ(stored(QStringLiteral("9200"), {"DaraNam"}), QStringList{QString()});
+    EXPECT_EQ(cells(QStringLiteral("DaraNam"), QStringLiteral("9200")), QString());
     EXPECT_EQ(column(QStringLiteral("Select DaraNam From D_Amval Where DaraCod = '      1001'")).value(0),
               QStringLiteral("زمين كارخانه جاده ساوه - 12000 متر مربع"));
 
@@ -228,8 +218,8 @@ TEST_F(AmvalEditorTest, RefusedPostsKeepTheRowInEdit) {
     enter(QStringLiteral("PelakNew"), QStringLiteral("A-1101"));
     press(Qt::Key_Up);
     EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(u'|').toStdString();
-    EXPECT_EQ(stored(QStringLiteral("1102"), {"DaraNam", "PelakOld", "PelakNew"}),
-              (QStringList{"سوله يك", "A-1102", "A-1101"}));
+    EXPECT_EQ(cells(QStringLiteral("DaraNam PelakOld PelakNew"), QStringLiteral("1102")),
+              "سوله يك|A-1102|A-1101");
 }
 
 // What a clerk may type wrongly, and what is said and stored when the row is left.
@@ -274,12 +264,12 @@ TEST_F(AmvalEditorTest, BadInputIsStoredAsTheColumnAllowsOrKeptInEdit) {
         if (c.stored == nullptr) {
             EXPECT_EQ(rows().State(), TDataSetState::dsInsert) << shown.toStdString();
             EXPECT_EQ(grid()->EditText(), c.typed) << shown.toStdString();
-            EXPECT_EQ(stored(key, {"DaraNam"}), QStringList{QString()}) << shown.toStdString();
+            EXPECT_EQ(cells(QStringLiteral("DaraNam"), key), QString()) << shown.toStdString();
             press(Qt::Key_Escape);
             press(Qt::Key_Escape);
             continue;
         }
-        EXPECT_EQ(stored(key, {field}), QStringList{QString::fromUtf8(c.stored)}) << shown.toStdString();
+        EXPECT_EQ(cells(field, key), QString::fromUtf8(c.stored)) << shown.toStdString();
     }
 }
 
@@ -296,7 +286,7 @@ TEST_F(AmvalEditorTest, TotalsFollowPostsAndDeletes) {
     goTo(QStringLiteral("9400"));
     dialogs->answers = {6};
     press(Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_TRUE(stored(QStringLiteral("9400"), {"DaraCod"}).first().isEmpty());
+    EXPECT_EQ(cells(QStringLiteral("DaraCod"), QStringLiteral("9400")), QString());
     EXPECT_EQ(shown(), total());
     // The names of the current row's codes.
     goTo(QStringLiteral("1101"));
