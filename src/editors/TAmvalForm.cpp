@@ -443,7 +443,7 @@ void TAmvalForm::enterDate(bool resetsCost) {
 
 void TAmvalForm::cycleMethod() {
     setEditing(false);
-    if (!tblAmval->Active())
+    if (!tblAmval->Active() || tblAmval->IsEmpty())
         return;
     tblAmval->Edit();
     const QString method = FieldText(MethodField).trimmed();
