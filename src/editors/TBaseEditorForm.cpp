@@ -290,8 +290,8 @@ void TBaseEditorForm::tbl_BeforePost() {
         Abort();
     }
     const QString oldCode = OldCode.trimmed();
-    if (FieldText(profile_.CodeField).trimmed() != oldCode && !oldCode.isEmpty() &&
-        MyDatabase->IsCodeUsed(profile_.DependProcedure, OldCode)) {
+    if (profile_.GuardCodeChange && FieldText(profile_.CodeField).trimmed() != oldCode &&
+        !oldCode.isEmpty() && MyDatabase->IsCodeUsed(profile_.DependProcedure, OldCode)) {
         ShowError(QStringLiteral("ركورد گردش دارد."));
         grid_->setFocus();
         if (profile_.CancelUsedCodeChange)

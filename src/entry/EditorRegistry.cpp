@@ -1,6 +1,7 @@
 #include "EditorRegistry.h"
 
 #include "HostContext.h"
+#include "TAmvalForm.h"
 #include "TApplication.h"
 #include "TAstehlakForm.h"
 #include "TDepartForm.h"
@@ -41,6 +42,7 @@ void RegisterEditors(TInfoForm& window) {
     window.SetEditorMaker(TInfoForm::Tafsily2Editor, makerOf(Tafsily2Form));
     window.SetEditorMaker(TInfoForm::GrohTafsily2Editor, makerOf(GrohTafsily2Form));
     window.SetEditorMaker(TInfoForm::PersonelEditor, makerOf(PersonelForm));
+    window.SetEditorMaker(TInfoForm::AmvalEditor, makerOf(AmvalForm));
 }
 
 } // namespace tarvand

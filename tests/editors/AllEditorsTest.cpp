@@ -6,6 +6,7 @@
 #include "TBitBtn.h"
 #include "TDBGrid.h"
 #include "TField.h"
+#include "TGlobal.h"
 #include "TInfoForm.h"
 #include "TTabSheet.h"
 #include "TTempGridForm.h"
@@ -32,7 +33,8 @@ struct EditorCase {
     int codeWidth;      // 0: the code is stored as typed
     QStringList before; // cells between code and name
     QStringList after;
-    int choice = 0; // of a combined tab
+    int choice = 0;               // of a combined tab
+    const char* jumpTo = nullptr; // the column the clerk selects after the name, if any
 };
 
 const EditorCase Editors[] = {
@@ -86,6 +88,17 @@ const EditorCase Editors[] = {
      {},
      {QStringLiteral("کریمی"), QStringLiteral("۳"), QString()},
      1},
+    // The asset is left from the end of its expense chain, which its empty accounts make the last.
+    {"Amval",
+     &TInfoForm::Amval_TabSheet,
+     "D_Amval",
+     "DaraCod",
+     "DaraNam",
+     10,
+     {},
+     {QString()},
+     0,
+     "HProjectCod"},
 };
 
 void PrintTo(const EditorCase& e, std::ostream* out) {
@@ -123,7 +136,14 @@ protected:
     }
     void typeRow(const QString& code, const QString& name) {
         const EditorCase& e = GetParam();
-        for (const QString& cell : QStringList{code} + e.before + QStringList{name} + e.after) {
+        for (const QString& cell : QStringList{code} + e.before + QStringList{name}) {
+            type(cell);
+            press(Qt::Key_Return);
+        }
+        if (e.jumpTo != nullptr)
+            editor->Grid()->SetSelectedIndex(
+                TGlobal::FindGridColumn(editor->Grid(), QString::fromUtf8(e.jumpTo)));
+        for (const QString& cell : e.after) {
             type(cell);
             press(Qt::Key_Return);
         }

@@ -118,6 +118,21 @@ void EditorFixture::type(const QString& text) {
     }
 }
 
+void EditorFixture::pickWanted() {
+    dialogs->pick = [this](host::TTempGridForm& picker) {
+        QStringList fields;
+        QVariantList values;
+        for (const QString& key : picker.KeyFields)
+            if (!key.isEmpty() && wanted.contains(key)) {
+                fields << key;
+                values << wanted.value(key);
+            }
+        const QVariant keys = values.size() == 1 ? values.first() : QVariant(values);
+        const bool found = !fields.isEmpty() && picker.quTemp->Locate(fields.join(u';'), keys);
+        QTest::mouseClick(found ? picker.BtnOk : picker.BtnCancel, Qt::LeftButton);
+    };
+}
+
 QStringList EditorFixture::column(const QString& statement) const {
     data::TADOQuery query;
     query.SetConnection(host->Session().MyDatabase()->Connection());

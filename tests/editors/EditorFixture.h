@@ -3,6 +3,7 @@
 #include "ModuleHost.h"
 #include "ResultTable.h"
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -65,6 +66,10 @@ protected:
     QString current(int column) const;
 
     QWidget* keyTarget();
+    // In every picker the clerk chooses the row holding the wanted codes (by key field), or leaves.
+    void pickWanted();
+
+    QMap<QString, QString> wanted;
 
     std::unique_ptr<ModuleHost> host;
     std::unique_ptr<DialogAnswerer> dialogs;
