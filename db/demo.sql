@@ -5,7 +5,7 @@
 
 -- Company options for the current and the previous fiscal year.
 Insert Into Options (sCode, CompanyName, Company_StartDate, Korvash, Dara, Sdc, ERTEBAT) Values
-    ('011403', 'شركت توليدي نمونه سازان پارس', '1398/01/01', 'NAMTAFSILY2=مراكز هزينه;NAMPROJECT=پروژه;TYPE_CREATE_NEWAT=ALL;TYPESARFASLCOD=NUM;SHOWZERO=NO;', 'TYPEDARACOD=NUM;Ast_Mesure=Mah;SANAD_TIME=MAH;SANAD_TYPE=KOL;', 'N_DEP_VAHED=1,2,3,5;', 'DBSNAME_M=;TBLNAME_M=;FLDNAME_M=;'),
+    ('011403', 'شركت توليدي نمونه سازان پارس', '1398/01/01', 'NAMTAFSILY2=مراكز هزينه;NAMPROJECT=پروژه;TYPE_CREATE_NEWAT=ALL;TYPESARFASLCOD=NUM;SHOWZERO=NO;', 'TYPEDARACOD=NUM;Ast_Mesure=Mah;SANAD_TIME=MAH;SANAD_TYPE=KOL;', 'N_DEP_VAHED=1,2,3,5;', 'DBSNAME_M=main;TBLNAME_M=PayCentre;FLDNAME_M=CentreCode;'),
     ('011402', 'شركت توليدي نمونه سازان پارس', '1398/01/01', 'NAMTAFSILY2=مراكز هزينه;NAMPROJECT=پروژه;TYPE_CREATE_NEWAT=ALL;TYPESARFASLCOD=NUM;', 'TYPEDARACOD=NUM;Ast_Mesure=Mah;SANAD_TIME=MAH;SANAD_TYPE=KOL;', 'N_DEP_VAHED=1,2,3;', 'DBSNAME_M=;TBLNAME_M=;FLDNAME_M=;')
 GO
 
@@ -95,6 +95,12 @@ GO
 Insert Into M_GrohProject (ProjectGrohCod, ProjectGrohNam) Values
     ('01', 'پروژه هاي عمراني'),
     ('02', 'پروژه هاي توسعه توليد')
+GO
+
+-- Cost centres of the payroll system: 030004 is used there only, so it cannot be deleted here.
+Insert Into PayCentre (CentreCode) Values
+    ('010001'),
+    ('030004')
 GO
 
 -- Projects.
