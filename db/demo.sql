@@ -5,7 +5,7 @@
 
 -- Company options for the current and the previous fiscal year.
 Insert Into Options (sCode, CompanyName, Company_StartDate, Korvash, Dara, Sdc, ERTEBAT) Values
-    ('011403', 'شركت توليدي نمونه سازان پارس', '1398/01/01', 'NAMTAFSILY2=مراكز هزينه;NAMPROJECT=پروژه;TYPE_CREATE_NEWAT=ALL;TYPESARFASLCOD=NUM;SHOWZERO=NO;', 'TYPEDARACOD=NUM;Ast_Mesure=Mah;SANAD_TIME=MAH;SANAD_TYPE=KOL;', 'N_DEP_VAHED=1,2,3,5;', 'DBSNAME_M=;TBLNAME_M=;FLDNAME_M=;'),
+    ('011403', 'شركت توليدي نمونه سازان پارس', '1398/01/01', 'NAMTAFSILY2=مراكز هزينه;NAMPROJECT=پروژه;TYPE_CREATE_NEWAT=ALL;TYPESARFASLCOD=NUM;SHOWZERO=NO;', 'TYPEDARACOD=NUM;Ast_Mesure=Mah;SANAD_TIME=MAH;SANAD_TYPE=KOL;', 'N_DEP_VAHED=1,2,3,5;', 'DBSNAME_M=main;TBLNAME_M=PayCentre;FLDNAME_M=CentreCode;'),
     ('011402', 'شركت توليدي نمونه سازان پارس', '1398/01/01', 'NAMTAFSILY2=مراكز هزينه;NAMPROJECT=پروژه;TYPE_CREATE_NEWAT=ALL;TYPESARFASLCOD=NUM;', 'TYPEDARACOD=NUM;Ast_Mesure=Mah;SANAD_TIME=MAH;SANAD_TYPE=KOL;', 'N_DEP_VAHED=1,2,3;', 'DBSNAME_M=;TBLNAME_M=;FLDNAME_M=;')
 GO
 
@@ -76,6 +76,8 @@ Insert Into GrohTafsily2 (Tafsily2GrohCod, Tafsily2GrohNam) Values
 GO
 
 -- Cost centres with the accounts of their assets, accumulated depreciation and depreciation expense.
+-- 030004 and 020003 are used nowhere, so they may be renamed or deleted; the 03 centres are granted
+-- to user 1 only.
 Insert Into Tafsily2 (Tafsily2, NamHesab, Koll, Moein, Tafsily, ProjectCod, AKoll, AMoein, ATafsily, AProjectCod, HKoll, HMoein, HTafsily, HProjectCod, RecogName, IsActive, IsPosHesab, DesChar, GrohProject, ProjectJoz) Values
     ('010001', 'خط توليد يك', ' 11', '  3', '', '02001', ' 12', '  3', '', '', ' 81', '  1', '', '02001', 'بد', 'فعال', 'منفي', 'ريالي', '02', '01002'),
     ('010002', 'خط توليد دو', ' 11', '  3', '', '02001', ' 12', '  3', '', '', ' 81', '  1', '', '02001', 'بد', 'فعال', 'منفي', 'ريالي', '02', '01001,01002'),
@@ -85,13 +87,20 @@ Insert Into Tafsily2 (Tafsily2, NamHesab, Koll, Moein, Tafsily, ProjectCod, AKol
     ('030001', 'مديريت', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'فعال', 'منفي', 'ريالي', '', ''),
     ('030002', 'امور مالي', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'فعال', 'منفي', 'ريالي', '', ''),
     ('030003', 'واحد فروش', ' 11', '  4', '03001', '', ' 12', '  4', '', '', ' 81', '  1', '', '01002', 'بد', 'فعال', 'منفي', 'ريالي', '', ''),
-    ('030004', 'دفتر نمايندگي مشهد', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'غيرفعال', 'منفي', 'ريالي', '', '')
+    ('030004', 'دفتر نمايندگي مشهد', ' 11', '  5', '', '', ' 12', '  5', '', '', ' 81', '  1', '', '01002', 'بد', 'غيرفعال', 'منفي', 'ريالي', '', ''),
+    ('020003', 'انبار ضايعات', ' 11', '  6', '', '', ' 12', '  6', '', '', ' 81', '  1', '', '01001', 'بد', 'فعال', 'منفي', 'ريالي', '', '')
 GO
 
 -- Project groups.
 Insert Into M_GrohProject (ProjectGrohCod, ProjectGrohNam) Values
     ('01', 'پروژه هاي عمراني'),
     ('02', 'پروژه هاي توسعه توليد')
+GO
+
+-- Cost centres of the payroll system: 030004 is used there only, so it cannot be deleted here.
+Insert Into PayCentre (CentreCode) Values
+    ('010001'),
+    ('030004')
 GO
 
 -- Projects.
@@ -199,6 +208,7 @@ Insert Into UserPrivilege (UserId, TableName, FieldCode) Values
     ('1', 'TAFSILY2', '030002'),
     ('1', 'TAFSILY2', '030003'),
     ('1', 'TAFSILY2', '030004'),
+    ('1', 'TAFSILY2', '020003'),
     ('1', 'M_PROJECT', '01001'),
     ('1', 'M_PROJECT', '01002'),
     ('1', 'M_PROJECT', '02001'),
@@ -245,6 +255,7 @@ Insert Into UserPrivilege (UserId, TableName, FieldCode) Values
     ('2', 'TAFSILY2', '010003'),
     ('2', 'TAFSILY2', '020001'),
     ('2', 'TAFSILY2', '020002'),
+    ('2', 'TAFSILY2', '020003'),
     ('2', 'M_PROJECT', '01001'),
     ('2', 'M_PROJECT', '01002'),
     ('2', 'GROHTAFSILY2', '01'),

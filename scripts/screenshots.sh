@@ -17,7 +17,8 @@ JSON
 mkdir -p "$out"
 
 # tab index and picture name
-shots=("8 locations" "3 depreciation-rates" "2 characteristics" "6 asset-states" "5 delivery-sources")
+shots=("0 assets" "8 locations" "3 depreciation-rates" "2 characteristics" "6 asset-states" "5 delivery-sources"
+       "9 cost-centres")
 for shot in "${shots[@]}"; do
     read -r tab name <<<"$shot"
     QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountChain.h"
 #include "TDocRange.h"
 
 #include <QString>
@@ -56,6 +57,14 @@ public:
     // or 2 when the chosen account is inactive.
     int PickAccount(ui::TDBGrid* Grid, const QString& Column, const QString& LevelSet,
                     const QString& GrohTafsily, const QString& GrohTafsily2, const QString& GrohProject);
+    // Which level columns choosing a subsidiary account empties: every level it does not carry,
+    // or only the first of them (the asset register's rule).
+    enum class LevelClearing { EveryMissingLevel, FirstMissingLevel };
+    // PickAccount for a chain under other field names; Level is the plain column name in upper
+    // case ("KOLL", "MOEIN", "TAFSILY", "TAFSILY2", "PROJECTCOD").
+    int PickChainAccount(ui::TDBGrid* Grid, const QString& Level, const AccountChain& Chain,
+                         const QString& GrohTafsily, const QString& GrohTafsily2, const QString& GrohProject,
+                         LevelClearing Clearing);
 
     std::unique_ptr<data::TADOQuery> Query;
     std::array<TDocRange, DocTableCount> DocRanges;

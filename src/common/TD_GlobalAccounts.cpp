@@ -263,30 +263,36 @@ QString TD_Global::CheckAccountRow(ui::TDBGrid* Grid, QString LevelSet, QString 
 int TD_Global::PickAccount(ui::TDBGrid* Grid, const QString& Column, const QString& /*LevelSet*/,
                            const QString& GrohTafsily, const QString& GrohTafsily2,
                            const QString& GrohProject) {
+    return PickChainAccount(Grid, Column.toUpper(), AccountChain(), GrohTafsily, GrohTafsily2, GrohProject,
+                            LevelClearing::EveryMissingLevel);
+}
+
+int TD_Global::PickChainAccount(ui::TDBGrid* Grid, const QString& Level, const AccountChain& Chain,
+                                const QString& GrohTafsily, const QString& GrohTafsily2,
+                                const QString& GrohProject, LevelClearing Clearing) {
     const ChainRow row(Grid);
     if (row.DataSet() == nullptr || TempGridForm == nullptr)
         return ui::mrCancel;
     // What was typed in the cell is where the picker starts.
     Grid->UpdateData();
-    const QString koll = row.Stored(QStringLiteral("Koll"), QLatin1Char(' '));
-    const QString moein = row.Stored(QStringLiteral("Moein"), QLatin1Char(' '));
-    const QString tafsily = row.Stored(QStringLiteral("Tafsily"), QLatin1Char('0'));
-    const QString tafsily2 = row.Stored(QStringLiteral("Tafsily2"), QLatin1Char('0'));
-    const QString project = row.Stored(QStringLiteral("ProjectCod"), QLatin1Char('0'));
+    const QString koll = row.Stored(Chain.Koll, QLatin1Char(' '));
+    const QString moein = row.Stored(Chain.Moein, QLatin1Char(' '));
+    const QString tafsily = row.Stored(Chain.Tafsily, QLatin1Char('0'));
+    const QString tafsily2 = row.Stored(Chain.Tafsily2, QLatin1Char('0'));
+    const QString project = row.Stored(Chain.Project, QLatin1Char('0'));
 
-    const QString column = Column.toUpper();
     QString statement;
-    if (column == QLatin1String("KOLL"))
+    if (Level == QLatin1String("KOLL"))
         statement = MyDatabase->PickKoll(koll);
-    else if (column == QLatin1String("MOEIN"))
+    else if (Level == QLatin1String("MOEIN"))
         statement = MyDatabase->PickMoein(koll, moein, NamTafsily2, NamProject);
-    else if (column == QLatin1String("TAFSILY"))
+    else if (Level == QLatin1String("TAFSILY"))
         statement = MyDatabase->PickTafsily(QStringLiteral("T"), koll, moein, tafsily, GrohTafsily,
                                             LenCodGrohTafsily);
-    else if (column == QLatin1String("TAFSILY2"))
+    else if (Level == QLatin1String("TAFSILY2"))
         statement = MyDatabase->PickTafsily2(QStringLiteral("T2"), koll, moein, tafsily, tafsily2,
                                              NamTafsily2, GrohTafsily2, LenCodGrohTafsily2);
-    else if (column == QLatin1String("PROJECTCOD"))
+    else if (Level == QLatin1String("PROJECTCOD"))
         statement = MyDatabase->PickProject(QStringLiteral("P"), koll, moein, project, NamProject,
                                             GrohProject, LenCodGrohProject, tafsily, tafsily2);
     if (statement.isEmpty())
@@ -305,41 +311,44 @@ int TD_Global::PickAccount(ui::TDBGrid* Grid, const QString& Column, const QStri
     };
     const bool inactive = chosen("IsActive") != Active;
     row.DataSet()->Edit();
-    if (column == QLatin1String("KOLL")) {
+    if (Level == QLatin1String("KOLL")) {
         if (inactive) {
             refuse(QStringLiteral("كد حساب كل غيرفعال مي باشد."));
             return InactiveChoice;
         }
-        row.Set(QStringLiteral("Koll"), chosen("Koll"));
-        for (const char* lower : {"Moein", "Tafsily", "Tafsily2", "ProjectCod"})
-            row.Set(QLatin1String(lower), QString());
-    } else if (column == QLatin1String("MOEIN")) {
-        row.Set(QStringLiteral("Moein"), chosen("Moein"));
-        row.Set(QStringLiteral("Koll"), chosen("Koll"));
+        row.Set(Chain.Koll, chosen("Koll"));
+        for (const QString& lower : {Chain.Moein, Chain.Tafsily, Chain.Tafsily2, Chain.Project})
+            row.Set(lower, QString());
+    } else if (Level == QLatin1String("MOEIN")) {
+        row.Set(Chain.Moein, chosen("Moein"));
+        row.Set(Chain.Koll, chosen("Koll"));
         if (inactive) {
             refuse(QStringLiteral("كد حساب معين غيرفعال مي باشد."));
             return InactiveChoice;
         }
-        if (chosen("IsTafsily1").trimmed() == HasNot)
-            row.Set(QStringLiteral("Tafsily"), QString());
-        if (chosen("IsTafsily2").trimmed() == HasNot)
-            row.Set(QStringLiteral("Tafsily2"), QString());
-        if (chosen("IsProject").trimmed() == HasNot)
-            row.Set(QStringLiteral("ProjectCod"), QString());
-    } else if (column == QLatin1String("TAFSILY")) {
-        row.Set(QStringLiteral("Tafsily"), chosen("Tafsily"));
+        for (const auto& [flag, column] :
+             {std::pair{"IsTafsily1", Chain.Tafsily}, std::pair{"IsTafsily2", Chain.Tafsily2},
+              std::pair{"IsProject", Chain.Project}}) {
+            if (chosen(flag).trimmed() != HasNot)
+                continue;
+            row.Set(column, QString());
+            if (Clearing == LevelClearing::FirstMissingLevel)
+                break;
+        }
+    } else if (Level == QLatin1String("TAFSILY")) {
+        row.Set(Chain.Tafsily, chosen("Tafsily"));
         if (inactive) {
             refuse(QStringLiteral("كد حساب تفصيلي غيرفعال مي باشد."));
             return InactiveChoice;
         }
-    } else if (column == QLatin1String("TAFSILY2")) {
-        row.Set(QStringLiteral("Tafsily2"), chosen("Tafsily2"));
+    } else if (Level == QLatin1String("TAFSILY2")) {
+        row.Set(Chain.Tafsily2, chosen("Tafsily2"));
         if (inactive) {
             refuse(QStringLiteral("كد حساب ") + NamTafsily2 + QStringLiteral(" غيرفعال مي باشد."));
             return InactiveChoice;
         }
     } else {
-        row.Set(QStringLiteral("ProjectCod"), chosen("ProjectCod"));
+        row.Set(Chain.Project, chosen("ProjectCod"));
         if (inactive) {
             refuse(QStringLiteral("كد ") + NamProject + QStringLiteral(" غيرفعال مي باشد."));
             return InactiveChoice;

@@ -36,6 +36,11 @@ struct EditorProfile {
     QString FormCode;
     QString ReportSubject;
     bool PadCode = true; // codes stored blank-padded to the column; false: as typed
+    // A row whose code was changed is refused while other records use its old code.
+    bool GuardCodeChange = true;
+    // A changed code that other records use is refused; true: the row returns to its stored
+    // values, false: it stays in edit with what was typed.
+    bool CancelUsedCodeChange = true;
 
     QString EmptyCodeMessage;
     QString EmptyNameMessage;

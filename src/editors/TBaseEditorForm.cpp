@@ -33,6 +33,16 @@ constexpr ui::WORD EnterKey = 13;
 // The editors' grid colour, light yellow.
 const QColor GridColor(0xFF, 0xFF, 0xE1);
 
+// The application's handler while an editor owns it. Its code lives in the module, which the host
+// may unload: an editor takes its handler away when it goes.
+struct EditorExceptionHandler {
+    QPointer<TBaseEditorForm> editor;
+    void operator()(const std::exception& error) const {
+        if (editor != nullptr)
+            editor->AppException(editor, error);
+    }
+};
+
 QString messageOf(const std::exception& error) {
     if (const auto* exception = dynamic_cast<const Exception*>(&error))
         return exception->Message;
@@ -58,6 +68,7 @@ TBaseEditorForm::TBaseEditorForm(EditorProfile profile, std::unique_ptr<data::TC
     SetWindowState(ui::wsMaximized);
 
     dataSet_->BeforePost = [this](data::TDataSet*) { tbl_BeforePost(); };
+    dataSet_->AfterPost = [this](data::TDataSet*) { tbl_AfterPost(); };
     dataSet_->AfterCancel = [this](data::TDataSet*) { tbl_AfterCancel(); };
     dataSet_->BeforeDelete = [this](data::TDataSet*) { tbl_BeforeDelete(); };
     dataSet_->AfterDelete = [this](data::TDataSet*) { tbl_AfterDelete(); };
@@ -71,11 +82,17 @@ TBaseEditorForm::TBaseEditorForm(EditorProfile profile, std::unique_ptr<data::TC
 TBaseEditorForm::~TBaseEditorForm() {
     if (!destroyed_)
         FormDestroy();
+    if (ui::Application != nullptr) {
+        const auto* handler = ui::Application->OnException.target<EditorExceptionHandler>();
+        if (handler != nullptr && (handler->editor == this || handler->editor == nullptr))
+            ui::Application->OnException = nullptr;
+    }
     OnDestroy = nullptr;
     // The grid outlives the members below (it dies with the widget tree); it lets go of them first.
     if (grid_ != nullptr)
         grid_->SetDataSource(nullptr);
     dataSet_->BeforePost = nullptr;
+    dataSet_->AfterPost = nullptr;
     dataSet_->AfterCancel = nullptr;
     dataSet_->BeforeDelete = nullptr;
     dataSet_->AfterDelete = nullptr;
@@ -110,13 +127,8 @@ void TBaseEditorForm::BindGrid(ui::TDBGrid* grid) {
 }
 
 void TBaseEditorForm::FormShow() {
-    // The editor shown last owns the application's handler. An editor gone since leaves
-    // exceptions to be dropped rather than reach a dead form.
-    const QPointer<TBaseEditorForm> self(this);
-    ui::Application->OnException = [self](const std::exception& error) {
-        if (self != nullptr)
-            self->AppException(self, error);
-    };
+    // The editor shown last owns the application's handler.
+    ui::Application->OnException = EditorExceptionHandler{this};
     AssignConnection();
     ShowCaptions();
     PrepareEditor();
@@ -149,6 +161,7 @@ void TBaseEditorForm::PrepareEditor() {
     const TKorvObject::Settings settings = CommandSettings();
     GridCommands->Configure(settings);
     GridCommands->CreatePopupMenu();
+    MenuExtra();
 
     Global->ApplyColumnState(quTemp, grid_, settings.Prog, settings.Item, settings.Form, settings.Part);
 }
@@ -277,11 +290,12 @@ void TBaseEditorForm::tbl_BeforePost() {
         Abort();
     }
     const QString oldCode = OldCode.trimmed();
-    if (FieldText(profile_.CodeField).trimmed() != oldCode && !oldCode.isEmpty() &&
-        MyDatabase->IsCodeUsed(profile_.DependProcedure, OldCode)) {
+    if (profile_.GuardCodeChange && FieldText(profile_.CodeField).trimmed() != oldCode &&
+        !oldCode.isEmpty() && MyDatabase->IsCodeUsed(profile_.DependProcedure, OldCode)) {
         ShowError(QStringLiteral("ركورد گردش دارد."));
         grid_->setFocus();
-        dataSet_->Cancel();
+        if (profile_.CancelUsedCodeChange)
+            dataSet_->Cancel();
         Abort();
     }
 }
@@ -336,8 +350,13 @@ void TBaseEditorForm::tbl_BeforeDelete() {
         Abort();
 }
 
+void TBaseEditorForm::tbl_AfterPost() {
+    PostExtra();
+}
+
 void TBaseEditorForm::tbl_AfterDelete() {
     dataSet_->Tag = DeletedTag;
+    DeleteExtra();
 }
 
 void TBaseEditorForm::tbl_AfterCancel() {

@@ -59,13 +59,15 @@ public:
     virtual void dbg_DblClick();
     void dbg_TitleClick(ui::TColumn* Column);
     void tbl_BeforePost();
+    void tbl_AfterPost();
     void tbl_BeforeDelete();
     void tbl_AfterDelete();
     void tbl_AfterCancel();
     void tbl_AfterScroll();
 
     void AssignConnection();
-    void PrepareEditor();
+    // The set-up steps of FormShow.
+    virtual void PrepareEditor();
     virtual void AppException(QObject* Sender, const std::exception& E);
     // Validation of the current row; on a refusal the user has been told and the offending
     // column is selected.
@@ -88,6 +90,12 @@ protected:
     virtual void PadExtra() {}
     virtual bool CheckExtra() { return true; }
     virtual void ScrollExtra() {}
+    // After a row was written (OldCode still names the code it had) and after one was deleted
+    // (OldCode names the deleted code).
+    virtual void PostExtra() {}
+    virtual void DeleteExtra() {}
+    // Once the grid command object has built the popup menu.
+    virtual void MenuExtra() {}
     virtual QString HintLine(const QString& field) const { return profile_.Hint(field); }
     // Writes a column's hint where the user reads it: the window's hint panel.
     virtual void ShowHint(const QString& hint);

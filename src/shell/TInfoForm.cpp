@@ -9,6 +9,7 @@
 #include "TImageList.h"
 #include "TMyDatabase.h"
 #include "TPendingEditorForm.h"
+#include "TRecipientsEditor.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -307,10 +308,23 @@ void TInfoForm::Personel_TabSheetShow() {
 void TInfoForm::cmbPersonelChange() {
     switch (cmbPersonel->ItemIndex()) {
     case 1: {
+        const bool created = editors_.at(PersonelEditor) == nullptr;
         ui::TForm* editor = embedEditor(PersonelEditor, plPersonel);
+        // The window's own stand-in, when the module has no personnel editor, is only shown.
+        auto* recipients = dynamic_cast<TRecipientsEditor*>(editor);
+        if (created && recipients != nullptr) {
+            recipients->SetRoleCode(QStringLiteral("D"));
+            recipients->BindAccountColumns();
+        }
         plPersonel->SetEnabled(rights_.recipientsAllowed());
         SetToolTabState(plPersonel->Enabled());
+        if (recipients != nullptr) {
+            recipients->SetTitle(QStringLiteral("تحويل گيرنده"));
+            recipients->SetRoleCode(QStringLiteral("N"));
+        }
         editor->Show();
+        if (recipients != nullptr)
+            recipients->StartUp();
     } break;
     case 0: {
         ui::TForm* editor = embedEditor(DepartEditor, plPersonel);

@@ -150,7 +150,7 @@ std::vector<Statement> statements() {
          from("Top 1 Koll, Moein, KNamHesab, MNamHesab", "Koll, Moein"),
          {" 11|  1|داراييهاي ثابت مشهود|زمين"}},
         {"DetailTwoPickerOfAllCodes", {detailTwo.arg(priv("1", "TAFSILY2"))}, from("Tafsily2", "Tafsily2"),
-         {"010001", "010002", "010003", "020001", "020002", "030001"}},
+         {"010001", "010002", "010003", "020001", "020002", "020003", "030001"}},
         {"PostedDetailAccountsListedOnce",
          {postings.arg(priv("1", "MOEIN"), priv("1", "TAFSILY"))},
          from("Tafsily, Moein, TNamHesab, IsActive", "Koll, Moein, Tafsily"),
@@ -211,7 +211,7 @@ std::vector<Statement> statements() {
          grantees.arg("TAFSILY2", "'010004'"), {"010004|2"}},
         {"DeletedCostCentreLosesItsGrants",
          {"Delete From UserPrivilege Where Upper(TableName)='TAFSILY2' And FieldCode='010003'"},
-         "Select Count(*) From UserPrivilege Where TableName = 'TAFSILY2'", {"12"}},
+         "Select Count(*) From UserPrivilege Where TableName = 'TAFSILY2'", {"14"}},
         {"UnitByUnquotedCode", {}, "Select Code_field, Desk From Depart_1 Where Code_field =3", {"3|توليد"}},
 
         // Register tools: lookups, tags, names behind codes, totals, labels and batch creation.

@@ -32,7 +32,7 @@ TEST(ScriptBatchesTest, EmbeddedScriptsCreateEveryTableInABatchOfItsOwn) {
                                              QRegularExpression::CaseInsensitiveOption))
                   .size(),
               schema.size());
-    EXPECT_EQ(schema.size(), 33);
+    EXPECT_EQ(schema.size(), 34);
     const QStringList procedures =
         DatabaseSetup::splitBatches(DatabaseSetup::embeddedScript("procedures.sql"));
     EXPECT_EQ(procedures.size(), 14);

@@ -6,6 +6,7 @@
 #include "TBitBtn.h"
 #include "TDBGrid.h"
 #include "TField.h"
+#include "TGlobal.h"
 #include "TInfoForm.h"
 #include "TTabSheet.h"
 #include "TTempGridForm.h"
@@ -32,6 +33,8 @@ struct EditorCase {
     int codeWidth;      // 0: the code is stored as typed
     QStringList before; // cells between code and name
     QStringList after;
+    int choice = 0;               // of a combined tab
+    const char* jumpTo = nullptr; // the column the clerk selects after the name, if any
 };
 
 const EditorCase Editors[] = {
@@ -66,6 +69,36 @@ const EditorCase Editors[] = {
      {},
      {QString(), QString()}},
     {"Depart", &TInfoForm::Personel_TabSheet, "Depart_1", "Code_field", "Desk", 0, {}, {}},
+    // Two-digit group codes fill their column.
+    {"GrohTafsily2",
+     &TInfoForm::Tafsily2_TabSheet,
+     "GrohTafsily2",
+     "Tafsily2GrohCod",
+     "Tafsily2GrohNam",
+     0,
+     {},
+     {}},
+    // Family name, a unit typed and taken in its list, no activity.
+    {"Personel",
+     &TInfoForm::Personel_TabSheet,
+     "Person",
+     "Code",
+     "Name",
+     5,
+     {},
+     {QStringLiteral("کریمی"), QStringLiteral("۳"), QString()},
+     1},
+    // The asset is left from the end of its expense chain, which its empty accounts make the last.
+    {"Amval",
+     &TInfoForm::Amval_TabSheet,
+     "D_Amval",
+     "DaraCod",
+     "DaraNam",
+     10,
+     {},
+     {QString()},
+     0,
+     "HProjectCod"},
 };
 
 void PrintTo(const EditorCase& e, std::ostream* out) {
@@ -76,9 +109,10 @@ class AllEditorsTest : public EditorFixture, public ::testing::WithParamInterfac
 protected:
     void SetUp() override {
         start();
-        ASSERT_NE(show(InfoForm->*GetParam().sheet), nullptr);
+        ASSERT_NE(show(InfoForm->*GetParam().sheet, GetParam().choice), nullptr);
         // The location's account is chosen in the picker; a source is credited to the first
-        // general account and its first subsidiary account, which carries no lower levels.
+        // general account and its first subsidiary account, which carries no lower levels; a
+        // person's unit is taken as typed.
         dialogs->pick = [](host::TTempGridForm& picker) {
             if (picker.quTemp->FindField(QStringLiteral("Tafsily2")) != nullptr)
                 picker.quTemp->Locate(QStringLiteral("Tafsily2"), QStringLiteral("020001"));
@@ -102,7 +136,14 @@ protected:
     }
     void typeRow(const QString& code, const QString& name) {
         const EditorCase& e = GetParam();
-        for (const QString& cell : QStringList{code} + e.before + QStringList{name} + e.after) {
+        for (const QString& cell : QStringList{code} + e.before + QStringList{name}) {
+            type(cell);
+            press(Qt::Key_Return);
+        }
+        if (e.jumpTo != nullptr)
+            editor->Grid()->SetSelectedIndex(
+                TGlobal::FindGridColumn(editor->Grid(), QString::fromUtf8(e.jumpTo)));
+        for (const QString& cell : e.after) {
             type(cell);
             press(Qt::Key_Return);
         }

@@ -68,19 +68,29 @@ void EditorFixture::start(int userId) {
     host->Ostavan();
 }
 
-TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet) {
+TBaseEditorForm* EditorFixture::show(ui::TTabSheet* sheet, int choice) {
     InfoForm->Info_PageControl->SetActivePage(sheet);
+    editor = nullptr;
     if (sheet == InfoForm->Personel_TabSheet) {
-        // The personnel tab holds the units' editor once its list names them.
-        InfoForm->cmbPersonel->SetItemIndex(0);
+        InfoForm->cmbPersonel->SetItemIndex(choice);
         InfoForm->cmbPersonelChange();
+        // Both of the tab's editors stay in its panel once made; the one chosen is on top.
+        editor = qobject_cast<TBaseEditorForm*>(
+            InfoForm->Editor(choice == 1 ? TInfoForm::PersonelEditor : TInfoForm::DepartEditor));
     }
     QApplication::setActiveWindow(&host->MainForm());
-    for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
-        auto* form =
-            qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
-        if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible())
-            editor = form;
+    if (sheet == InfoForm->Tafsily2_TabSheet) {
+        InfoForm->cmbTafsily2->SetItemIndex(choice);
+        InfoForm->cmbTafsily2Change();
+        editor = qobject_cast<TBaseEditorForm*>(
+            InfoForm->Editor(choice == 0 ? TInfoForm::GrohTafsily2Editor : TInfoForm::Tafsily2Editor));
+    } else if (sheet != InfoForm->Personel_TabSheet) {
+        for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
+            auto* form =
+                qobject_cast<TBaseEditorForm*>(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)));
+            if (form != nullptr && sheet->isAncestorOf(form) && form->isVisible())
+                editor = form;
+        }
     }
     if (editor != nullptr)
         editor->Grid()->setFocus();
@@ -106,6 +116,21 @@ void EditorFixture::type(const QString& text) {
             QTest::sendKeyEvent(QTest::Click, keyTarget(), Qt::Key(c.unicode()), QString(c), Qt::NoModifier);
         }
     }
+}
+
+void EditorFixture::pickWanted() {
+    dialogs->pick = [this](host::TTempGridForm& picker) {
+        QStringList fields;
+        QVariantList values;
+        for (const QString& key : picker.KeyFields)
+            if (!key.isEmpty() && wanted.contains(key)) {
+                fields << key;
+                values << wanted.value(key);
+            }
+        const QVariant keys = values.size() == 1 ? values.first() : QVariant(values);
+        const bool found = !fields.isEmpty() && picker.quTemp->Locate(fields.join(u';'), keys);
+        QTest::mouseClick(found ? picker.BtnOk : picker.BtnCancel, Qt::LeftButton);
+    };
 }
 
 QStringList EditorFixture::column(const QString& statement) const {

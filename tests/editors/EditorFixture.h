@@ -3,6 +3,7 @@
 #include "ModuleHost.h"
 #include "ResultTable.h"
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -51,9 +52,9 @@ protected:
 
     // Starts the module for the user; the window shows its first tab.
     void start(int userId = 1);
-    // Shows the tab (the personnel tab with its units) and gives its editor's grid the keys;
-    // returns the editor.
-    TBaseEditorForm* show(ui::TTabSheet* sheet);
+    // Shows the tab (a combined tab with the choice of its list) and gives its editor's grid the
+    // keys; returns the editor.
+    TBaseEditorForm* show(ui::TTabSheet* sheet, int choice = 0);
 
     // Keys go where the user's keys go: the focused control of the host's window, which is
     // active again once a dialog has closed, as a window manager makes it.
@@ -65,6 +66,10 @@ protected:
     QString current(int column) const;
 
     QWidget* keyTarget();
+    // In every picker the clerk chooses the row holding the wanted codes (by key field), or leaves.
+    void pickWanted();
+
+    QMap<QString, QString> wanted;
 
     std::unique_ptr<ModuleHost> host;
     std::unique_ptr<DialogAnswerer> dialogs;

@@ -28,19 +28,7 @@ protected:
         start();
         ASSERT_NE(show(InfoForm->Mabadi_TabSheet), nullptr);
         ASSERT_EQ(editor, MabadiForm);
-        // In every picker the clerk chooses the row holding the wanted codes, or leaves.
-        dialogs->pick = [this](host::TTempGridForm& picker) {
-            QStringList fields;
-            QVariantList values;
-            for (const QString& key : picker.KeyFields)
-                if (!key.isEmpty() && wanted.contains(key)) {
-                    fields << key;
-                    values << wanted.value(key);
-                }
-            const QVariant keys = values.size() == 1 ? values.first() : QVariant(values);
-            const bool found = !fields.isEmpty() && picker.quTemp->Locate(fields.join(u';'), keys);
-            QTest::mouseClick(found ? picker.BtnOk : picker.BtnCancel, Qt::LeftButton);
-        };
+        pickWanted();
         rows().Last();
         press(Qt::Key_Down);
     }
@@ -61,7 +49,6 @@ protected:
                          .value(0);
         return cells;
     }
-    QMap<QString, QString> wanted;
 };
 
 // A clerk enters two sources through the pickers alone: Enter walks each row through the levels

@@ -42,7 +42,7 @@ TEST(InfoFormLayoutTest, CombinedTabsAreNamedAfterTheCompanysAccountsAndShareThe
     host.Ostavan();
     EXPECT_EQ(InfoForm->Tafsily2_TabSheet->Caption(), QStringLiteral("مراكز هزينه و پروژه هاي عمراني"));
     InfoForm->Info_PageControl->SetActivePage(InfoForm->Personel_TabSheet);
-    TPendingEditorForm* recipients = InfoForm->PendingEditor(TInfoForm::PersonelEditor);
+    ui::TForm* recipients = InfoForm->Editor(TInfoForm::PersonelEditor);
     ASSERT_NE(recipients, nullptr);
     InfoForm->cmbPersonel->SetItemIndex(0);
     InfoForm->cmbPersonelChange();
@@ -57,11 +57,11 @@ TEST(InfoFormLayoutTest, CombinedTabsAreNamedAfterTheCompanysAccountsAndShareThe
 TEST(InfoFormLayoutTest, FirstShowEmbedsOnlyTheDetailTwoEditorWithTheCaptionButtonsAtTheScreensRightEnd) {
     ModuleHost host;
     host.Ostavan();
-    TPendingEditorForm* editor = InfoForm->PendingEditor(TInfoForm::Tafsily2Editor);
+    ui::TForm* editor = InfoForm->Editor(TInfoForm::Tafsily2Editor);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->parentWidget(), InfoForm->plClientTafsily2);
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(editor->lbMessage->Caption().contains(QStringLiteral("«مراكز هزينه»")));
+    EXPECT_EQ(editor->Caption(), QStringLiteral("مراكز هزينه"));
     for (int slot = 0; slot < TInfoForm::EditorCount; ++slot) {
         if (slot != TInfoForm::Tafsily2Editor)
             EXPECT_EQ(InfoForm->Editor(static_cast<TInfoForm::EditorSlot>(slot)), nullptr) << slot;
