@@ -1,5 +1,6 @@
 #include "TAmvalForm.h"
 
+#include "BarcodeCommand.h"
 #include "HostContext.h"
 #include "ShowMsg.h"
 #include "SqlEscape.h"
@@ -12,10 +13,13 @@
 #include "TDBGrid.h"
 #include "TD_Global.h"
 #include "TField.h"
+#include "TFrmBatch.h"
 #include "TGlobal.h"
 #include "TInfoForm.h"
+#include "TMenuItem.h"
 #include "TMyDatabase.h"
 #include "TMyDate.h"
+#include "TPopupMenu.h"
 #include "TTempGridForm.h"
 
 namespace tarvand {
@@ -191,9 +195,17 @@ QString chainPrefix(const QString& upper) {
 
 TAmvalForm::TAmvalForm()
     : TBaseEditorForm(amvalProfile(), std::make_unique<data::TADOTable>()),
-      tblAmval(static_cast<data::TADOTable*>(DataSet())) {
+      tblAmval(static_cast<data::TADOTable*>(DataSet())), BatchItem(new ui::TMenuItem(this)),
+      BarcodeItem(new ui::TMenuItem(this)) {
     setupUi(this);
     SetName(QStringLiteral("AmvalForm"));
+    BatchItem->SetCaption(QStringLiteral("معرفي دسته اي داراييها"));
+    BatchItem->SetImageIndex(23);
+    BatchItem->OnClick = [this](QObject* sender) { BatchMenuClick(sender); };
+    BarcodeItem->SetCaption(QStringLiteral("چاپ باركد ..."));
+    BarcodeItem->SetImageIndex(13);
+    BarcodeItem->SetShortCut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    BarcodeItem->OnClick = [this](QObject* sender) { BarcodeMenuClick(sender); };
     // The further recipients live in the record buffer only: nothing stores the list.
     tblAmval->AddCalcField(RecipientsField, data::TFieldType::ftString, 50);
     tblAmval->BeforeEdit = [this](data::TDataSet*) {
@@ -214,6 +226,28 @@ TAmvalForm::~TAmvalForm() {
     tblAmval->AfterDelete = nullptr;
     if (AmvalForm == this)
         AmvalForm = nullptr;
+}
+
+void TAmvalForm::MenuExtra() {
+    ui::TMenuItem* menu = pmGrid->Items();
+    menu->Add(BatchItem);
+    // The barcode command goes three places after the first item with picture 0.
+    int place = menu->Count();
+    for (int index = 0; index < menu->Count(); ++index)
+        if (menu->Items(index)->ImageIndex() == 0) {
+            place = index + 3;
+            break;
+        }
+    menu->Insert(place, BarcodeItem);
+}
+
+void TAmvalForm::BatchMenuClick(QObject*) {
+    // The grid is not refreshed: the new assets show when the register is opened again.
+    TFrmBatch::Execute();
+}
+
+void TAmvalForm::BarcodeMenuClick(QObject*) {
+    BarcodeCommand::Run();
 }
 
 void TAmvalForm::ShowCaptions() {

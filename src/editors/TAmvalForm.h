@@ -8,6 +8,9 @@ namespace tarvand {
 namespace data {
 class TADOTable;
 }
+namespace ui {
+class TMenuItem;
+}
 
 // The asset register: one row per fixed asset with its depreciation method and rates, values,
 // place, recipients, tags and three account chains (fixed asset "D...", accumulated depreciation,
@@ -32,12 +35,19 @@ public:
     bool CheckRecord() override;
     int PickCode(int Column) override;
     void ShowTotals();
+    // The popup commands of the register's own: batch creation and barcode labels.
+    void BatchMenuClick(QObject* Sender);
+    void BarcodeMenuClick(QObject* Sender);
+
+    ui::TMenuItem* BatchItem;
+    ui::TMenuItem* BarcodeItem;
 
 protected:
     void ShowCaptions() override;
     void PrepareExtra() override;
     void PadExtra() override;
     void ScrollExtra() override;
+    void MenuExtra() override;
     QString HintLine(const QString& field) const override;
 
 private:

@@ -6,12 +6,17 @@
 #include "TBitBtn.h"
 #include "TCodeSelectForm.h"
 #include "TDBGrid.h"
+#include "TEdit.h"
 #include "TField.h"
+#include "TFrmBatch.h"
 #include "TGlobal.h"
 #include "TInfoForm.h"
 #include "TMenuItem.h"
+#include "TPopupMenu.h"
 #include "TTempGridForm.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -307,6 +312,44 @@ TEST_F(AmvalEditorTest, FurtherRecipientsAreChosenInTheMultiSelectPicker) {
     EXPECT_EQ(selected(), QStringLiteral("OTHERTAHVILCODE"));
     EXPECT_EQ(rows().State(), TDataSetState::dsBrowse);
     EXPECT_EQ(CodeSelectForm, nullptr);
+    EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(u'|').toStdString();
+}
+
+// The register's own popup commands: batch creation, and barcode labels also on Ctrl+N. The batch writes its
+// assets without refreshing the grid; Ctrl+N opens the label designer of the application folder's
+// BarCode.dll.
+TEST_F(AmvalEditorTest, BatchAndBarcodeCommandsOfThePopupMenu) {
+    ui::TMenuItem* menu = AmvalForm->pmGrid->Items();
+    // The grid command object's items carry no picture 0, so both close the menu.
+    ASSERT_GE(menu->Count(), 2);
+    EXPECT_EQ(menu->Items(menu->Count() - 2)->Caption(), QStringLiteral("معرفي دسته اي داراييها"));
+    EXPECT_EQ(menu->Items(menu->Count() - 1)->Caption(), QStringLiteral("چاپ باركد ..."));
+
+    const int shown = rows().RecordCount();
+    QTimer::singleShot(0, [] {
+        FrmBatch->tFromCode->SetText(QStringLiteral("7001"));
+        FrmBatch->tToCode->SetText(QStringLiteral("7002"));
+        FrmBatch->tYears->SetText(QStringLiteral("4"));
+        FrmBatch->tbDate->SetText(QStringLiteral("1403/02/01"));
+        QTest::mouseClick(FrmBatch->BtnOk, Qt::LeftButton);
+    });
+    AmvalForm->BatchItem->Click();
+    EXPECT_EQ(
+        column(QStringLiteral("Select DaraNam From D_Amval Where DaraCod In ('      7001', '      7002')")),
+        QStringList({QStringLiteral("      7001"), QStringLiteral("      7002")}));
+    EXPECT_EQ(rows().RecordCount(), shown);
+
+    Global->AppPath = QDir::toNativeSeparators(TARVAND_APP_FOLDER);
+    bool designed = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            // Compared here: the module's texts go with the module.
+            designed = dialog->objectName() == QLatin1String("LabelDesigner");
+            dialog->close();
+        }
+    });
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(designed);
     EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(u'|').toStdString();
 }
 
