@@ -117,7 +117,10 @@ TEST_F(BarcodeLabelsTest, TheRegisterIsDesignedSavedAndEveryLabelScans) {
         for (const QString& name : tables.texts(QStringLiteral("Name"))) {
             const QString table = name.startsWith(QLatin1String("##")) ? name : QStringLiteral("##") + name;
             const int rows = int(read(QStringLiteral("Select * From ") + table).rowCount());
-            (name.endsWith(QLatin1String("_Temp")) ? labelRows : priceRows) = rows;
+            if (name.endsWith(QLatin1String("_Temp")))
+                labelRows = rows;
+            else if (name.endsWith(QLatin1String("_Fee")))
+                priceRows = rows;
         }
         auto* symbology = designer->findChild<QComboBox*>(QStringLiteral("symbology"));
         symbology->setCurrentIndex(symbology->findText(QStringLiteral("QR Code")));

@@ -139,7 +139,8 @@ TEST_F(BatchFormTest, EachMissingOrWrongFieldIsNamedAndNothingIsWritten) {
 }
 
 // Without a method the boxes read 0; without a name each asset is named by its code; a quote in the
-// name is kept; a bound that is not a number or a reversed range closes the form having written nothing.
+// name is kept; a bound that is not a number or a reversed range closes the form having written
+// nothing.
 TEST_F(BatchFormTest, NoMethodNoNameQuotesAndBadBounds) {
     MessageAnswers none(host.DlgMsg(), {});
     QString kept;
@@ -149,8 +150,11 @@ TEST_F(BatchFormTest, NoMethodNoNameQuotesAndBadBounds) {
     run([](TFrmBatch& f) { fill(f, QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("O'Neil")); });
     EXPECT_FALSE(run([](TFrmBatch& f) { fill(f, QStringLiteral("3x"), QStringLiteral("5")); }));
     EXPECT_FALSE(run([](TFrmBatch& f) { fill(f, QStringLiteral("40"), QStringLiteral("30")); }));
+    // Codes wider than the column are cut to it: the second insert repeats the first code and is skipped.
+    run([](TFrmBatch& f) { fill(f, QStringLiteral("12345678901"), QStringLiteral("12345678902")); });
     const ResultTable created = rows();
-    ASSERT_EQ(created.rowCount(), 3);
+    ASSERT_EQ(created.rowCount(), 4);
+    EXPECT_EQ(row(created, 3), QStringLiteral("1234567890|1234567890|مستقيم|0|5|1403/01/15"));
     EXPECT_EQ(row(created, 0), QStringLiteral("         7|         7|ندارد|0|0|1403/01/15"));
     EXPECT_EQ(row(created, 2), QStringLiteral("        20|O'Neil20|مستقيم|0|5|1403/01/15"));
     EXPECT_TRUE(none.Messages().isEmpty());

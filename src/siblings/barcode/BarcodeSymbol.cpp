@@ -84,7 +84,7 @@ void BarcodeSymbol::Paint(QPainter& painter, const QRectF& area) const {
     const double sx = target.width() / width_;
     const double sy = target.height() / height_;
     // One path for all modules: rectangles filled one by one leave hairline seams between
-    // neighbours when the page is rasterised, and a reader sees the seams as light modules.
+    // neighbours when the page is rasterised, which a reader may take for light modules.
     QPainterPath modules;
     modules.setFillRule(Qt::WindingFill);
     for (const QRectF& bar : bars_)
