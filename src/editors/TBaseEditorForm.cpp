@@ -408,6 +408,21 @@ void TBaseEditorForm::SelectField(const QString& field) {
     SelectColumn(ColumnOf(field));
 }
 
+bool TBaseEditorForm::ChainKeyDown(ui::WORD key) {
+    grid_->SetOptions(grid_->Options() | ui::dgEditing);
+    switch (key) {
+    case ui::VK_ESCAPE:
+    case ui::VK_HOME:
+    case ui::VK_END:
+    case ui::VK_DOWN:
+    case ui::VK_LEFT:
+    case ui::VK_RIGHT:
+        return false;
+    default:
+        return true;
+    }
+}
+
 void TBaseEditorForm::ShowError(const QString& message) {
     ShowMsg(message, QString(), QStringLiteral("1ER"));
 }

@@ -115,6 +115,9 @@ protected:
     void SelectColumn(int column);
     void SelectField(const QString& field);
     static void ShowError(const QString& message);
+    // The start of a key handler that walks an account chain: typing is allowed again, and false
+    // for Esc, Home, End, Down, Left and Right, which only move and end the handler there.
+    bool ChainKeyDown(ui::WORD key);
     // Tells the user, selects the offending field's column and gives the grid the focus; false.
     bool Refuse(const QString& message, const QString& field);
     // Whether another row already has the name (blanks and kashidas not counting); a name that

@@ -180,18 +180,8 @@ void TMabadiForm::completeRow() {
 }
 
 void TMabadiForm::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
-    dbgMabadi->SetOptions(dbgMabadi->Options() | ui::dgEditing);
-    switch (Key) {
-    case ui::VK_ESCAPE:
-    case ui::VK_HOME:
-    case ui::VK_END:
-    case ui::VK_DOWN:
-    case ui::VK_LEFT:
-    case ui::VK_RIGHT:
+    if (!ChainKeyDown(Key))
         return;
-    default:
-        break;
-    }
     if (Key == ui::VK_RETURN) {
         // The walk below is all that Enter means here.
         Key = 0;

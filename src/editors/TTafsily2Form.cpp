@@ -379,20 +379,8 @@ void TTafsily2Form::goToNextRow() {
 }
 
 void TTafsily2Form::dbg_KeyDown(QObject*, ui::WORD& Key, ui::TShiftState) {
-    ui::TDBGridOptions gridOptions = Grid()->Options();
-    if (!gridOptions.testFlag(ui::dgEditing))
-        Grid()->SetOptions(gridOptions | ui::dgEditing);
-    switch (Key) {
-    case ui::VK_ESCAPE:
-    case ui::VK_HOME:
-    case ui::VK_END:
-    case ui::VK_DOWN:
-    case ui::VK_LEFT:
-    case ui::VK_RIGHT:
+    if (!ChainKeyDown(Key))
         return;
-    default:
-        break;
-    }
     const int column = Grid()->SelectedIndex();
     // Selecting the column again writes the cell being edited into the row.
     SelectColumn(column);
