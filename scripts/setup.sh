@@ -10,6 +10,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           libsqliteodbc odbcinst unixodbc
           libshp-dev dbview poppler-utils
           libzint-dev zbar-tools
+          postgresql libpq-dev
           fonts-dejavu-core)
 
 missing=()
