@@ -28,8 +28,23 @@ nice -n 5 cmake --build "$build" -j "$jobs"
 ((build_only)) && exit 0
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+# Every report also goes to a file of its own, so that one from a process a test starts (the host,
+# the admin tool) fails the run even where the test does not look at that process's output.
+reports="$build/sanitizer-reports"
+rm -rf "$reports"
+mkdir -p "$reports"
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1:log_path=$reports/asan"
 export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
 cd "$build"
-ctest --output-on-failure -j "$jobs" "$@"
+status=0
+ctest --output-on-failure -j "$jobs" "$@" || status=$?
+if compgen -G "$reports/*" >/dev/null; then
+    for report in "$reports"/*; do
+        echo "=== $report"
+        cat "$report"
+    done
+    echo "sanitizer reports: $(ls "$reports" | wc -l) (in $reports)" >&2
+    status=1
+fi
+exit "$status"
