@@ -28,8 +28,9 @@ nice -n 5 cmake --build "$build" -j "$jobs"
 ((build_only)) && exit 0
 
 export QT_QPA_PLATFORM=offscreen
-# Every report also goes to a file of its own, so that one from a process a test starts (the host,
-# the admin tool) fails the run even where the test does not look at that process's output.
+# Address and leak reports go to files of their own, so that one from a process a test starts (the
+# host, the admin tool) fails the run even where the test does not look at that process's output.
+# Undefined-behaviour reports go to the standard error and end the process with a failure.
 reports="$build/sanitizer-reports"
 rm -rf "$reports"
 mkdir -p "$reports"
