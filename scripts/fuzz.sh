@@ -38,7 +38,7 @@ for t in "${targets[@]}"; do
     # Text inputs: statements and rows of a few kilobytes are all the module ever sends.
     set +e
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$build/fuzz_$t" -runs="$runs" -max_len=4096 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+        "$build/bin/fuzz_$t" -runs="$runs" -max_len=4096 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
         "${dict[@]}" -artifact_prefix="$findings/" "$corpus" "${seeds[@]}" >"$log" 2>&1
     rc=$?
     set -e
