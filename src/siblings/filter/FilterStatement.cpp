@@ -124,8 +124,11 @@ QString FilterStatement::Statement(const data::TDataSet* dataSet, const QString&
     if (query == nullptr)
         return {};
     QString inner = query->SQL().trimmed();
+    // Semicolons only separate statements: around the one statement they are empty ones.
     while (inner.endsWith(QLatin1Char(';')))
         inner.chop(1);
+    while (inner.startsWith(QLatin1Char(';')))
+        inner = inner.mid(1).trimmed();
     QString orderBy;
     const Scan scanned = scan(inner);
     const int at = scanned.orderBy;
