@@ -52,6 +52,9 @@ TEST_P(CrashRecoveryTest, KillAtEveryWriteLeavesAWholeState) {
 
 INSTANTIATE_TEST_SUITE_P(Runs, CrashRecoveryTest,
                          ::testing::Values(std::pair{"rows", "delete"}, std::pair{"rows", "wal"},
-                                           std::pair{"batch", "delete"}, std::pair{"batch", "wal"}));
+                                           std::pair{"batch", "delete"}, std::pair{"batch", "wal"}),
+                         [](const auto& info) {
+                             return std::string(info.param.first) + "_" + info.param.second;
+                         });
 
 } // namespace
