@@ -164,7 +164,7 @@ int fromEnvironment(const char* name, int fallback) {
     return ok ? value : fallback;
 }
 
-class KeySoakTest : public EditorFixture {
+class KeySoakTest : public EditorFixture, public ::testing::WithParamInterface<int> {
 protected:
     void TearDown() override {
         ui::Application->OnException = nullptr;
@@ -273,8 +273,11 @@ protected:
                 const QString value = field->AsString();
                 if (code.fill == '0' && value.trimmed().isEmpty())
                     continue;
-                EXPECT_EQ(value, TGlobal::PadChar(value, QLatin1Char(code.fill), field->Size()))
-                    << code.table << '.' << code.field << ' ' << where;
+                const QString stored = TGlobal::PadChar(value, QLatin1Char(code.fill), field->Size());
+                if (value != stored) {
+                    EXPECT_EQ(value, stored) << code.table << '.' << code.field << ' ' << where;
+                    break;
+                }
             }
         }
         for (const Rule& rule : Rules)
@@ -285,8 +288,8 @@ protected:
     std::mt19937 rng;
 };
 
-TEST_F(KeySoakTest, RandomKeysClicksAndCommandsOnEveryTabKeepTheCompanyDataSound) {
-    const int seed = fromEnvironment("TARVAND_SOAK_SEED", 1403);
+TEST_P(KeySoakTest, RandomKeysClicksAndCommandsOnEveryTabKeepTheCompanyDataSound) {
+    const int seed = fromEnvironment("TARVAND_SOAK_SEED", GetParam());
     const int events = fromEnvironment("TARVAND_SOAK_EVENTS", 3000);
     rng.seed(unsigned(seed));
     start();
@@ -343,6 +346,8 @@ TEST_F(KeySoakTest, RandomKeysClicksAndCommandsOnEveryTabKeepTheCompanyDataSound
               << " messages, " << dialogs->pickerShown << " pickers, " << reported.size()
               << " input errors\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(Seeds, KeySoakTest, ::testing::Values(1403, 2, 3));
 
 } // namespace
 } // namespace tarvand::testsupport
