@@ -75,38 +75,11 @@ const Tab Tabs[] = {{&TInfoForm::Amval_TabSheet, 0},    {&TInfoForm::Gheimat_Tab
 
 const QString Characters = QStringLiteral("abcdefghijklmnopqrstuvwxyzابپتجچخدرزسشعفقگلمنوهیکيك"
                                           "0123456789۰۱۲۳۴۵۶۷۸۹٠١٢٣٤٥٦٧٨٩ -./");
-const QKeyCombination Keys[] = {Qt::Key_Return,
-                                Qt::Key_Return,
-                                Qt::Key_Return,
-                                Qt::Key_Escape,
-                                Qt::Key_Up,
-                                Qt::Key_Down,
-                                Qt::Key_Left,
-                                Qt::Key_Right,
-                                Qt::Key_Tab,
-                                Qt::Key_Space,
-                                Qt::Key_Delete,
-                                Qt::Key_Insert,
-                                Qt::Key_Home,
-                                Qt::Key_End,
-                                Qt::Key_Backspace,
-                                Qt::CTRL | Qt::Key_C,
-                                Qt::CTRL | Qt::Key_V,
-                                Qt::Key_F1,
-                                Qt::Key_F2,
-                                Qt::Key_F3,
-                                Qt::Key_F4,
-                                Qt::Key_F5,
-                                Qt::Key_F6,
-                                Qt::Key_F7,
-                                Qt::Key_F8,
-                                Qt::Key_F9,
-                                Qt::Key_F10,
-                                Qt::Key_F11,
-                                Qt::Key_F12,
-                                Qt::CTRL | Qt::Key_Delete,
-                                Qt::CTRL | Qt::Key_Insert,
-                                Qt::SHIFT | Qt::Key_Insert};
+const QStringList Keys =
+    QStringLiteral("Return,Return,Return,Esc,Up,Down,Left,Right,Tab,Space,Del,Ins,Home,End,"
+                   "Backspace,Ctrl+C,Ctrl+V,Ctrl+Del,Ctrl+Ins,Shift+Ins,F1,F2,F3,F4,F5,F6,F7,"
+                   "F8,F9,F10,F11,F12")
+        .split(u',');
 
 // Codes as the editors store them: padded to the column's width, with blanks or with zeros (a
 // zero-padded code may be left empty).
@@ -190,11 +163,12 @@ protected:
             type(text);
             return QStringLiteral("type ") + text;
         }
-        const QKeyCombination key = Keys[below(std::size(Keys))];
+        const QString name = Keys.at(below(Keys.size()));
+        const QKeyCombination key = QKeySequence::fromString(name)[0];
         if (keyTarget() == nullptr)
             grid()->setFocus();
         press(key.key(), key.keyboardModifiers());
-        return QStringLiteral("key ") + QKeySequence(key).toString();
+        return QStringLiteral("key ") + name;
     }
 
     QString click(bool title) {
