@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 using tarvand::host::HostProgram;
 using tarvand::testsupport::DemoDatabase;
@@ -81,5 +83,60 @@ TEST_P(HostileFilesTest, IsAnsweredWithoutACrash) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HostileFilesTest, ::testing::ValuesIn(Cases));
+
+// A company the user may read but not change: the host must say so and stop, not fail at open with
+// the database's own words nor open a window whose saves fail. Root ignores permissions, so the host
+// then runs as nobody.
+TEST(ReadOnlyCompanyTest, IsRefusedWithAMessageNamingIt) {
+    struct Case {
+        const char* journal;
+        QFile::Permissions file, folder;
+        const char* said;
+    };
+    const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner |
+                     QFile::ExeGroup | QFile::ExeOther;
+    const auto writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const Case cases[] = {{"wal", all, all | writable, "The company database "},
+                          {"wal", all | writable, all, "The folder of the company database "},
+                          {"delete", all | writable, all, "The folder of the company database "}};
+    for (const Case& each : cases) {
+        const DemoDatabase demo;
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("company"));
+        const QString company = folder + QStringLiteral("/company.db");
+        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("company")) && QFile::copy(demo.path(), company));
+        sqlite3* db = nullptr;
+        sqlite3_open(company.toUtf8().constData(), &db);
+        ASSERT_EQ(sqlite3_exec(db, (QByteArray("PRAGMA journal_mode=") + each.journal).constData(), nullptr,
+                               nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+        ASSERT_TRUE(QFile::setPermissions(home.path(), all | writable) &&
+                    QFile::setPermissions(company, each.file) && QFile::setPermissions(folder, each.folder));
+        QStringList arguments{QStringLiteral(TARVAND_HOST_FILE),
+                              "--db",
+                              company,
+                              "--module",
+                              QStringLiteral(TARVAND_MODULE_FILE),
+                              "--screenshot",
+                              home.filePath("shot.png")};
+        if (geteuid() == 0)
+            arguments = QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + arguments;
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        process.setProcessEnvironment(environment);
+        process.start(geteuid() == 0 ? QStringLiteral("setpriv") : arguments.takeFirst(), arguments);
+        const bool finished = process.waitForFinished(120000);
+        QFile::setPermissions(folder, all | writable);
+        ASSERT_TRUE(finished) << each.said << each.journal;
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << err.toStdString();
+        EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+        EXPECT_TRUE(err.contains(each.said + company + QStringLiteral(" is read-only"))) << err.toStdString();
+        EXPECT_FALSE(QFile::exists(home.filePath("shot.png")));
+    }
+}
 
 } // namespace
