@@ -11,6 +11,7 @@
 #include "TField.h"
 #include "TGlobal.h"
 #include "TInfoForm.h"
+#include "TPageControl.h"
 #include "TPopupMenu.h"
 #include "TTabSheet.h"
 #include "TsqlFunctions.h"
@@ -61,17 +62,6 @@ struct ExceptionLog {
             handler(error);
     }
 };
-
-struct Tab {
-    ui::TTabSheet* TInfoForm::*sheet;
-    int choice;
-};
-const Tab Tabs[] = {{&TInfoForm::Amval_TabSheet, 0},    {&TInfoForm::Gheimat_TabSheet, 0},
-                    {&TInfoForm::Sakhtar_TabSheet, 0},  {&TInfoForm::Astehlak_TabSheet, 0},
-                    {&TInfoForm::Vezarat_TabSheet, 0},  {&TInfoForm::Mabadi_TabSheet, 0},
-                    {&TInfoForm::VazDarae_TabSheet, 0}, {&TInfoForm::Personel_TabSheet, 0},
-                    {&TInfoForm::Personel_TabSheet, 1}, {&TInfoForm::Makan_TabSheet, 0},
-                    {&TInfoForm::Tafsily2_TabSheet, 0}, {&TInfoForm::Tafsily2_TabSheet, 1}};
 
 const QString Characters = QStringLiteral("abcdefghijklmnopqrstuvwxyzابپتجچخدرزسشعفقگلمنوهیکيك"
                                           "0123456789۰۱۲۳۴۵۶۷۸۹٠١٢٣٤٥٦٧٨٩ -./");
@@ -150,9 +140,11 @@ protected:
     QString step() {
         const unsigned roll = below(100);
         if (roll < 2) {
-            const Tab& tab = Tabs[below(std::size(Tabs))];
-            editor = show(InfoForm->*tab.sheet, tab.choice);
-            return QStringLiteral("tab %1/%2").arg((InfoForm->*tab.sheet)->objectName()).arg(tab.choice);
+            ui::TTabSheet* sheet =
+                InfoForm->Info_PageControl->Pages(int(below(InfoForm->Info_PageControl->PageCount())));
+            const int choice = int(below(2)); // of the two lists of a combined tab
+            editor = show(sheet, choice);
+            return QStringLiteral("tab %1/%2").arg(sheet->objectName()).arg(choice);
         }
         if (roll < 5 && grid()->isVisible())
             return popupCommand();
