@@ -1,12 +1,30 @@
-// The demo company database holds what the editors need to be explored: defaults, whole account
-// chains and privileges naming existing codes. (The padding of its codes is checked by the soak.)
+// The demo company database: every table exists with the declared lengths the module pads to,
+// codes are stored in their padded form, and the demo holds what the editors need to be explored.
 
 #include "CompanyDatabaseTest.h"
 
+#include <QRegularExpression>
+#include <QSet>
 
 using tarvand::testsupport::ResultTable;
 
-using DemoDatabaseTest = CompanyDatabaseTest;
+class DemoDatabaseTest : public CompanyDatabaseTest {
+protected:
+    int declaredSize(const QString& table, const QString& column) {
+        for (const auto& info : db->tableColumns(table)) {
+            if (info.name.compare(column, Qt::CaseInsensitive) == 0) {
+                return info.size;
+            }
+        }
+        return -1;
+    }
+
+    // Every stored value of a column, for the rows that have one.
+    QStringList values(const QString& table, const QString& column) {
+        return select(QStringLiteral("Select %1 From %2 Where %1 Is Not Null").arg(column, table))
+            .texts(column);
+    }
+};
 
 TEST_F(DemoDatabaseTest, BatchCreatedAssetGetsDefaultsInEveryOtherColumn) {
     exec("Insert Into D_Amval (DaraCod, DaraNam, RaveshEst, Nozooli, Salianeh, BahreDate) "
@@ -17,6 +35,34 @@ TEST_F(DemoDatabaseTest, BatchCreatedAssetGetsDefaultsInEveryOtherColumn) {
         EXPECT_FALSE(row.isNull(0, column.name)) << column.name.toStdString();
     }
     EXPECT_EQ(row.value(0, "EndValue").toDouble(), 0);
+}
+
+// Base lists, general and subsidiary accounts, people and assets are stored right-aligned with
+// blanks; detail accounts, cost centres, projects and their groups left-padded with zeros.
+TEST_F(DemoDatabaseTest, CodesAreStoredPaddedToTheirDeclaredLength) {
+    // clang-format off
+    const QList<std::tuple<const char*, const char*, const char*>> codes = {
+        {"D_Makan", "MakanCod", "^ *[0-9]+$"}, {"D_VazDarae", "VazCod", "^ *[0-9]+$"},
+        {"D_VezArat", "VezCod", "^ *[0-9]+$"}, {"D_Gheimat", "GheimatCod", "^ *[0-9]+$"},
+        {"D_Mabadi", "MabadiCod", "^ *[0-9]+$"}, {"D_Madeh151", "MadehCod", "^ *[0-9]+$"},
+        {"D_Sakhtar", "SakhtarCod", "^ *[0-9]+$"}, {"Koll", "Koll", "^ *[0-9]+$"}, {"Moein", "Koll", "^ *[0-9]+$"},
+        {"Moein", "Moein", "^ *[0-9]+$"}, {"Person", "Code", "^ *[0-9]+$"}, {"D_Amval", "DaraCod", "^ *[0-9]+$"},
+        {"Tafsily", "Tafsily", "^[0-9]+$|^$"}, {"Tafsily2", "Tafsily2", "^[0-9]+$|^$"},
+        {"M_Project", "ProjectCod", "^[0-9]+$|^$"}, {"GrohTafsily", "TafsilyGrohCod", "^[0-9]+$|^$"},
+        {"GrohTafsily2", "Tafsily2GrohCod", "^[0-9]+$|^$"}, {"M_GrohProject", "ProjectGrohCod", "^[0-9]+$|^$"},
+        {"D_Amval", "DTafsily2", "^[0-9]+$|^$"}, {"D_Amval", "HProjectCod", "^[0-9]+$|^$"},
+        {"D_Makan", "Tafsily2", "^[0-9]+$|^$"}};
+    // clang-format on
+    for (const auto& [table, column, pattern] : codes) {
+        const int width = declaredSize(table, column);
+        const QStringList stored = values(table, column);
+        ASSERT_FALSE(stored.isEmpty()) << table;
+        for (const QString& code : stored) {
+            EXPECT_TRUE(QRegularExpression(pattern).match(code).hasMatch() &&
+                        (code.isEmpty() || code.size() == width))
+                << table << "." << column << " '" << code.toStdString() << "'";
+        }
+    }
 }
 
 TEST_F(DemoDatabaseTest, AccountChainsCarryExactlyTheLevelsTheirSubsidiaryAccountDemands) {
@@ -53,6 +99,30 @@ TEST_F(DemoDatabaseTest, AccountChainsCarryExactlyTheLevelsTheirSubsidiaryAccoun
             EXPECT_EQ(!rows.text(r, "P").isEmpty(), carried("IsProject")) << where;
         }
     }
+}
+
+TEST_F(DemoDatabaseTest, AssetsReferToExistingBaseRecords) {
+    const QList<std::pair<const char*, const char*>> references = {
+        {"VezCod", "Select VezCod From D_VezArat"},   {"MadehCod", "Select MadehCod From D_Madeh151"},
+        {"MakanCod", "Select MakanCod From D_Makan"}, {"PersonelCod", "Select Code From Person"},
+        {"VazCod", "Select VazCod From D_VazDarae"},  {"DTafsily2", "Select Tafsily2 From Tafsily2"}};
+    for (const auto& [column, keys] : references) {
+        EXPECT_EQ(
+            number(QStringLiteral("Select Count(*) From D_Amval Where LTrim(%1) <> '' And %1 Not In (%2)")
+                       .arg(column, keys)),
+            0)
+            << column;
+    }
+    EXPECT_EQ(number("Select Count(*) From D_Amval Where LTrim(SakhtarCod) <> '' And SakhtarCod Not In "
+                     "(Select SakhtarCod From D_Sakhtar)"),
+              0);
+    EXPECT_EQ(
+        number("Select Count(*) From D_Amval As A Inner Join D_Madeh151 As M On (M.MadehCod = A.MadehCod) "
+               "Where M.Sharh <> A.RaveshEst Or M.Nozooli <> A.Nozooli Or M.Salianeh <> A.Salianeh"),
+        0);
+    EXPECT_EQ(number("Select Count(*) From D_Makan Where Tafsily2 Not In (Select Tafsily2 From Tafsily2)"),
+              0);
+    EXPECT_EQ(number("Select Count(*) From Person Where Vahd Not In (Select Code_field From Depart_1)"), 0);
 }
 
 TEST_F(DemoDatabaseTest, PrivilegesNameExistingCodesInTheirStoredForm) {
