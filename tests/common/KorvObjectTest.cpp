@@ -107,10 +107,7 @@ protected:
         return opened;
     }
 
-    // The commands whose enabling the rules decide, in a fixed order, one letter each where enabled
-    // and "-" where not: s search, g save columns, t send to, c copy row, v paste row, d delete,
-    // f filter, r report properties, p print, P advanced print, S advanced sort, b best fit,
-    // D dBASE for DOS, W dBASE for Windows.
+    // The commands whose enabling the rules decide, in this order: their letter where enabled, "-" where not.
     QString enabledCommands() const {
         const std::pair<K::Command, char> commandLetters[] = {
             {K::cmSearch, 's'},       {K::cmSaveColumns, 'g'},

@@ -68,8 +68,6 @@ protected:
         name->SetReadOnly(true);
     }
 
-    void writeOptions(const QByteArray& text) { writeIni(appDir, text); }
-
     QTemporaryDir appDir;
     TGlobal global;
     ui::TForm form;
@@ -87,18 +85,18 @@ protected:
 
 // Each kind of control takes its key's colour: named in the file, or the key's default.
 TEST_F(ThemeTest, EachControlTakesTheColourOfItsKey) {
-    writeOptions("[Color]\r\n"
-                 "DialogColor=0x00C0DCC0\r\n"
-                 "CaptionBColor=clNavy\r\n"
-                 "CaptionFColor=0x0000FFFF\r\n"
-                 "TextEBColor=clSilver\r\n"
-                 "TextABColor=0x00F0FBFF\r\n"
-                 "LabelColor=clMaroon\r\n"
-                 "GridTextBAColor=0x00FFFFFF\r\n"
-                 "GridTextBRColor=$00E0E0E0\r\n"
-                 "GridCaptionFRColor=clBlue\r\n"
-                 "GridCaptionFSColor=clGreen\r\n"
-                 "HintColor=clAqua\r\n");
+    writeIni(appDir, "[Color]\r\n"
+                     "DialogColor=0x00C0DCC0\r\n"
+                     "CaptionBColor=clNavy\r\n"
+                     "CaptionFColor=0x0000FFFF\r\n"
+                     "TextEBColor=clSilver\r\n"
+                     "TextABColor=0x00F0FBFF\r\n"
+                     "LabelColor=clMaroon\r\n"
+                     "GridTextBAColor=0x00FFFFFF\r\n"
+                     "GridTextBRColor=$00E0E0E0\r\n"
+                     "GridCaptionFRColor=clBlue\r\n"
+                     "GridCaptionFSColor=clGreen\r\n"
+                     "HintColor=clAqua\r\n");
     const QColor frame = frameShape->BrushColor();
     global.ApplyTheme(&form);
     EXPECT_EQ(form.Color(), QColor(0xC0, 0xDC, 0xC0));
@@ -129,7 +127,7 @@ TEST_F(ThemeTest, EachControlTakesTheColourOfItsKey) {
 // Forms embedded in the themed one keep their own theme; disabled controls keep the desktop's
 // greyed text.
 TEST_F(ThemeTest, EmbeddedFormsAndDisabledTextKeepTheirColours) {
-    writeOptions("[Color]\nLabelColor=clRed\n");
+    writeIni(appDir, "[Color]\nLabelColor=clRed\n");
     auto* embedded = new ui::TForm(body);
     auto* innerCaption = add<ui::TPanel>(embedded, "Caption_Panel");
     auto* innerShape = add<ui::TShape>(embedded, "Close_Shape");
@@ -217,10 +215,8 @@ TEST(ColorTextTest, SystemColoursFollowTheApplicationPalette) {
     palette.setColor(QPalette::Button, QColor(0xD4, 0xD0, 0xC8));
     palette.setColor(QPalette::Highlight, QColor(0x0A, 0x24, 0x6A));
     QGuiApplication::setPalette(palette);
-    EXPECT_EQ(ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clBtnFace"))),
-              QColor(0xD4, 0xD0, 0xC8));
-    EXPECT_EQ(ColorText::ToQColor(*ColorText::StringToColor(QStringLiteral("clHighlight"))),
-              QColor(0x0A, 0x24, 0x6A));
+    EXPECT_EQ(systemColor("clBtnFace"), QColor(0xD4, 0xD0, 0xC8));
+    EXPECT_EQ(systemColor("clHighlight"), QColor(0x0A, 0x24, 0x6A));
     EXPECT_EQ(ColorText::ToQColor(0x8000000F), QColor(0xD4, 0xD0, 0xC8)); // older encoding of clBtnFace
     EXPECT_EQ(ColorText::ToQColor(0x009C7863), QColor(0x63, 0x78, 0x9C)); // bytes are blue, green, red
     EXPECT_EQ(ColorText::ToQColor(ColorText::clNone).alpha(), 0);

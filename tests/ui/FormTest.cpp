@@ -1,10 +1,10 @@
-// The form lifecycle: show, modal results, close actions, destruction, embedding and keys.
+// The form lifecycle: show, modal results, close actions, destruction, embedding and keys (the
+// caption drag and the rounded corners are checked through the theme that uses them).
 #include "TApplication.h"
 #include "TBitBtn.h"
 #include "TEdit.h"
 #include "TForm.h"
 #include "TPanel.h"
-#include "WindowDrag.h"
 
 #include <QPointer>
 #include <QTest>
@@ -135,13 +135,8 @@ TEST_F(Forms, AnEmbeddedMaximisedFormFillsItsParentAndFollowsItsSize) {
     delete form;
 }
 
-TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirstAndARoundedRegionClipsTheCorners) {
+TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirst) {
     TForm form;
-    form.resize(200, 100);
-    form.SetRoundedRegion(QRect(0, 0, 200, 100), 20, 40);
-    EXPECT_FALSE(form.mask().contains(QPoint(0, 0)));
-    EXPECT_TRUE(form.mask().contains(QPoint(100, 50)));
-    EXPECT_TRUE(form.mask().contains(QPoint(100, 1)));
     auto* edit = new TEdit(&form);
     form.OnShortCut = [](WORD key, TShiftState, bool& handled) { handled = key == VK_ESCAPE || key == 'X'; };
     form.Show();
@@ -149,28 +144,6 @@ TEST_F(Forms, OnShortCutSeesKeysOfItsControlsFirstAndARoundedRegionClipsTheCorne
     edit->setFocus();
     QTest::keyClicks(edit, "aXb");
     EXPECT_EQ(edit->text(), "ab");
-}
-
-TEST_F(Forms, TheCaptionStripDragsTheWindow) {
-    TForm form;
-    form.setGeometry(100, 100, 300, 200);
-    auto* caption = new TPanel(&form);
-    caption->SetHeight(24);
-    caption->SetAlign(alTop);
-    caption->OnMouseDown = [caption](TObject*, TMouseButton button, TShiftState, int, int) {
-        if (button == mbLeft) {
-            WindowDrag::start(caption);
-        }
-    };
-    form.Show();
-    const QPoint start = form.pos();
-    QCursor::setPos(caption->mapToGlobal(QPoint(50, 10)));
-    QTest::mousePress(caption, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
-    QMouseEvent move(QEvent::MouseMove, QPointF(90, 40), caption->mapToGlobal(QPointF(90, 40)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(caption, &move);
-    QTest::mouseRelease(caption, Qt::LeftButton, Qt::NoModifier, QPoint(90, 40));
-    EXPECT_EQ(form.pos(), start + QPoint(40, 30));
 }
 
 } // namespace
