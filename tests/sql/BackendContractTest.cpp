@@ -112,6 +112,27 @@ TEST_P(BackendContractTest, RollsBackAndCommitsAndReportsFailuresInTheServersWor
         failure("Select * From Missing").startsWith("Invalid object name 'Missing", Qt::CaseInsensitive));
 }
 
+TEST_P(BackendContractTest, KeepsTheServersFunctionsOperatorsAndSystemViews) {
+    db->execute("Insert Into T (K, S) Values ('1', 'ab  ')");
+    auto cursor =
+        db->query("Select IsNull(N, 5), Len(S), CharIndex('B', S), CharIndex('b', 'abcb', 3), S + 'c', "
+                  "Replicate('x', 2) + Space(1), Col_Length('dbo.T', 'S'), Object_Id('[T]') From T");
+    ASSERT_TRUE(cursor->next());
+    const std::vector<std::int64_t> numbers = {5, 2, 2, 4, 0, 0, 10};
+    for (int i : {0, 1, 2, 3, 6}) {
+        EXPECT_EQ(cursor->cellInt(i), numbers[std::size_t(i)]) << i;
+    }
+    EXPECT_EQ(text(*cursor, 4), "ab  c");
+    EXPECT_EQ(text(*cursor, 5), "xx ");
+    EXPECT_NE(cursor->cellKind(7), ColumnKind::Unknown);
+    for (const char* system : {"Select Name From SysObjects Where Name = 'T'",
+                               "Select Name From SysIndexes Where Name = 'PK_T'"}) {
+        auto rows = db->query(system);
+        EXPECT_TRUE(rows->next()) << system;
+        EXPECT_FALSE(rows->next()) << system;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Sqlite, BackendContractTest,
                          ::testing::Values(Backend{
                              "Sqlite",

@@ -2,6 +2,7 @@
 
 #include "MemoryCursor.h"
 #include "PgCatalog.h"
+#include "PgCompatibility.h"
 #include "PgConnection.h"
 #include "PgCursor.h"
 
@@ -47,7 +48,9 @@ qsizetype skipQuoted(const QString& text, qsizetype from, QChar close) {
 } // namespace
 
 PgBackend::PgBackend(const QString& uri)
-    : connection_(std::make_unique<PgConnection>(uri)), catalog_(std::make_unique<PgCatalog>(*connection_)) {}
+    : connection_(std::make_unique<PgConnection>(uri)), catalog_(std::make_unique<PgCatalog>(*connection_)) {
+    PgCompatibility::install(*connection_);
+}
 
 PgBackend::~PgBackend() = default;
 
