@@ -57,8 +57,8 @@ TEST_P(BackendContractTest, BindsParametersAndReadsValuesWithTheirKinds) {
     EXPECT_EQ(db->execute(insert, {QStringLiteral("ب"), 7, 2.5, QStringLiteral("a'?")}), 1);
     EXPECT_EQ(db->execute(insert, {QStringLiteral("2"), QVariant(), QVariant(), QStringLiteral("x")}), 1);
     EXPECT_EQ(db->execute("Update T Set S = '?' Where K <> ?", {QStringLiteral("none")}), 2);
-    auto cursor =
-        db->query("Select K, N, F, S From T Where K = ? Or N Is Null Order By K Desc", {QStringLiteral("ب")});
+    auto cursor = db->query("Select [K], N, F, S From [T] Where K = ? Or N Is Null Order By K Desc",
+                            {QStringLiteral("ب")});
     ASSERT_EQ(cursor->columns().size(), 4);
     EXPECT_EQ(cursor->columns()[0].size, 3);
     ASSERT_TRUE(cursor->next());

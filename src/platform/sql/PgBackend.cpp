@@ -35,7 +35,7 @@ ColumnKind kindOfOid(Oid type) {
 qsizetype skipQuoted(const QString& text, qsizetype from, QChar close) {
     for (qsizetype i = from + 1; i < text.size(); ++i) {
         if (text[i] == close) {
-            if (i + 1 < text.size() && text[i + 1] == close && close != u']') {
+            if (i + 1 < text.size() && text[i + 1] == close) {
                 ++i;
                 continue;
             }
@@ -60,7 +60,7 @@ bool PgBackend::isUri(const QString& name) {
            text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
-QString PgBackend::numberPlaceholders(const QString& statement) {
+QString PgBackend::serverText(const QString& statement) {
     QString result;
     result.reserve(statement.size() + 8);
     int number = 0;
@@ -70,7 +70,15 @@ QString PgBackend::numberPlaceholders(const QString& statement) {
         if (ch == u'\'' || ch == u'"') {
             end = skipQuoted(statement, i, ch);
         } else if (ch == u'[') {
+            // [Name] is the name the server folds an unquoted Name to; "]]" stands for "]".
             end = skipQuoted(statement, i, u']');
+            QString name = statement.mid(i + 1, end - i - 1).toLower();
+            result += u'"' +
+                      name.replace(QStringLiteral("]]"), QStringLiteral("]"))
+                          .replace(u'"', QStringLiteral("\"\"")) +
+                      u'"';
+            i = end;
+            continue;
         } else if (ch == u'-' && statement.mid(i, 2) == u"--") {
             end = statement.indexOf(u'\n', i);
             end = end < 0 ? statement.size() : end;
@@ -121,7 +129,7 @@ void PgBackend::forgetSchemaAfter(const QString& statement) {
 }
 
 std::unique_ptr<ResultCursor> PgBackend::query(const QString& statement, const QVariantList& params) {
-    PgResult result = connection_->run(numberPlaceholders(statement).toUtf8(), params);
+    PgResult result = connection_->run(serverText(statement).toUtf8(), params);
     forgetSchemaAfter(statement);
     if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
         return std::make_unique<MemoryCursor>();
@@ -131,7 +139,7 @@ std::unique_ptr<ResultCursor> PgBackend::query(const QString& statement, const Q
 }
 
 qint64 PgBackend::execute(const QString& statement, const QVariantList& params) {
-    const PgResult result = connection_->run(numberPlaceholders(statement).toUtf8(), params);
+    const PgResult result = connection_->run(serverText(statement).toUtf8(), params);
     forgetSchemaAfter(statement);
     return QByteArray(PQcmdTuples(result.get())).toLongLong();
 }

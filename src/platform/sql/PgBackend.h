@@ -13,9 +13,9 @@ class PgCatalog;
 class PgConnection;
 
 // A company database on a PostgreSQL server, named by a postgresql://user@host:port/dbname URI and
-// spoken to over libpq. Statements reach the server as written, their '?' parameters numbered as
-// the server expects them; result columns carry the declared types, lengths and keys of the
-// table columns they come from.
+// spoken to over libpq. Statements reach the server as written, their '?' parameters numbered and
+// [bracketed] names quoted as the server expects them; result columns carry the declared types, lengths and
+// keys of the table columns they come from.
 class PgBackend : public SqlBackend {
 public:
     explicit PgBackend(const QString& uri);
@@ -23,8 +23,9 @@ public:
 
     // Whether a company database name is a PostgreSQL URI rather than a file.
     static bool isUri(const QString& name);
-    // The statement with each '?' outside literals, quoted names and comments made $1, $2, ….
-    static QString numberPlaceholders(const QString& statement);
+    // The statement as the server reads it: each '?' outside literals, quoted names and comments
+    // made $1, $2, …, and each [Name] made "name".
+    static QString serverText(const QString& statement);
 
     std::unique_ptr<ResultCursor> query(const QString& statement, const QVariantList& params = {}) override;
     qint64 execute(const QString& statement, const QVariantList& params = {}) override;
