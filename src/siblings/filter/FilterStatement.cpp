@@ -124,10 +124,23 @@ QString FilterStatement::Statement(const data::TDataSet* dataSet, const QString&
     if (query == nullptr)
         return {};
     QString inner = query->SQL().trimmed();
-    while (inner.endsWith(QLatin1Char(';')))
-        inner.chop(1);
+    // Semicolons only separate statements: around the one statement they are empty ones. A line
+    // holding only Go ends the batch, so after the statement it closes nothing inside the parenthesis.
+    static const QRegularExpression batchEnd(QStringLiteral("(^|[\\r\\n])[ \\t]*go[ \\t]*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    for (;;) {
+        if (inner.endsWith(QLatin1Char(';')))
+            inner.chop(1);
+        else if (const auto end = batchEnd.match(inner); end.hasMatch())
+            inner = inner.left(end.capturedStart()).trimmed();
+        else
+            break;
+    }
+    while (inner.startsWith(QLatin1Char(';')))
+        inner = inner.mid(1).trimmed();
     QString orderBy;
-    const int at = topLevelOrderBy(inner);
+    const Scan scanned = scan(inner);
+    const int at = scanned.orderBy;
     static const QRegularExpression top(QStringLiteral("^\\s*select\\s+(distinct\\s+)?top\\b"),
                                         QRegularExpression::CaseInsensitiveOption);
     if (at >= 0) {
@@ -135,6 +148,11 @@ QString FilterStatement::Statement(const data::TDataSet* dataSet, const QString&
         // With Top the order decides which rows the query has, so it stays inside as well.
         if (!top.match(inner).hasMatch())
             inner = inner.left(at).trimmed();
+        else if (scanned.endsInLineComment)
+            inner += QLatin1Char('\n');
+    } else if (scanned.endsInLineComment) {
+        // A comment to the end of the text would swallow the parenthesis that closes it.
+        inner += QLatin1Char('\n');
     }
     QString statement =
         QStringLiteral("Select * From (") + inner + QStringLiteral(") As ") + derivedName + where;
@@ -143,10 +161,10 @@ QString FilterStatement::Statement(const data::TDataSet* dataSet, const QString&
     return statement;
 }
 
-int FilterStatement::topLevelOrderBy(const QString& sql) {
+FilterStatement::Scan FilterStatement::scan(const QString& sql) {
     // Outside quotes, brackets, comments and parentheses.
     int depth = 0;
-    int found = -1;
+    Scan found;
     const QString upper = sql.toUpper();
     for (int i = 0; i < sql.size(); ++i) {
         const QChar c = sql.at(i);
@@ -162,6 +180,7 @@ int FilterStatement::topLevelOrderBy(const QString& sql) {
             }
         } else if (sql.mid(i, 2) == QLatin1String("--")) {
             const int end = sql.indexOf(QLatin1Char('\n'), i);
+            found.endsInLineComment = end < 0;
             i = end < 0 ? sql.size() : end;
         } else if (sql.mid(i, 2) == QLatin1String("/*")) {
             const int end = sql.indexOf(QLatin1String("*/"), i + 2);
@@ -174,7 +193,7 @@ int FilterStatement::topLevelOrderBy(const QString& sql) {
                    (i == 0 || !upper.at(i - 1).isLetterOrNumber())) {
             static const QRegularExpression by(QStringLiteral("^ORDER\\s+BY\\b"));
             if (by.match(upper.mid(i, 20)).hasMatch())
-                found = i;
+                found.orderBy = i;
         }
     }
     return found;

@@ -34,7 +34,11 @@ private:
     static QString comparison(const FilterCondition& condition);
     static QString likePattern(const QString& value);
     static QString databaseText(const QString& value);
-    static int topLevelOrderBy(const QString& sql);
+    struct Scan {
+        int orderBy = -1;               // where the statement's own ORDER BY starts
+        bool endsInLineComment = false; // the text ends inside a "--" comment
+    };
+    static Scan scan(const QString& sql);
     static QString outerOrderBy(const QString& orderBy);
 };
 

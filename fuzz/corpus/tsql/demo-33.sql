@@ -1,0 +1,1 @@
+-- Method changes: none yet (D_SoulationChange stays empty).

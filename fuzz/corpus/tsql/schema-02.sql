@@ -1,0 +1,23 @@
+Create Table Moein (
+    Koll         Varchar(3)   Not Null,
+    Moein        Varchar(3)   Not Null,
+    NamHesab     Varchar(100) Null Default '',
+    RecogName    Varchar(10)  Null Default '',
+    IsTafsily1   Varchar(5)   Null Default '',
+    IsTafsily2   Varchar(5)   Null Default '',
+    IsProject    Varchar(5)   Null Default '',
+    IsTafsily    Varchar(5)   Null Default '',
+    GrohTafsily  Varchar(100) Null Default '',
+    GrohTafsily2 Varchar(100) Null Default '',
+    GrohProject  Varchar(100) Null Default '',
+    TafsilyJoz   Varchar(500) Null Default '',
+    Tafsily2Joz  Varchar(500) Null Default '',
+    ProjectJoz   Varchar(500) Null Default '',
+    IsActive     Varchar(10)  Null Default '',
+    IsPosHesab   Varchar(10)  Null Default '',
+    FAtfCh       Varchar(5)   Null Default '',
+    FAtfDate     Varchar(5)   Null Default '',
+    FAtfNum      Varchar(5)   Null Default '',
+    DesChar      Varchar(20)  Null Default '',
+    Constraint PK_Moein Primary Key (Koll, Moein)
+)

@@ -1,0 +1,4 @@
+Create Table D_Gheimat (
+    GheimatCod Varchar(3)   Null,
+    GheimatNam Varchar(100) Null Default ''
+)

@@ -1,0 +1,5 @@
+Create Table M_GrohProject (
+    ProjectGrohCodrrVah ca(2)   Not Null,
+    ProjectGrohNam Varchar(100) Null Default '',
+    Constraint PK_M_GrohProject Primary Key (ProjectGrohCod)
+)
