@@ -154,7 +154,9 @@ QString PgPrinter::function(const TsqlExpr& expr) {
     }
     if (name == u"replace") {
         require(3, 3);
-        return QStringLiteral("replace(%1 COLLATE \"C\", %2, %3)").arg(text(0), arg(1), arg(2));
+        // The search runs under "C" (tsql allows none); the result compares as tsql again.
+        return QStringLiteral("(replace(%1 COLLATE \"C\", %2, %3) COLLATE tsql)")
+            .arg(text(0), arg(1), arg(2));
     }
     if (name == u"patindex" || name == u"charindex") {
         require(2, name == u"charindex" ? 3 : 2);
