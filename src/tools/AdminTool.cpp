@@ -2,6 +2,7 @@
 
 #include "DatabaseSetup.h"
 #include "EDatabaseError.h"
+#include "PgBackend.h"
 #include "SqliteBackend.h"
 #include "TsqlTranslator.h"
 #include "TsvWriter.h"
@@ -16,16 +17,18 @@ namespace {
 
 const char* const UsageText =
     "Usage:\n"
-    "  tarvand-db init PATH [--assets N] [--accounts N] [--force]\n"
+    "  tarvand-db init PATH|URI [--assets N] [--accounts N] [--force]\n"
     "      Creates the demo company database at PATH; with --assets, N generated assets are added\n"
     "      to the demo register; --accounts sets how many generated detail accounts the chart\n"
     "      carries (3000 unless given, 0 for none). An existing file is replaced only with --force.\n"
-    "  tarvand-db sql PATH STATEMENT [STATEMENT ...]\n"
+    "      A postgresql://user@host:port/db URI fills that empty database on a PostgreSQL server.\n"
+    "  tarvand-db sql PATH|URI STATEMENT [STATEMENT ...]\n"
     "      Runs the T-SQL statements in order on one connection (## temporary tables live across\n"
     "      them) and prints the rows of the last statement that returns rows, tab-separated, with a\n"
     "      header line. NULL prints as nothing; tabs, line breaks and backslashes inside a value\n"
     "      print as \\t, \\n and \\\\. The last statement's rows print as they are read: should it\n"
-    "      fail part way, the rows before the failure stay printed.\n"
+    "      fail part way, the rows before the failure stay printed. A postgresql://user@host:port/db\n"
+    "      URI names a database on a PostgreSQL server instead of a file.\n"
     "  tarvand-db translate STATEMENT\n"
     "      Prints the SQLite text that the T-SQL bridge runs for the statement.\n"
     "  tarvand-db help\n"
@@ -124,10 +127,17 @@ int AdminTool::runStatements(const QStringList& arguments) {
         return usage(QStringLiteral("sql needs a PATH and at least one statement."));
     }
     const QString path = arguments.first();
-    if (!QFileInfo(path).isFile()) {
+    const bool server = sql::PgBackend::isUri(path);
+    if (!server && !QFileInfo(path).isFile()) {
         return fail(QStringLiteral("No database at %1.").arg(path));
     }
-    sql::SqliteBackend backend(path);
+    std::unique_ptr<sql::SqlBackend> opened;
+    if (server) {
+        opened = std::make_unique<sql::PgBackend>(path);
+    } else {
+        opened = std::make_unique<sql::SqliteBackend>(path);
+    }
+    sql::SqlBackend& backend = *opened;
     // The last statement's rows go straight out. Rows of an earlier statement wait in a temporary
     // file, because a later statement may still bring rows of its own that replace them.
     std::unique_ptr<QTemporaryFile> held;

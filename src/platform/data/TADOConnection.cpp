@@ -1,6 +1,7 @@
 #include "TADOConnection.h"
 
 #include "EDatabaseError.h"
+#include "PgBackend.h"
 #include "SqliteBackend.h"
 #include "TCustomADODataSet.h"
 
@@ -70,6 +71,9 @@ std::unique_ptr<sql::SqlBackend> createBackend(const QString& connectionString) 
     const QString text = connectionString.trimmed();
     if (text.isEmpty()) {
         throw EDatabaseError(QStringLiteral("Missing ConnectionString"));
+    }
+    if (sql::PgBackend::isUri(text)) {
+        return std::make_unique<sql::PgBackend>(text);
     }
     if (!text.contains(u'=')) {
         return std::make_unique<sql::SqliteBackend>(text);

@@ -1,0 +1,83 @@
+#include "PgBackend.h"
+
+#include "MemoryCursor.h"
+#include "PgCatalog.h"
+#include "PgCompatibility.h"
+#include "PgConnection.h"
+#include "PgEngine.h"
+#include "TsqlCompiler.h"
+#include "TsqlPrinter.h"
+
+namespace tarvand::sql {
+
+PgBackend::PgBackend(const QString& uri)
+    : connection_(std::make_unique<PgConnection>(uri)), catalog_(std::make_unique<PgCatalog>(*connection_)) {
+    PgCompatibility::install(*connection_);
+    engine_ = std::make_unique<PgEngine>(*connection_, *catalog_);
+    PgEngine* engine = engine_.get();
+    compiler_ = std::make_unique<TsqlCompiler>([engine] { return engine->printer(); });
+    runner_ = std::make_unique<TsqlRunner>(*engine_, *compiler_);
+}
+
+PgBackend::~PgBackend() = default;
+
+bool PgBackend::isUri(const QString& name) {
+    const QString text = name.trimmed();
+    return text.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+TsqlRunner::Outcome PgBackend::run(const QString& statement, const QVariantList& params, bool wantRows) {
+    const std::shared_ptr<const TsqlScript> script = compiler_->compile(statement);
+    if (PQtransactionStatus(connection_->handle()) != PQTRANS_INTRANS) {
+        return runner_->run(*script, params, wantRows);
+    }
+    TsqlRunner::Outcome outcome;
+    engine_->atomically([&] { outcome = runner_->run(*script, params, wantRows); });
+    return outcome;
+}
+
+std::unique_ptr<ResultCursor> PgBackend::query(const QString& statement, const QVariantList& params) {
+    TsqlRunner::Outcome outcome = run(statement, params, true);
+    if (outcome.rows) {
+        return std::move(outcome.rows);
+    }
+    return std::make_unique<MemoryCursor>();
+}
+
+qint64 PgBackend::execute(const QString& statement, const QVariantList& params) {
+    return run(statement, params, false).changes;
+}
+
+QList<ColumnInfo> PgBackend::tableColumns(const QString& table) {
+    const Oid oid = catalog_->tableOid(table);
+    if (oid == 0) {
+        return {};
+    }
+    QList<ColumnInfo> columns;
+    for (const ColumnInfo& column : catalog_->columns(oid)) {
+        if (!column.name.isEmpty()) {
+            columns.append(column);
+        }
+    }
+    return columns;
+}
+
+QStringList PgBackend::keyColumns(const QString& table) {
+    const Oid oid = catalog_->tableOid(table);
+    return oid == 0 ? QStringList() : catalog_->keyColumns(oid);
+}
+
+void PgBackend::beginTransaction() {
+    connection_->run("BEGIN");
+}
+
+void PgBackend::commit() {
+    connection_->run("COMMIT");
+}
+
+void PgBackend::rollback() {
+    connection_->run("ROLLBACK");
+}
+
+} // namespace tarvand::sql

@@ -1,0 +1,77 @@
+#include "PgErrors.h"
+
+#include "PgConnection.h"
+
+#include <QRegularExpression>
+
+namespace tarvand::sql {
+
+namespace {
+
+QString field(const PGresult* result, int code) {
+    const char* value = PQresultErrorField(result, code);
+    return value ? QString::fromUtf8(value) : QString();
+}
+
+// The name PostgreSQL quotes in a message such as: relation "x" does not exist.
+QString quoted(const QString& message) {
+    static const QRegularExpression name(QStringLiteral("\"([^\"]+)\""));
+    const QRegularExpressionMatch match = name.match(message);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+} // namespace
+
+QString PgErrors::translate(const PGresult* result, PgConnection& connection) {
+    const QString state = field(result, PG_DIAG_SQLSTATE);
+    const QString message = field(result, PG_DIAG_MESSAGE_PRIMARY);
+    const QString table = field(result, PG_DIAG_TABLE_NAME);
+    if (state == u"23505") {
+        return duplicateKey(field(result, PG_DIAG_CONSTRAINT_NAME), table, connection);
+    }
+    if (state == u"23502") {
+        return QStringLiteral("Cannot insert the value NULL into column '%1', table '%2'; column does not "
+                              "allow nulls. INSERT fails.")
+            .arg(field(result, PG_DIAG_COLUMN_NAME), table);
+    }
+    if (state == u"22001") {
+        return QStringLiteral("String or binary data would be truncated.");
+    }
+    if (state == u"42P01") {
+        return QStringLiteral("Invalid object name '%1'.").arg(quoted(message));
+    }
+    if (state == u"42703") {
+        return QStringLiteral("Invalid column name '%1'.").arg(quoted(message).section(u'.', -1));
+    }
+    if (state == u"42P07") {
+        return QStringLiteral("There is already an object named '%1' in the database.").arg(quoted(message));
+    }
+    if (state == u"42601") {
+        return QStringLiteral("Incorrect syntax near '%1'.").arg(quoted(message));
+    }
+    return message.isEmpty() ? QString::fromUtf8(PQresultErrorMessage(result)).trimmed() : message;
+}
+
+QString PgErrors::duplicateKey(const QString& constraint, const QString& table, PgConnection& connection) {
+    // A primary key or unique constraint is reported as SQL Server reports it; a unique index that
+    // is no constraint names the index. The catalog can only be asked outside a failed transaction.
+    QString kind;
+    if (PQtransactionStatus(connection.handle()) == PQTRANS_IDLE) {
+        kind = connection.scalar("SELECT contype FROM pg_catalog.pg_constraint WHERE conname = $1 LIMIT 1",
+                                 {constraint});
+    } else if (constraint.startsWith(QLatin1String("pk"), Qt::CaseInsensitive)) {
+        kind = QStringLiteral("p");
+    } else if (constraint.startsWith(QLatin1String("uq"), Qt::CaseInsensitive)) {
+        kind = QStringLiteral("u");
+    }
+    if (kind == u"p" || kind == u"u") {
+        return QStringLiteral(
+                   "Violation of %1 constraint '%2'. Cannot insert duplicate key in object 'dbo.%3'.")
+            .arg(kind == u"p" ? QStringLiteral("PRIMARY KEY") : QStringLiteral("UNIQUE KEY"), constraint,
+                 table);
+    }
+    return QStringLiteral("Cannot insert duplicate key row in object 'dbo.%1' with unique index '%2'.")
+        .arg(table, constraint);
+}
+
+} // namespace tarvand::sql
