@@ -46,8 +46,13 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     if (!succeeded(result.get())) {
         if (guarded) {
             // Back to before the statement: the transaction goes on, and the catalog can be read
-            // for the message.
-            script("ROLLBACK TO SAVEPOINT tv_statement");
+            // for the message. Should that fail too (a lost connection), the statement's own
+            // failure is the one to report.
+            try {
+                script("ROLLBACK TO SAVEPOINT tv_statement");
+            } catch (const EDatabaseError&) {
+                savepoint_ = false;
+            }
         }
         fail(result.get());
     }
