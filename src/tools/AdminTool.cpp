@@ -17,10 +17,11 @@ namespace {
 
 const char* const UsageText =
     "Usage:\n"
-    "  tarvand-db init PATH [--assets N] [--accounts N] [--force]\n"
+    "  tarvand-db init PATH|URI [--assets N] [--accounts N] [--force]\n"
     "      Creates the demo company database at PATH; with --assets, N generated assets are added\n"
     "      to the demo register; --accounts sets how many generated detail accounts the chart\n"
     "      carries (3000 unless given, 0 for none). An existing file is replaced only with --force.\n"
+    "      A postgresql://user@host:port/db URI fills that empty database on a PostgreSQL server.\n"
     "  tarvand-db sql PATH|URI STATEMENT [STATEMENT ...]\n"
     "      Runs the T-SQL statements in order on one connection (## temporary tables live across\n"
     "      them) and prints the rows of the last statement that returns rows, tab-separated, with a\n"

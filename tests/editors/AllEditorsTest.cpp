@@ -101,15 +101,18 @@ const EditorCase Editors[] = {
      "HProjectCod"},
 };
 
-void PrintTo(const EditorCase& e, std::ostream* out) {
-    *out << e.label;
+void PrintTo(const std::tuple<EditorCase, bool>& e, std::ostream* out) {
+    *out << std::get<0>(e).label << (std::get<1>(e) ? " on PostgreSQL" : "");
 }
 
-class AllEditorsTest : public EditorFixture, public ::testing::WithParamInterface<EditorCase> {
+// Each editor over a company file and over a company on a PostgreSQL server.
+class AllEditorsTest : public EditorFixture,
+                       public ::testing::WithParamInterface<std::tuple<EditorCase, bool>> {
 protected:
+    static const EditorCase& param() { return std::get<0>(GetParam()); }
     void SetUp() override {
-        start();
-        ASSERT_NE(show(InfoForm->*GetParam().sheet, GetParam().choice), nullptr);
+        start(1, std::get<1>(GetParam()));
+        ASSERT_NE(show(InfoForm->*param().sheet, param().choice), nullptr);
         // The location's account is chosen in the picker; a source is credited to the first
         // general account and its first subsidiary account, which carries no lower levels; a
         // person's unit is taken as typed.
@@ -124,18 +127,18 @@ protected:
     }
     data::TDataSet& rows() const { return *editor->DataSet(); }
     QString stored(const QString& code) const {
-        const int width = GetParam().codeWidth;
+        const int width = param().codeWidth;
         return width > 0 ? QString(width - code.size(), QLatin1Char(' ')) + code : code;
     }
     // The names stored under a code.
     QStringList names(const QString& code) const {
-        const EditorCase& e = GetParam();
+        const EditorCase& e = param();
         return column(QStringLiteral("Select %1 From %2 Where %3 = '%4'")
                           .arg(QLatin1String(e.nameField), QLatin1String(e.table), QLatin1String(e.codeField),
                                stored(code)));
     }
     void typeRow(const QString& code, const QString& name) {
-        const EditorCase& e = GetParam();
+        const EditorCase& e = param();
         for (const QString& cell : QStringList{code} + e.before + QStringList{name}) {
             type(cell);
             press(Qt::Key_Return);
@@ -176,13 +179,13 @@ TEST_P(AllEditorsTest, RowsTypedOneAfterAnotherOnAPersianKeyboardAreStoredAsTheC
     // The clerk drops the empty row, deletes the last one typed and sorts by name both ways.
     press(Qt::Key_Escape);
     rows().Last();
-    ASSERT_EQ(rows().FieldByName(QLatin1String(GetParam().nameField))->AsString(), QStringLiteral("كمد"));
+    ASSERT_EQ(rows().FieldByName(QLatin1String(param().nameField))->AsString(), QStringLiteral("كمد"));
     dialogs->answers = {6};
     press(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_TRUE(names(QStringLiteral("72")).isEmpty());
     EXPECT_EQ(rows().RecordCount(), before); // the one typed kept, the empty one dropped
     int at = 0;
-    while (editor->Grid()->Columns()->Items(at)->FieldName() != QLatin1String(GetParam().nameField))
+    while (editor->Grid()->Columns()->Items(at)->FieldName() != QLatin1String(param().nameField))
         ++at;
     clickTitle(at);
     rows().First();
@@ -205,8 +208,11 @@ TEST_P(AllEditorsTest, TheCodeTakesDigitsOnlyAndAPastedCodeIsStoredTrimmed) {
     EXPECT_EQ(names(QStringLiteral("58")), QStringList{QStringLiteral("چسبانده")});
 }
 
-INSTANTIATE_TEST_SUITE_P(Editors, AllEditorsTest, ::testing::ValuesIn(Editors),
-                         [](const auto& info) { return std::string(info.param.label); });
+const auto label = [](const auto& info) { return std::string(std::get<0>(info.param).label); };
+INSTANTIATE_TEST_SUITE_P(Editors, AllEditorsTest,
+                         ::testing::Combine(::testing::ValuesIn(Editors), ::testing::Values(false)), label);
+INSTANTIATE_TEST_SUITE_P(OnPostgres, AllEditorsTest,
+                         ::testing::Combine(::testing::ValuesIn(Editors), ::testing::Values(true)), label);
 
 } // namespace
 } // namespace tarvand::testsupport

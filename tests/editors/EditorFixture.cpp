@@ -62,8 +62,8 @@ void EditorFixture::TearDown() {
     host.reset();
 }
 
-void EditorFixture::start(int userId) {
-    host = std::make_unique<ModuleHost>(userId);
+void EditorFixture::start(int userId, bool onServer) {
+    host = std::make_unique<ModuleHost>(userId, ModuleHost::Context::ByEntry, onServer);
     dialogs = std::make_unique<DialogAnswerer>(*host);
     host->Ostavan();
 }

@@ -50,8 +50,9 @@ class EditorFixture : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Starts the module for the user; the window shows its first tab.
-    void start(int userId = 1);
+    // Starts the module for the user; the window shows its first tab. onServer keeps the company
+    // on the test run's PostgreSQL server.
+    void start(int userId = 1, bool onServer = false);
     // Shows the tab (a combined tab with the choice of its list) and gives its editor's grid the
     // keys; returns the editor.
     TBaseEditorForm* show(ui::TTabSheet* sheet, int choice = 0);

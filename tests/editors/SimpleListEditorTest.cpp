@@ -22,9 +22,9 @@ namespace {
 
 class SimpleListEditorTest : public EditorFixture {
 protected:
-    // With an extra state that nothing uses, code '  9'.
-    void showVazDarae(bool withUnused = false) {
-        start();
+    // With an extra state that nothing uses, code '  9'; onServer keeps the company on PostgreSQL.
+    void showVazDarae(bool withUnused = false, bool onServer = false) {
+        start(1, onServer);
         if (withUnused)
             host->Exec(
                 QStringLiteral("Insert Into D_VazDarae (VazCod, VazNam) Values ('  9', 'بلا استفاده')"));
@@ -50,8 +50,12 @@ TEST_F(SimpleListEditorTest, ARefusedPostKeepsTheRowWithItsValuesAndSelectsTheCo
     EXPECT_EQ(current(0).trimmed(), QStringLiteral("9"));
 }
 
-TEST_F(SimpleListEditorTest, ADuplicateCodeGetsTheTablesMessageFromTheServersRefusal) {
-    showVazDarae();
+// The refusal of a duplicate key reads the same from a company file and from a PostgreSQL server.
+class SimpleListEditorOnEachBackendTest : public SimpleListEditorTest,
+                                          public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SimpleListEditorOnEachBackendTest, ADuplicateCodeGetsTheTablesMessageFromTheServersRefusal) {
+    showVazDarae(false, GetParam());
     rows().Last();
     press(Qt::Key_Down);
     type(QStringLiteral("1"));
@@ -65,6 +69,9 @@ TEST_F(SimpleListEditorTest, ADuplicateCodeGetsTheTablesMessageFromTheServersRef
     EXPECT_EQ(states(QStringLiteral("VazCod = '  1'")),
               QStringList{QStringLiteral("فعال و در حال بهره برداري")});
 }
+
+INSTANTIATE_TEST_SUITE_P(Editors, SimpleListEditorOnEachBackendTest, ::testing::Values(false));
+INSTANTIATE_TEST_SUITE_P(OnPostgres, SimpleListEditorOnEachBackendTest, ::testing::Values(true));
 
 TEST_F(SimpleListEditorTest, OtherErrorsReachingTheHandlerAreDropped) {
     showVazDarae();

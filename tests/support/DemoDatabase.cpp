@@ -2,6 +2,7 @@
 
 #include "DatabaseSetup.h"
 #include "Exception.h"
+#include "PgTestServer.h"
 
 #include <QFile>
 
@@ -20,9 +21,24 @@ QString demoTemplate() {
     return path;
 }
 
+// The same on the PostgreSQL server: the name of a database that new ones copy.
+QString serverTemplate() {
+    static const QString name = [] {
+        const QString uri = PgTestServer::createDatabase();
+        sql::DatabaseSetup::createDemoDatabase(uri);
+        return uri.section(u'/', -1);
+    }();
+    return name;
+}
+
 } // namespace
 
-DemoDatabase::DemoDatabase(int extraAssets) : path_(dir_.filePath(QStringLiteral("company.db"))) {
+DemoDatabase::DemoDatabase(int extraAssets, bool onServer)
+    : path_(dir_.filePath(QStringLiteral("company.db"))) {
+    if (onServer) {
+        path_ = PgTestServer::createDatabase(serverTemplate());
+        return;
+    }
     if (!dir_.isValid())
         throw Exception(QStringLiteral("Cannot create a temporary folder: %1").arg(dir_.errorString()));
     if (extraAssets > 0) {

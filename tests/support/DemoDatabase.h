@@ -13,9 +13,11 @@ namespace tarvand::testsupport {
 // DatabaseSetup once per test program and copied for each instance, so creating one is cheap.
 class DemoDatabase {
 public:
-    // extraAssets > 0 builds a database of its own with that many generated assets.
-    explicit DemoDatabase(int extraAssets = 0);
+    // extraAssets > 0 builds a database of its own with that many generated assets. onServer puts
+    // the company on the test run's PostgreSQL server, copied from a demo made once per program.
+    explicit DemoDatabase(int extraAssets = 0, bool onServer = false);
 
+    // The file, or the postgresql:// URI of a database on the server.
     QString path() const { return path_; }
     // The temporary folder holding the database, for other files a test needs.
     QString folder() const { return dir_.path(); }

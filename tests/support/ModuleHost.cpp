@@ -10,7 +10,7 @@
 
 namespace tarvand::testsupport {
 
-ModuleHost::ModuleHost(int userId, Context context) {
+ModuleHost::ModuleHost(int userId, Context context, bool onServer) : demo_(0, onServer) {
     host::HostOptions options;
     options.DatabasePath = demo_.path();
     options.UserId = userId;

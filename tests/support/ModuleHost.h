@@ -28,7 +28,8 @@ class ModuleHost {
 public:
     enum class Context { ByEntry, SetNow };
 
-    explicit ModuleHost(int userId = 1, Context context = Context::ByEntry);
+    // onServer keeps the company on the test run's PostgreSQL server instead of a file.
+    explicit ModuleHost(int userId = 1, Context context = Context::ByEntry, bool onServer = false);
     ~ModuleHost();
     ModuleHost(const ModuleHost&) = delete;
     ModuleHost& operator=(const ModuleHost&) = delete;

@@ -23,7 +23,7 @@ QString PgTestServer::baseUri() {
     return uri;
 }
 
-QString PgTestServer::createDatabase() {
+QString PgTestServer::createDatabase(const QString& copyOf) {
     const QString base = baseUri();
     if (base.isEmpty()) {
         throw std::runtime_error("no PostgreSQL test server: TARVAND_PG_URI / TARVAND_PG_URI_FILE not set");
@@ -39,7 +39,10 @@ QString PgTestServer::createDatabase() {
                              .arg(QCoreApplication::applicationPid())
                              .arg(QRandomGenerator::system()->generate64(), 0, 36);
     const std::unique_ptr<PGresult, decltype(&PQclear)> result(
-        PQexec(conn.get(), QStringLiteral("CREATE DATABASE \"%1\"").arg(name).toUtf8().constData()),
+        PQexec(conn.get(), (QStringLiteral("CREATE DATABASE \"%1\"").arg(name) +
+                            (copyOf.isEmpty() ? QString() : QStringLiteral(" TEMPLATE \"%1\"").arg(copyOf)))
+                               .toUtf8()
+                               .constData()),
         &PQclear);
     if (PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
         throw std::runtime_error(std::string("CREATE DATABASE failed: ") + PQerrorMessage(conn.get()));

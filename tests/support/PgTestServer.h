@@ -8,7 +8,8 @@ class PgTestServer {
 public:
     // postgresql://user@host:port of the server; empty when the run has none.
     static QString baseUri();
-    // Creates an empty database with a name of its own and returns its URI
-    // (postgresql://user@host:port/name). Throws std::runtime_error when the server cannot be reached.
-    static QString createDatabase();
+    // Creates a database with a name of its own, empty or a copy of the database copyOf, and returns
+    // its URI (postgresql://user@host:port/name). Throws std::runtime_error when the server cannot
+    // be reached.
+    static QString createDatabase(const QString& copyOf = {});
 };

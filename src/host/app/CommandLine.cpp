@@ -20,10 +20,11 @@ const QString helpOption = QStringLiteral("help");
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Tarvand host: opens a company database and shows the base-information module."));
-    parser.addOption({dbOption,
-                      QStringLiteral("Company database file (default: the demo company in the user's data "
-                                     "folder, created on first start)."),
-                      QStringLiteral("path")});
+    parser.addOption(
+        {dbOption,
+         QStringLiteral("Company database file or postgresql://user@host:port/db URI (default: the "
+                        "demo company in the user's data folder, created on first start)."),
+         QStringLiteral("path")});
     parser.addOption({companyOption, QStringLiteral("Company code (default: 01)."), QStringLiteral("code")});
     parser.addOption(
         {yearOption, QStringLiteral("Fiscal year, four digits (default: 1403)."), QStringLiteral("year")});

@@ -3,6 +3,7 @@
 #include "DatabaseSetup.h"
 #include "Exception.h"
 #include "JalaliDate.h"
+#include "PgBackend.h"
 #include "SqlEscape.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
@@ -37,7 +38,10 @@ HostSession::HostSession(const HostOptions& options, const QString& appPath, con
     : databasePath_(prepareDatabase(options.DatabasePath)),
       connection_(std::make_unique<data::TADOConnection>()), global_(std::make_unique<TGlobal>()),
       myDate_(std::make_unique<TMyDate>()) {
-    connection_->SetConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + databasePath_);
+    // A postgresql:// URI is a connection string of its own.
+    connection_->SetConnectionString(sql::PgBackend::isUri(databasePath_)
+                                         ? databasePath_
+                                         : QStringLiteral("Provider=SQLite;Data Source=") + databasePath_);
     try {
         connection_->Open();
     } catch (const Exception& error) {
@@ -61,6 +65,9 @@ QString HostSession::DefaultDatabasePath() {
 }
 
 QString HostSession::prepareDatabase(const QString& requested) {
+    if (sql::PgBackend::isUri(requested)) {
+        return requested;
+    }
     if (!requested.isEmpty()) {
         const QFileInfo file(requested);
         if (!file.isFile())

@@ -1,6 +1,7 @@
 #include "DatabaseSetup.h"
 
 #include "EDatabaseError.h"
+#include "PgBackend.h"
 #include "SqliteBackend.h"
 
 #include <QDir>
@@ -204,8 +205,39 @@ QString DatabaseSetup::embeddedScript(const QString& fileName) {
     return QString::fromUtf8(file.readAll());
 }
 
+void DatabaseSetup::fill(SqlBackend& backend, int extraAssets, int detailAccounts) {
+    DatabaseSetup setup(backend);
+    // One transaction for schema and demo rows: a failure leaves nothing behind, and on a file a
+    // commit per batch would wait for the disk each time.
+    backend.beginTransaction();
+    try {
+        setup.createSchema();
+        setup.loadDemoData();
+    } catch (...) {
+        backend.rollback();
+        throw;
+    }
+    backend.commit();
+    if (extraAssets > 0) {
+        setup.generateAssets(extraAssets);
+    }
+    setup.generateDetailAccounts(detailAccounts);
+}
+
 void DatabaseSetup::createDemoDatabase(const QString& path, int extraAssets, bool replace,
                                        int detailAccounts) {
+    if (PgBackend::isUri(path)) {
+        PgBackend backend(path);
+        // A server's database is filled only when it holds no tables of its own yet.
+        auto tables =
+            backend.query(QStringLiteral("Select Name From SysObjects Where xtype = 'U' And Name <> "
+                                         "'tsql_procedure'"));
+        if (tables->next()) {
+            throw Exception(QStringLiteral("%1 is not empty").arg(path));
+        }
+        fill(backend, extraAssets, detailAccounts);
+        return;
+    }
     const QFileInfo target(path);
     if (target.exists() && !replace) {
         throw Exception(QStringLiteral("%1 already exists").arg(path));
@@ -220,16 +252,7 @@ void DatabaseSetup::createDemoDatabase(const QString& path, int extraAssets, boo
     removeDatabaseFiles(building);
     try {
         SqliteBackend backend(building);
-        DatabaseSetup setup(backend);
-        // One transaction for the whole file: a commit per batch would wait for the disk each time.
-        backend.beginTransaction();
-        setup.createSchema();
-        setup.loadDemoData();
-        backend.commit();
-        if (extraAssets > 0) {
-            setup.generateAssets(extraAssets);
-        }
-        setup.generateDetailAccounts(detailAccounts);
+        fill(backend, extraAssets, detailAccounts);
     } catch (...) {
         removeDatabaseFiles(building);
         throw;

@@ -32,7 +32,8 @@ public:
     // the demo register and detailAccounts generated detail accounts to its chart. The file is
     // built under a temporary name and moved into place only when complete, so a failure leaves
     // no half-built database and an existing file untouched. An existing file is replaced only
-    // when replace is set; otherwise it is refused with Exception.
+    // when replace is set; otherwise it is refused with Exception. A postgresql:// URI names a
+    // database on a server, which is filled only when it has no tables yet (replace does not apply).
     static void createDemoDatabase(const QString& path, int extraAssets = 0, bool replace = false,
                                    int detailAccounts = DemoDetailAccounts);
 
@@ -54,6 +55,9 @@ public:
     void generateDetailAccounts(int count, quint32 seed = 1403);
 
 private:
+    // Schema and demo rows in one transaction, then the generated assets and accounts.
+    static void fill(SqlBackend& backend, int extraAssets, int detailAccounts);
+
     SqlBackend& backend_;
 };
 

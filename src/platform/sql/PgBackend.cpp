@@ -5,52 +5,19 @@
 #include "PgCatalog.h"
 #include "PgCompatibility.h"
 #include "PgConnection.h"
-#include "PgCursor.h"
+#include "PgEngine.h"
+#include "TsqlCompiler.h"
+#include "TsqlPrinter.h"
 
 namespace tarvand::sql {
-
-namespace {
-
-ColumnKind kindOfOid(Oid type) {
-    switch (type) {
-    case 16: // boolean
-    case 20: // bigint
-    case 21: // smallint
-    case 23: // integer
-    case 26: // oid
-        return ColumnKind::Integer;
-    case 700:  // real
-    case 701:  // double precision
-    case 790:  // money
-    case 1700: // numeric
-        return ColumnKind::Float;
-    case 17: // bytea
-        return ColumnKind::Blob;
-    default:
-        return ColumnKind::Text;
-    }
-}
-
-// The end of a stretch that starts at from with open and runs to close (a doubled close inside
-// stays part of it); text.size() when it is not closed.
-qsizetype skipQuoted(const QString& text, qsizetype from, QChar close) {
-    for (qsizetype i = from + 1; i < text.size(); ++i) {
-        if (text[i] == close) {
-            if (i + 1 < text.size() && text[i + 1] == close) {
-                ++i;
-                continue;
-            }
-            return i;
-        }
-    }
-    return text.size();
-}
-
-} // namespace
 
 PgBackend::PgBackend(const QString& uri)
     : connection_(std::make_unique<PgConnection>(uri)), catalog_(std::make_unique<PgCatalog>(*connection_)) {
     PgCompatibility::install(*connection_);
+    engine_ = std::make_unique<PgEngine>(*connection_, *catalog_);
+    PgEngine* engine = engine_.get();
+    compiler_ = std::make_unique<TsqlCompiler>([engine] { return engine->printer(); });
+    runner_ = std::make_unique<TsqlRunner>(*engine_, *compiler_);
 }
 
 PgBackend::~PgBackend() = default;
@@ -61,88 +28,26 @@ bool PgBackend::isUri(const QString& name) {
            text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
-QString PgBackend::serverText(const QString& statement) {
-    QString result;
-    result.reserve(statement.size() + 8);
-    int number = 0;
-    for (qsizetype i = 0; i < statement.size(); ++i) {
-        const QChar ch = statement[i];
-        qsizetype end = i;
-        if (ch == u'\'' || ch == u'"') {
-            end = skipQuoted(statement, i, ch);
-        } else if (ch == u'[') {
-            // [Name] is the name the server folds an unquoted Name to; "]]" stands for "]".
-            end = skipQuoted(statement, i, u']');
-            QString name = statement.mid(i + 1, end - i - 1).toLower();
-            result += u'"' +
-                      name.replace(QStringLiteral("]]"), QStringLiteral("]"))
-                          .replace(u'"', QStringLiteral("\"\"")) +
-                      u'"';
-            i = end;
-            continue;
-        } else if (ch == u'-' && statement.mid(i, 2) == u"--") {
-            end = statement.indexOf(u'\n', i);
-            end = end < 0 ? statement.size() : end;
-        } else if (ch == u'/' && statement.mid(i, 2) == u"/*") {
-            end = statement.indexOf(QStringLiteral("*/"), i + 2);
-            end = end < 0 ? statement.size() : end + 1;
-        } else if (ch == u'?') {
-            result += u'$' + QString::number(++number);
-            continue;
-        }
-        result += statement.mid(i, end - i + 1);
-        i = end;
+TsqlRunner::Outcome PgBackend::run(const QString& statement, const QVariantList& params, bool wantRows) {
+    const std::shared_ptr<const TsqlScript> script = compiler_->compile(statement);
+    if (PQtransactionStatus(connection_->handle()) != PQTRANS_INTRANS) {
+        return runner_->run(*script, params, wantRows);
     }
-    return result;
-}
-
-QList<ColumnInfo> PgBackend::describe(const pg_result* result) {
-    QList<ColumnInfo> columns;
-    for (int c = 0; c < PQnfields(result); ++c) {
-        ColumnInfo column;
-        const Oid table = PQftable(result, c);
-        const int number = PQftablecol(result, c);
-        if (table != InvalidOid && number > 0) {
-            const QList<ColumnInfo>& declared = catalog_->columns(table);
-            if (number <= declared.size()) {
-                column = declared[number - 1];
-            }
-        }
-        column.name = QString::fromUtf8(PQfname(result, c));
-        if (column.declaredType.isEmpty()) {
-            column.kind = kindOfOid(PQftype(result, c));
-            const int modifier = PQfmod(result, c);
-            // varchar(n) and char(n) carry n plus the four bytes of a length word.
-            if (column.kind == ColumnKind::Text && modifier > 4) {
-                column.size = modifier - 4;
-            }
-        }
-        columns.append(column);
-    }
-    return columns;
-}
-
-void PgBackend::forgetSchemaAfter(const QString& statement) {
-    const QString verb = statement.trimmed().section(u' ', 0, 0).toLower();
-    if (verb == u"create" || verb == u"alter" || verb == u"drop") {
-        catalog_->clear();
-    }
+    TsqlRunner::Outcome outcome;
+    engine_->atomically([&] { outcome = runner_->run(*script, params, wantRows); });
+    return outcome;
 }
 
 std::unique_ptr<ResultCursor> PgBackend::query(const QString& statement, const QVariantList& params) {
-    PgResult result = connection_->run(serverText(statement).toUtf8(), params);
-    forgetSchemaAfter(statement);
-    if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
-        return std::make_unique<MemoryCursor>();
+    TsqlRunner::Outcome outcome = run(statement, params, true);
+    if (outcome.rows) {
+        return std::move(outcome.rows);
     }
-    QList<ColumnInfo> columns = describe(result.get());
-    return std::make_unique<PgCursor>(std::move(result), std::move(columns));
+    return std::make_unique<MemoryCursor>();
 }
 
 qint64 PgBackend::execute(const QString& statement, const QVariantList& params) {
-    const PgResult result = connection_->run(serverText(statement).toUtf8(), params);
-    forgetSchemaAfter(statement);
-    return QByteArray(PQcmdTuples(result.get())).toLongLong();
+    return run(statement, params, false).changes;
 }
 
 QList<ColumnInfo> PgBackend::tableColumns(const QString& table) {

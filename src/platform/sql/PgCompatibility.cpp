@@ -7,7 +7,7 @@ namespace tarvand::sql {
 namespace {
 
 // Bumped whenever the objects below change, so that databases set up before are brought up to date.
-constexpr const char* marker = "tsql_compatibility_2";
+constexpr const char* marker = "tsql_compatibility_3";
 
 // "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name.
 constexpr const char* plainName = "regexp_replace(lower($1), '^.*\\.|[][]', '', 'g')";
@@ -22,11 +22,38 @@ const char* const objects[] = {
     "'SELECT coalesce($1, $2)'",
     "CREATE OR REPLACE FUNCTION len(text) RETURNS integer LANGUAGE sql IMMUTABLE AS 'SELECT "
     "length(rtrim($1))'",
+    // Searches run under "C": the tsql collation allows no substring search or pattern matching.
     "CREATE OR REPLACE FUNCTION charindex(text, text) RETURNS integer LANGUAGE sql IMMUTABLE AS "
-    "'SELECT strpos(lower($2), lower($1))'",
+    "'SELECT strpos(lower($2 COLLATE \"C\"), lower($1 COLLATE \"C\"))'",
     "CREATE OR REPLACE FUNCTION charindex(text, text, integer) RETURNS integer LANGUAGE sql IMMUTABLE AS "
-    "'SELECT CASE WHEN $3 <= 1 THEN strpos(lower($2), lower($1)) WHEN strpos(lower(substr($2, $3)), "
-    "lower($1)) = 0 THEN 0 ELSE strpos(lower(substr($2, $3)), lower($1)) + $3 - 1 END'",
+    "'SELECT CASE WHEN $3 <= 1 THEN charindex($1, $2) WHEN charindex($1, substr($2, $3)) = 0 THEN 0 "
+    "ELSE charindex($1, substr($2, $3)) + $3 - 1 END'",
+    // A character value compared with a number converts to a number ('' is 0), as on SQL Server.
+    "CREATE OR REPLACE FUNCTION tsql_number(text) RETURNS numeric LANGUAGE sql IMMUTABLE AS "
+    "'SELECT CASE WHEN trim($1) = '''' THEN 0 ELSE trim($1)::numeric END'",
+    "CREATE OR REPLACE FUNCTION tsql_number(numeric) RETURNS numeric LANGUAGE sql IMMUTABLE AS 'SELECT $1'",
+    // A Like pattern ('%', '_', [sets], [^sets]) as an anchored regular expression.
+    "CREATE OR REPLACE FUNCTION tsql_regex(pattern text) RETURNS text LANGUAGE plpgsql IMMUTABLE AS $f$"
+    "DECLARE r text COLLATE \"C\" := ''; c text COLLATE \"C\"; i integer := 1; inset boolean := false; "
+    "BEGIN WHILE i <= length(pattern) LOOP c := substr(pattern, i, 1); "
+    "IF inset THEN IF c = ']' THEN inset := false; r := r || c; ELSIF c = '\\' THEN r := r || '\\\\'; "
+    "ELSE r := r || c; END IF; "
+    "ELSIF c = '%' THEN r := r || '.*'; ELSIF c = '_' THEN r := r || '.'; "
+    "ELSIF c = '[' THEN inset := true; r := r || c; "
+    "ELSIF strpos('.^$*+?(){}|\\]', c) > 0 THEN r := r || '\\' || c; ELSE r := r || c; END IF; "
+    "i := i + 1; END LOOP; RETURN '^' || r || '$'; END$f$",
+    "CREATE OR REPLACE FUNCTION tsql_like(text, text) RETURNS boolean LANGUAGE sql IMMUTABLE AS "
+    "'SELECT $1 COLLATE \"C\" ~* tsql_regex($2)'",
+    // PatIndex: the first position where the pattern after a leading '%' matches; 1 or 0 without one.
+    "CREATE OR REPLACE FUNCTION patindex(text, text) RETURNS integer LANGUAGE sql IMMUTABLE AS "
+    "$f$SELECT CASE WHEN $1 IS NULL OR $2 IS NULL THEN NULL WHEN left($1, 1) <> '%' THEN "
+    "(CASE WHEN tsql_like($2, $1) THEN 1 ELSE 0 END) ELSE coalesce(length((regexp_match($2 COLLATE \"C\", "
+    "'^(.*?)' || substr(tsql_regex(substr($1, 2)), 2), 'i'))[1]) + 1, 0) END$f$",
+    // @@Identity: the last identity value this connection generated; NULL before the first.
+    "CREATE OR REPLACE FUNCTION tsql_identity() RETURNS bigint LANGUAGE plpgsql VOLATILE AS $f$BEGIN "
+    "RETURN lastval(); EXCEPTION WHEN object_not_in_prerequisite_state THEN RETURN NULL; END$f$",
+    // Stored procedures by lower-case name, with their Create Procedure text, run by TsqlRunner.
+    "CREATE TABLE IF NOT EXISTS tsql_procedure (name varchar(128) PRIMARY KEY, definition text NOT NULL)",
     "CREATE OR REPLACE FUNCTION replicate(text, integer) RETURNS text LANGUAGE sql IMMUTABLE AS "
     "'SELECT repeat($1, $2)'",
     "CREATE OR REPLACE FUNCTION space(integer) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT repeat('' '', "
@@ -64,7 +91,9 @@ void PgCompatibility::install(PgConnection& connection) {
                 "'v' THEN 'V' ELSE 'U' END)::varchar(2) AS type, c.oid::bigint::integer AS id FROM "
                 "pg_catalog.pg_class c WHERE c.relkind IN ('r', 'p', 'v') AND "
                 "pg_catalog.pg_table_is_visible(c.oid) AND c.relname <> 'sysobjects' AND c.relname <> "
-                "'sysindexes' UNION ALL SELECT k.conname::varchar(128) COLLATE tsql, (CASE k.contype WHEN "
+                "'sysindexes' AND c.relnamespace <> 'pg_catalog'::regnamespace AND c.relname NOT LIKE "
+                "'tsql!_%' "
+                "ESCAPE '!' UNION ALL SELECT k.conname::varchar(128) COLLATE tsql, (CASE k.contype WHEN "
                 "'p' THEN 'PK' ELSE 'UQ' END)::varchar(2), (CASE k.contype WHEN 'p' THEN 'K' ELSE 'UQ' "
                 "END)::varchar(2), k.oid::bigint::integer FROM pg_catalog.pg_constraint k WHERE k.contype "
                 "IN ('p', 'u') AND pg_catalog.pg_table_is_visible(k.conrelid)");
@@ -72,7 +101,8 @@ void PgCompatibility::install(PgConnection& connection) {
                 "CREATE OR REPLACE VIEW sysindexes AS SELECT i.relname::varchar(128) COLLATE tsql AS name, "
                 "t.relname::varchar(128) COLLATE tsql AS tablename, t.oid::bigint::integer AS id FROM "
                 "pg_catalog.pg_index x JOIN pg_catalog.pg_class i ON i.oid = x.indexrelid JOIN "
-                "pg_catalog.pg_class t ON t.oid = x.indrelid WHERE pg_catalog.pg_table_is_visible(t.oid)");
+                "pg_catalog.pg_class t ON t.oid = x.indrelid WHERE pg_catalog.pg_table_is_visible(t.oid) AND "
+                "t.relnamespace <> 'pg_catalog'::regnamespace");
             connection.run(QByteArray("CREATE FUNCTION ") + marker +
                            "() RETURNS integer LANGUAGE sql IMMUTABLE AS 'SELECT 1'");
         }

@@ -5,6 +5,7 @@
 #include "MemoryCursor.h"
 #include "ProcedureCatalog.h"
 #include "SqliteConnection.h"
+#include "SqliteEngine.h"
 #include "SqliteSession.h"
 #include "TsqlCompiler.h"
 #include "TsqlFunctions.h"
@@ -35,8 +36,9 @@ SqliteBackend::SqliteBackend(const QString& path) : connection_(std::make_shared
     constraints_ = std::make_unique<ConstraintCatalog>(db);
     procedures_ = std::make_unique<ProcedureCatalog>(db);
     session_ = std::make_unique<SqliteSession>(connection_, *constraints_);
+    engine_ = std::make_unique<SqliteEngine>(*session_, *procedures_);
     compiler_ = std::make_unique<TsqlCompiler>();
-    runner_ = std::make_unique<TsqlRunner>(*session_, *compiler_, *procedures_);
+    runner_ = std::make_unique<TsqlRunner>(*engine_, *compiler_);
 }
 
 SqliteBackend::~SqliteBackend() = default;

@@ -10,6 +10,7 @@ namespace tarvand::sql {
 class ConstraintCatalog;
 class ProcedureCatalog;
 class SqliteConnection;
+class SqliteEngine;
 class SqliteSession;
 class TsqlCompiler;
 class TsqlRunner;
@@ -36,6 +37,7 @@ private:
     std::unique_ptr<ConstraintCatalog> constraints_;
     std::unique_ptr<ProcedureCatalog> procedures_;
     std::unique_ptr<SqliteSession> session_;
+    std::unique_ptr<SqliteEngine> engine_;
     std::unique_ptr<TsqlCompiler> compiler_;
     std::unique_ptr<TsqlRunner> runner_;
 };

@@ -12,11 +12,13 @@ constexpr qsizetype cacheLimit = 4096;
 
 } // namespace
 
+TsqlCompiler::TsqlCompiler() : printers_([] { return std::make_unique<TsqlPrinter>(); }) {}
+
 std::shared_ptr<const TsqlScript> TsqlCompiler::compile(const QString& source) {
     if (const auto found = cache_.constFind(source); found != cache_.constEnd()) {
         return *found;
     }
-    std::shared_ptr<const TsqlScript> script = compileUncached(source);
+    std::shared_ptr<const TsqlScript> script = compileUncached(source, printers_);
     // A text compiled once (literal values, a temporary table named after the time) is likely
     // never sent again; it is kept from its second compilation on, so that one-off texts do not
     // push out the statements that repeat.
@@ -35,20 +37,22 @@ std::shared_ptr<const TsqlScript> TsqlCompiler::compile(const QString& source) {
     return script;
 }
 
-std::shared_ptr<TsqlScript> TsqlCompiler::compileUncached(const QString& source) {
+std::shared_ptr<TsqlScript> TsqlCompiler::compileUncached(const QString& source, const Printers& printers) {
+    const Printers sqlite = [] { return std::make_unique<TsqlPrinter>(); };
     auto script = std::make_shared<TsqlScript>();
     script->batches = TsqlParser::parse(source);
     for (TsqlBatch& batch : script->batches) {
         for (TsqlStatementPtr& statement : batch) {
-            compileStatement(*statement);
+            compileStatement(*statement, printers ? printers : sqlite);
         }
     }
     return script;
 }
 
-void TsqlCompiler::compileStatement(TsqlStatement& statement) {
+void TsqlCompiler::compileStatement(TsqlStatement& statement, const Printers& printers) {
     using Kind = TsqlStatement::Kind;
-    TsqlPrinter printer;
+    const std::unique_ptr<TsqlPrinter> made = printers();
+    TsqlPrinter& printer = *made;
     const auto evaluation = [&printer](const TsqlExpr& expr) {
         return QStringLiteral("SELECT ") + printer.expression(expr);
     };
@@ -77,6 +81,9 @@ void TsqlCompiler::compileStatement(TsqlStatement& statement) {
     case Kind::ExecString:
         statement.sqlite = evaluation(*statement.expr);
         break;
+    case Kind::Transaction:
+        statement.sqlite = printer.transaction(statement.text);
+        break;
     case Kind::Declare:
         for (const TsqlColumnDef& variable : statement.parameters) {
             statement.sqliteParts.append(variable.defaultValue ? evaluation(*variable.defaultValue)
@@ -90,7 +97,7 @@ void TsqlCompiler::compileStatement(TsqlStatement& statement) {
         statement.databases.append(database);
     }
     for (TsqlStatementPtr& inner : statement.body) {
-        compileStatement(*inner);
+        compileStatement(*inner, printers);
     }
 }
 

@@ -172,8 +172,7 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
     case Kind::Column:
         return column(expr);
     case Kind::Star:
-        return expr.parts.isEmpty() ? QStringLiteral("*")
-                                    : quoteName(expr.parts.last()) + QStringLiteral(".*");
+        return expr.parts.isEmpty() ? QStringLiteral("*") : name(expr.parts.last()) + QStringLiteral(".*");
     case Kind::Variable:
         return variable(expr.text);
     case Kind::Placeholder:
@@ -185,19 +184,8 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
         return QStringLiteral("(%1%2)").arg(expr.text, expression(*expr.args[0]));
     case Kind::Binary:
         return binary(expr);
-    case Kind::Like: {
-        const TsqlExpr& pattern = *expr.args[1];
-        const QString negation = expr.negated ? QStringLiteral("NOT ") : QString();
-        if (pattern.kind == Kind::String && !pattern.text.contains(u'[')) {
-            QString text = QStringLiteral("(%1 %2LIKE %3")
-                               .arg(expression(*expr.args[0]), negation, quoteString(pattern.text));
-            if (expr.args.size() > 2) {
-                text += QStringLiteral(" ESCAPE ") + expression(*expr.args[2]);
-            }
-            return text + u')';
-        }
-        return QStringLiteral("(%1tsql_like(%2))").arg(negation, arguments(expr));
-    }
+    case Kind::Like:
+        return like(expr);
     case Kind::IsNull:
         return QStringLiteral("(%1 IS %2NULL)").arg(expression(*expr.args[0]), expr.negated ? "NOT " : "");
     case Kind::Between: {
@@ -238,7 +226,7 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
     case Kind::Function:
         return function(expr);
     case Kind::Cast:
-        return QStringLiteral("tsql_cast(%1, %2)").arg(expression(*expr.args[0]), quoteString(expr.type));
+        return cast(expr);
     case Kind::Case: {
         QString text = QStringLiteral("(CASE");
         std::size_t i = 0;
@@ -263,6 +251,24 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
             "The IDENTITY function can only be used when the SELECT statement has an INTO clause."));
     }
     return {};
+}
+
+QString TsqlPrinter::like(const TsqlExpr& expr) {
+    const TsqlExpr& pattern = *expr.args[1];
+    const QString negation = expr.negated ? QStringLiteral("NOT ") : QString();
+    if (pattern.kind == Kind::String && !pattern.text.contains(u'[')) {
+        QString text = QStringLiteral("(%1 %2LIKE %3")
+                           .arg(expression(*expr.args[0]), negation, quoteString(pattern.text));
+        if (expr.args.size() > 2) {
+            text += QStringLiteral(" ESCAPE ") + expression(*expr.args[2]);
+        }
+        return text + u')';
+    }
+    return QStringLiteral("(%1tsql_like(%2))").arg(negation, arguments(expr));
+}
+
+QString TsqlPrinter::cast(const TsqlExpr& expr) {
+    return QStringLiteral("tsql_cast(%1, %2)").arg(expression(*expr.args[0]), quoteString(expr.type));
 }
 
 QString TsqlPrinter::arguments(const TsqlExpr& expr, int from) {
@@ -290,9 +296,9 @@ QString TsqlPrinter::variable(const QString& name) {
 QString TsqlPrinter::column(const TsqlExpr& expr) {
     const QStringList& parts = expr.parts;
     if (parts.size() == 1) {
-        return quoteName(parts[0]);
+        return name(parts[0]);
     }
-    return quoteName(parts[parts.size() - 2]) + u'.' + quoteName(parts.last());
+    return name(parts[parts.size() - 2]) + u'.' + name(parts.last());
 }
 
 QString TsqlPrinter::binary(const TsqlExpr& expr) {
@@ -304,22 +310,28 @@ QString TsqlPrinter::binary(const TsqlExpr& expr) {
         return comparison(op, left, right);
     }
     if (op == u"+") {
-        const ValueType lt = typeOf(left);
-        const ValueType rt = typeOf(right);
-        if (lt == ValueType::Text && rt == ValueType::Text) {
-            return QStringLiteral("(%1 || %2)").arg(expression(left), expression(right));
-        }
-        if (lt == ValueType::Number && rt == ValueType::Number) {
-            return QStringLiteral("(%1 + %2)").arg(expression(left), expression(right));
-        }
-        return QStringLiteral("tsql_add(%1, %2)").arg(expression(left), expression(right));
+        return plus(left, right);
     }
     if (op == u"^") {
-        const QString l = expression(left);
-        const QString r = expression(right);
-        return QStringLiteral("((%1 | %2) - (%1 & %2))").arg(l, r);
+        return exclusiveOr(expression(left), expression(right));
     }
     return QStringLiteral("(%1 %2 %3)").arg(expression(left), op, expression(right));
+}
+
+QString TsqlPrinter::plus(const TsqlExpr& left, const TsqlExpr& right) {
+    const ValueType lt = typeOf(left);
+    const ValueType rt = typeOf(right);
+    if (lt == ValueType::Text && rt == ValueType::Text) {
+        return QStringLiteral("(%1 || %2)").arg(expression(left), expression(right));
+    }
+    if (lt == ValueType::Number && rt == ValueType::Number) {
+        return QStringLiteral("(%1 + %2)").arg(expression(left), expression(right));
+    }
+    return QStringLiteral("tsql_add(%1, %2)").arg(expression(left), expression(right));
+}
+
+QString TsqlPrinter::exclusiveOr(const QString& left, const QString& right) const {
+    return QStringLiteral("((%1 | %2) - (%1 & %2))").arg(left, right);
 }
 
 QString TsqlPrinter::comparison(const QString& op, const TsqlExpr& left, const TsqlExpr& right) {
@@ -414,6 +426,14 @@ QString TsqlPrinter::function(const TsqlExpr& expr) {
 }
 
 QString TsqlPrinter::select(const TsqlSelect& select) {
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(++d) {}
+        ~Nesting() { --depth; }
+    } nesting(depth_);
+    if (depth_ == 1) {
+        resultNames_.clear();
+    }
     if (!select.next) {
         return selectBody(select, true);
     }
@@ -421,21 +441,36 @@ QString TsqlPrinter::select(const TsqlSelect& select) {
     for (const TsqlSelect* member = &select; member; member = member->next.get()) {
         QString body = selectBody(*member, false);
         if (member->top) {
-            body = QStringLiteral("SELECT * FROM (%1 LIMIT %2)").arg(body, expression(*member->top));
+            body = QStringLiteral("SELECT * FROM (%1 LIMIT %2) AS \"tsql_top\"")
+                       .arg(body, expression(*member->top));
         }
         text += body;
         if (member->next) {
             text += u' ' + member->unionKind + u' ';
         }
     }
-    if (!select.orderBy.empty()) {
-        QStringList order;
-        for (const TsqlOrderItem& item : select.orderBy) {
-            order.append(expression(*item.expr) + (item.descending ? QStringLiteral(" DESC") : QString()));
-        }
-        text += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+    return text + orderBy(select);
+}
+
+QString TsqlPrinter::orderBy(const TsqlSelect& select) {
+    if (select.orderBy.empty()) {
+        return {};
     }
-    return text;
+    QStringList order;
+    for (const TsqlOrderItem& item : select.orderBy) {
+        const TsqlExpr& expr = *item.expr;
+        // The statement's own query orders by its result columns under the names they carry.
+        const auto result = expr.kind == Kind::Column && expr.parts.size() == 1 && depth_ == 1
+                                ? resultNames_.constFind(expr.parts[0].toLower())
+                                : resultNames_.constEnd();
+        order.append((result != resultNames_.constEnd() ? quoteName(*result) : expression(expr)) +
+                     (item.descending ? QStringLiteral(" DESC") : QString()));
+    }
+    return QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+}
+
+QString TsqlPrinter::resultName(const TsqlSelectItem& item) const {
+    return item.alias;
 }
 
 QString TsqlPrinter::selectBody(const TsqlSelect& select, bool withOrder) {
@@ -446,8 +481,14 @@ QString TsqlPrinter::selectBody(const TsqlSelect& select, bool withOrder) {
             continue;
         }
         QString text = expression(*item.expr);
-        if (!item.alias.isEmpty()) {
-            text += QStringLiteral(" AS ") + quoteName(item.alias);
+        if (depth_ == 1 && select.into.isEmpty()) {
+            const QString result = resultName(item);
+            if (!result.isEmpty()) {
+                text += QStringLiteral(" AS ") + quoteName(result);
+                resultNames_.insert(result.toLower(), result);
+            }
+        } else if (!item.alias.isEmpty()) {
+            text += QStringLiteral(" AS ") + name(item.alias);
         }
         items.append(text);
     }
@@ -483,14 +524,7 @@ QString TsqlPrinter::selectBody(const TsqlSelect& select, bool withOrder) {
         text += QStringLiteral(" HAVING ") + expression(*select.having);
     }
     if (withOrder) {
-        if (!select.orderBy.empty()) {
-            QStringList order;
-            for (const TsqlOrderItem& item : select.orderBy) {
-                order.append(expression(*item.expr) +
-                             (item.descending ? QStringLiteral(" DESC") : QString()));
-            }
-            text += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-        }
+        text += orderBy(select);
         if (select.top) {
             text += QStringLiteral(" LIMIT ") + expression(*select.top);
         }
@@ -499,8 +533,7 @@ QString TsqlPrinter::selectBody(const TsqlSelect& select, bool withOrder) {
 }
 
 QString TsqlPrinter::tableSource(const TsqlTableSource& source) {
-    const QString alias =
-        source.alias.isEmpty() ? QString() : QStringLiteral(" AS ") + quoteName(source.alias);
+    const QString alias = source.alias.isEmpty() ? QString() : QStringLiteral(" AS ") + name(source.alias);
     if (source.derived) {
         return u'(' + select(*source.derived) + u')' + alias;
     }
@@ -515,7 +548,7 @@ QString TsqlPrinter::tableSource(const TsqlTableSource& source) {
 QString TsqlPrinter::systemTable(const TsqlName& name, const QString& alias, bool& handled) {
     const bool tempdb = name.database.compare(u"tempdb", Qt::CaseInsensitive) == 0;
     const QString lower = name.name.toLower();
-    const QString as = QStringLiteral(" AS ") + quoteName(alias.isEmpty() ? name.name : alias);
+    const QString as = QStringLiteral(" AS ") + this->name(alias.isEmpty() ? name.name : alias);
     handled = true;
     if (lower == u"sysobjects") {
         if (tempdb) {
@@ -534,13 +567,13 @@ QString TsqlPrinter::systemTable(const TsqlName& name, const QString& alias, boo
 
 QString TsqlPrinter::tableName(const TsqlName& name) {
     if (name.database.isEmpty()) {
-        return quoteName(name.name);
+        return this->name(name.name);
     }
     if (name.database.compare(u"tempdb", Qt::CaseInsensitive) == 0) {
-        return QStringLiteral("temp.") + quoteName(name.name);
+        return QStringLiteral("temp.") + this->name(name.name);
     }
     databases_.insert(name.database);
-    return quoteName(name.database) + u'.' + quoteName(name.name);
+    return this->name(name.database) + u'.' + this->name(name.name);
 }
 
 QString TsqlPrinter::insert(const TsqlStatement& statement) {
@@ -548,7 +581,7 @@ QString TsqlPrinter::insert(const TsqlStatement& statement) {
     if (!statement.columns.isEmpty()) {
         QStringList columns;
         for (const QString& column : statement.columns) {
-            columns.append(quoteName(column));
+            columns.append(name(column));
         }
         text += QStringLiteral(" (") + columns.join(QStringLiteral(", ")) + u')';
     }
@@ -572,7 +605,7 @@ QString TsqlPrinter::insert(const TsqlStatement& statement) {
 QString TsqlPrinter::update(const TsqlStatement& statement) {
     QStringList assignments;
     for (const auto& [column, value] : statement.assignments) {
-        assignments.append(quoteName(column) + QStringLiteral(" = ") + expression(*value));
+        assignments.append(name(column) + QStringLiteral(" = ") + expression(*value));
     }
     QString text = QStringLiteral("UPDATE %1 SET %2").arg(tableName(statement.table), assignments.join(", "));
     if (statement.where) {

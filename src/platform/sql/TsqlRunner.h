@@ -1,10 +1,8 @@
 #pragma once
 
-#include "ProcedureCatalog.h"
 #include "ResultCursor.h"
-#include "SchemaCommands.h"
-#include "SqliteSession.h"
 #include "TsqlCompiler.h"
+#include "TsqlEngine.h"
 #include "TsqlValue.h"
 
 #include <QHash>
@@ -12,12 +10,12 @@
 
 namespace tarvand::sql {
 
-// Runs compiled T-SQL on the session: queries and data changes as their SQLite text, schema
-// statements through SchemaCommands, and the procedural part (variables, If, While, Exec of a
-// string, stored-procedure calls) here, with SQL Server's scoping and conversions.
+// Runs compiled T-SQL on an engine: queries, data changes and schema statements as the engine's
+// printer wrote them, and the procedural part (variables, If, While, Exec of a string,
+// stored-procedure calls) here, with SQL Server's scoping and conversions.
 class TsqlRunner {
 public:
-    TsqlRunner(SqliteSession& session, TsqlCompiler& compiler, ProcedureCatalog& procedures);
+    TsqlRunner(TsqlEngine& engine, TsqlCompiler& compiler) : engine_(engine), compiler_(compiler) {}
 
     struct Outcome {
         std::unique_ptr<ResultCursor> rows; // the last result set; null when nothing returned rows
@@ -53,15 +51,12 @@ private:
     void declare(const TsqlStatement& statement, Frame& frame);
     void setVariable(const QString& name, const TsqlValue& value, Frame& frame);
 
-    void bind(sqlite3_stmt* stmt, const Frame& frame);
+    static TsqlEngine::Values values(const Frame& frame);
     TsqlValue evaluate(const QString& sql, const Frame& frame);
     TsqlValue argument(const TsqlExpr* expr, const Frame& frame);
-    qint64 change(const QString& sql, const Frame& frame);
 
-    SqliteSession& s_;
+    TsqlEngine& engine_;
     TsqlCompiler& compiler_;
-    ProcedureCatalog& procedures_;
-    SchemaCommands schema_;
 };
 
 } // namespace tarvand::sql

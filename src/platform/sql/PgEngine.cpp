@@ -1,0 +1,263 @@
+#include "PgEngine.h"
+
+#include "EDatabaseError.h"
+#include "PgCatalog.h"
+#include "PgCursor.h"
+#include "PgPrinter.h"
+
+namespace tarvand::sql {
+
+namespace {
+
+// Enough for the statements of a form and its procedures; one-off texts must not pile up.
+constexpr qsizetype textLimit = 1024;
+
+ColumnKind kindOfOid(Oid type) {
+    switch (type) {
+    case 16: // boolean
+    case 20: // bigint
+    case 21: // smallint
+    case 23: // integer
+    case 26: // oid
+        return ColumnKind::Integer;
+    case 700:  // real
+    case 701:  // double precision
+    case 790:  // money
+    case 1700: // numeric
+        return ColumnKind::Float;
+    case 17: // bytea
+        return ColumnKind::Blob;
+    default:
+        return ColumnKind::Text;
+    }
+}
+
+// The end of a stretch that starts at from and runs to close (a doubled close stays inside it).
+qsizetype skipQuoted(const QString& text, qsizetype from, QChar close) {
+    for (qsizetype i = from + 1; i < text.size(); ++i) {
+        if (text[i] == close) {
+            if (i + 1 < text.size() && text[i + 1] == close) {
+                ++i;
+                continue;
+            }
+            return i;
+        }
+    }
+    return text.size() - 1;
+}
+
+bool isNameCharacter(QChar ch) {
+    return ch.isLetterOrNumber() || ch == u'_' || ch == u'@' || ch == u'#' || ch == u'$';
+}
+
+} // namespace
+
+PgEngine::ServerText PgEngine::serverText(const QString& sql) {
+    ServerText server;
+    QString text;
+    text.reserve(sql.size() + 8);
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar ch = sql[i];
+        if (ch == u'\'' || ch == u'"') {
+            const qsizetype end = skipQuoted(sql, i, ch);
+            text += sql.mid(i, end - i + 1);
+            i = end;
+            continue;
+        }
+        if ((ch == u'?' || ch == u'@') && i + 1 < sql.size() && isNameCharacter(sql[i + 1])) {
+            qsizetype end = i + 1;
+            while (end < sql.size() && isNameCharacter(sql[end])) {
+                ++end;
+            }
+            const QString name = sql.mid(i, end - i).toLower();
+            qsizetype number = server.names.indexOf(name);
+            if (number < 0) {
+                server.names.append(name);
+                number = server.names.size() - 1;
+            }
+            text += u'$' + QString::number(number + 1);
+            i = end - 1;
+            continue;
+        }
+        text += ch;
+    }
+    server.sql = text.toUtf8();
+    return server;
+}
+
+std::unique_ptr<TsqlPrinter> PgEngine::printer() const {
+    return std::make_unique<PgPrinter>();
+}
+
+void PgEngine::attach(const QStringList& databases) {
+    // Another database of the server is a schema of the company database, made on first use.
+    for (const QString& database : databases) {
+        if (!schemas_.contains(database)) {
+            connection_.run("CREATE SCHEMA IF NOT EXISTS " + PgPrinter::foldedName(database).toUtf8());
+            schemas_.insert(database);
+        }
+    }
+}
+
+PgResult PgEngine::run(const QString& sql, const Values& values) {
+    auto found = texts_.constFind(sql);
+    if (found == texts_.constEnd()) {
+        if (texts_.size() >= textLimit) {
+            texts_.clear();
+        }
+        found = texts_.insert(sql, serverText(sql));
+    }
+    const ServerText server = *found;
+    QVariantList params;
+    params.reserve(server.names.size());
+    for (const QString& name : server.names) {
+        params.append(values(name));
+    }
+    return connection_.run(server.sql, params);
+}
+
+qint64 PgEngine::change(const QString& sql, const Values& values) {
+    const PgResult result = run(sql, values);
+    return QByteArray(PQcmdTuples(result.get())).toLongLong();
+}
+
+void PgEngine::each(const QString& sql, const Values& values, const Row& row) {
+    PgResult result = run(sql, values);
+    if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
+        return;
+    }
+    QList<ColumnInfo> columns;
+    for (int c = 0; c < PQnfields(result.get()); ++c) {
+        ColumnInfo column;
+        column.kind = kindOfOid(PQftype(result.get(), c));
+        columns.append(column);
+    }
+    PgCursor cursor(std::move(result), columns);
+    std::vector<TsqlValue> cells(std::size_t(columns.size()));
+    while (cursor.next()) {
+        for (int c = 0; c < int(columns.size()); ++c) {
+            switch (cursor.cellKind(c)) {
+            case ColumnKind::Unknown:
+                cells[std::size_t(c)] = TsqlValue();
+                break;
+            case ColumnKind::Integer:
+                cells[std::size_t(c)] = TsqlValue::integer(cursor.cellInt(c));
+                break;
+            case ColumnKind::Float:
+                cells[std::size_t(c)] = TsqlValue::real(cursor.cellFloat(c));
+                break;
+            default: {
+                const std::string_view text = cursor.cellText(c);
+                cells[std::size_t(c)] =
+                    TsqlValue::text(QString::fromUtf8(text.data(), qsizetype(text.size())));
+            }
+            }
+        }
+        row(cells);
+    }
+}
+
+std::unique_ptr<ResultCursor> PgEngine::rows(const QString& sql, const Values& values, bool) {
+    // libpq hands over a result whole, so every cursor is read to its end at once.
+    PgResult result = run(sql, values);
+    QList<ColumnInfo> columns = describe(result.get());
+    return std::make_unique<PgCursor>(std::move(result), std::move(columns));
+}
+
+QList<ColumnInfo> PgEngine::describe(const PGresult* result) {
+    QList<ColumnInfo> columns;
+    for (int c = 0; c < PQnfields(result); ++c) {
+        ColumnInfo column;
+        const Oid table = PQftable(result, c);
+        const int number = PQftablecol(result, c);
+        if (table != InvalidOid && number > 0) {
+            const QList<ColumnInfo>& declared = catalog_.columns(table);
+            if (number <= declared.size()) {
+                column = declared[number - 1];
+            }
+        }
+        column.name = QString::fromUtf8(PQfname(result, c));
+        if (column.declaredType.isEmpty()) {
+            column.kind = kindOfOid(PQftype(result, c));
+            const int modifier = PQfmod(result, c);
+            // varchar(n) and char(n) carry n plus the four bytes of a length word.
+            if (column.kind == ColumnKind::Text && modifier > 4) {
+                column.size = modifier - 4;
+            }
+        }
+        columns.append(column);
+    }
+    return columns;
+}
+
+void PgEngine::atomically(const std::function<void()>& work) {
+    const bool inside = PQtransactionStatus(connection_.handle()) == PQTRANS_INTRANS;
+    connection_.run(inside ? "SAVEPOINT tsql_part" : "BEGIN");
+    try {
+        work();
+    } catch (...) {
+        connection_.run(inside ? "ROLLBACK TO SAVEPOINT tsql_part" : "ROLLBACK");
+        if (inside) {
+            connection_.run("RELEASE SAVEPOINT tsql_part");
+        }
+        throw;
+    }
+    connection_.run(inside ? "RELEASE SAVEPOINT tsql_part" : "COMMIT");
+}
+
+qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values) {
+    const TsqlSelect& query = *statement.select;
+    const QString target = PgPrinter::foldedName(query.into.name);
+    // The query's columns as the server describes them give the new table its declared types.
+    const ServerText server = serverText(statement.sqlite);
+    const PgResult prepared(PQprepare(connection_.handle(), "", server.sql.constData(), 0, nullptr));
+    if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK) {
+        run(statement.sqlite, values); // fails with the server's words
+    }
+    const PgResult described(PQdescribePrepared(connection_.handle(), ""));
+    QStringList definitions;
+    QStringList columns;
+    const QString marker = TsqlPrinter::identityMarker();
+    for (int c = 0; c < PQnfields(described.get()); ++c) {
+        const QString name = QString::fromUtf8(PQfname(described.get(), c));
+        if (name == marker) {
+            QString identity;
+            for (const TsqlSelectItem& item : query.items) {
+                identity = item.expr->kind == TsqlExpr::Kind::Identity ? item.alias : identity;
+            }
+            definitions.append(PgPrinter::foldedName(identity) +
+                               QStringLiteral(" integer GENERATED BY DEFAULT AS IDENTITY"));
+            continue;
+        }
+        const QString type =
+            connection_.scalar("SELECT format_type($1::oid, $2::integer)",
+                               {qint64(PQftype(described.get(), c)), PQfmod(described.get(), c)});
+        const bool character = type.startsWith(QLatin1String("character")) || type == u"text";
+        definitions.append(TsqlPrinter::quoteName(name) + u' ' + type +
+                           (character ? QStringLiteral(" COLLATE tsql") : QString()));
+        columns.append(TsqlPrinter::quoteName(name));
+    }
+    qint64 inserted = 0;
+    atomically([&] {
+        connection_.run(QStringLiteral("CREATE %1TABLE %2 (%3)")
+                            .arg(query.into.name.startsWith(u'#') ? QStringLiteral("TEMP ") : QString(),
+                                 target, definitions.join(QStringLiteral(", ")))
+                            .toUtf8());
+        const QString list = columns.join(QStringLiteral(", "));
+        inserted = change(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM (%3) AS \"tsql_into\"")
+                              .arg(target, list, statement.sqlite),
+                          values);
+    });
+    return inserted;
+}
+
+void PgEngine::schema(const TsqlStatement& statement) {
+    if (statement.kind == TsqlStatement::Kind::Transaction) {
+        connection_.run(statement.sqlite.toUtf8());
+        return;
+    }
+    atomically([&] { schema_.run(statement); });
+    catalog_.clear();
+}
+
+} // namespace tarvand::sql

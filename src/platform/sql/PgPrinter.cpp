@@ -1,0 +1,215 @@
+#include "PgPrinter.h"
+
+#include "DeclaredType.h"
+#include "EDatabaseError.h"
+
+namespace tarvand::sql {
+
+namespace {
+
+using Kind = TsqlExpr::Kind;
+
+// The PostgreSQL type of a T-SQL type, without a collation.
+QString serverType(const QString& type) {
+    const DeclaredType declared(type);
+    const QString& base = declared.base();
+    const QString length = QString::number(declared.length());
+    if (base == u"varchar" || base == u"nvarchar") {
+        return declared.hasLength() && declared.length() > 0 ? QStringLiteral("varchar(%1)").arg(length)
+                                                             : QStringLiteral("text");
+    }
+    if (base == u"char" || base == u"nchar") {
+        return QStringLiteral("char(%1)").arg(declared.hasLength() ? length : QStringLiteral("1"));
+    }
+    if (base == u"text" || base == u"ntext" || base == u"sysname") {
+        return QStringLiteral("text");
+    }
+    if (base == u"tinyint" || base == u"bit") {
+        return QStringLiteral("smallint");
+    }
+    if (base == u"decimal" || base == u"numeric") {
+        return declared.hasLength() ? QStringLiteral("numeric(%1, %2)").arg(length).arg(declared.scale())
+                                    : QStringLiteral("numeric(18, 0)");
+    }
+    if (base == u"money") {
+        return QStringLiteral("numeric(19, 4)");
+    }
+    if (base == u"smallmoney") {
+        return QStringLiteral("numeric(10, 4)");
+    }
+    if (base == u"float") {
+        return QStringLiteral("double precision");
+    }
+    if (base == u"datetime" || base == u"smalldatetime" || base == u"datetime2") {
+        return QStringLiteral("timestamp(3)");
+    }
+    if (base == u"image" || base == u"varbinary" || base == u"binary") {
+        return QStringLiteral("bytea");
+    }
+    return type;
+}
+
+} // namespace
+
+QString PgPrinter::columnType(const QString& type) {
+    const QString server = serverType(type);
+    return DeclaredType(type).isCharacter() || server == u"text" ? server + QStringLiteral(" COLLATE tsql")
+                                                                 : server;
+}
+
+QString PgPrinter::foldedName(const QString& written) {
+    return quoteName(written.toLower());
+}
+
+QString PgPrinter::tableName(const TsqlName& table) {
+    // Temporary tables shadow the company's tables by the server's search path; another database
+    // of the same server is a schema of the company database.
+    if (table.database.isEmpty() || table.database.compare(u"tempdb", Qt::CaseInsensitive) == 0) {
+        return name(table.name);
+    }
+    databases_.insert(table.database.toLower());
+    return name(table.database) + u'.' + name(table.name);
+}
+
+QString PgPrinter::transaction(const QString& text) const {
+    return text.startsWith(QLatin1String("BEGIN")) ? QStringLiteral("BEGIN") : text;
+}
+
+QString PgPrinter::resultName(const TsqlSelectItem& item) const {
+    if (!item.alias.isEmpty()) {
+        return item.alias;
+    }
+    return item.expr->kind == Kind::Column ? item.expr->parts.last() : QString();
+}
+
+QString PgPrinter::plus(const TsqlExpr& left, const TsqlExpr& right) {
+    // The server picks '+' by the operands' types: numbers add, character values join (the
+    // operator PgCompatibility installs), a character value beside a number converts to it.
+    const ValueType lt = typeOf(left);
+    const ValueType rt = typeOf(right);
+    const bool joins = (lt == ValueType::Text && (rt == ValueType::Text || right.kind == Kind::Null)) ||
+                       (rt == ValueType::Text && left.kind == Kind::Null);
+    return QString(joins ? QStringLiteral("(%1 || %2)") : QStringLiteral("(%1 + %2)"))
+        .arg(expression(left), expression(right));
+}
+
+QString PgPrinter::exclusiveOr(const QString& left, const QString& right) const {
+    return QStringLiteral("(%1 # %2)").arg(left, right);
+}
+
+QString PgPrinter::like(const TsqlExpr& expr) {
+    const TsqlExpr& pattern = *expr.args[1];
+    const QString negation = expr.negated ? QStringLiteral("NOT ") : QString();
+    if (pattern.kind == Kind::String && !pattern.text.contains(u'[')) {
+        // ILIKE compares without regard to case as the server's collation does; the tsql collation
+        // allows no pattern matching, so the value is compared under "C".
+        const QString escape = expr.args.size() > 2 ? expression(*expr.args[2]) : QStringLiteral("''");
+        return QStringLiteral("((%1)::text COLLATE \"C\" %2ILIKE %3 ESCAPE %4)")
+            .arg(expression(*expr.args[0]), negation, quoteString(pattern.text), escape);
+    }
+    return QStringLiteral("(%1tsql_like(%2))").arg(negation, arguments(expr));
+}
+
+QString PgPrinter::numericSide(const TsqlExpr& side, const TsqlExpr&) {
+    return QStringLiteral("tsql_number(%1)").arg(expression(side));
+}
+
+QString PgPrinter::cast(const TsqlExpr& expr) {
+    const bool character = DeclaredType(expr.type).isCharacter();
+    // Cast(x As Varchar) without a length means Varchar(30) to SQL Server.
+    const QString type =
+        character && !expr.type.contains(u'(') ? expr.type + QStringLiteral("(30)") : expr.type;
+    return QStringLiteral("CAST(%1 AS %2)").arg(expression(*expr.args[0]), serverType(type));
+}
+
+QString PgPrinter::function(const TsqlExpr& expr) {
+    const QString name = expr.text.toLower();
+    const auto count = expr.args.size();
+    const auto require = [&](std::size_t min, std::size_t max) {
+        if (count < min || count > max) {
+            throw EDatabaseError(
+                QStringLiteral("The %1 function requires %2 argument(s).").arg(expr.text).arg(min));
+        }
+    };
+    const auto arg = [&](std::size_t i) { return expression(*expr.args[i]); };
+    const auto text = [&](std::size_t i) { return QStringLiteral("(%1)::text").arg(arg(i)); };
+    if (expr.star) {
+        return name + QStringLiteral("(*)");
+    }
+    if (name == u"isnull") {
+        require(2, 2);
+        return QStringLiteral("coalesce(%1, %2)").arg(arg(0), arg(1));
+    }
+    if (name == u"len" || name == u"ltrim" || name == u"rtrim" || name == u"upper" || name == u"lower") {
+        require(1, 1);
+        return QStringLiteral("%1(%2)").arg(name, text(0));
+    }
+    if (name == u"substring") {
+        require(3, 3);
+        return QStringLiteral("substr(%1, %2, %3)").arg(text(0), arg(1), arg(2));
+    }
+    if (name == u"left" || name == u"right") {
+        require(2, 2);
+        return QStringLiteral("%1(%2, %3)").arg(name, text(0), arg(1));
+    }
+    if (name == u"replace") {
+        require(3, 3);
+        // The search runs under "C" (tsql allows none); the result compares as tsql again.
+        return QStringLiteral("(replace(%1 COLLATE \"C\", %2, %3) COLLATE tsql)")
+            .arg(text(0), arg(1), arg(2));
+    }
+    if (name == u"patindex" || name == u"charindex") {
+        require(2, name == u"charindex" ? 3 : 2);
+        return QStringLiteral("%1(%2)").arg(name, arguments(expr));
+    }
+    if (name == u"ceiling" || name == u"ascii") {
+        require(1, 1);
+        return QStringLiteral("%1(%2)").arg(name, arg(0));
+    }
+    if (name == u"unicode") {
+        require(1, 1);
+        return QStringLiteral("ascii(%1)").arg(arg(0));
+    }
+    if (name == u"char" || name == u"nchar") {
+        require(1, 1);
+        return QStringLiteral("chr(%1)").arg(arg(0));
+    }
+    if (name == u"datalength") {
+        require(1, 1);
+        return QStringLiteral("octet_length(%1)").arg(text(0));
+    }
+    return QStringLiteral("%1(%2%3)")
+        .arg(name, expr.distinct ? QStringLiteral("DISTINCT ") : QString(), arguments(expr));
+}
+
+QString PgPrinter::systemTable(const TsqlName& table, const QString& alias, bool& handled) {
+    const bool tempdb = table.database.compare(u"tempdb", Qt::CaseInsensitive) == 0;
+    const QString lower = table.name.toLower();
+    const QString as = QStringLiteral(" AS ") + name(alias.isEmpty() ? table.name : alias);
+    handled = true;
+    if (lower == u"sysobjects" && tempdb) {
+        return QStringLiteral(
+                   "(SELECT c.relname::varchar(128) COLLATE tsql AS name, 'U'::varchar(2) AS xtype, "
+                   "'U'::varchar(2) AS type, c.oid::bigint::integer AS id FROM pg_catalog.pg_class c "
+                   "WHERE c.relpersistence = 't' AND c.relkind = 'r' AND "
+                   "pg_catalog.pg_table_is_visible(c.oid))") +
+               as;
+    }
+    if ((lower == u"sysobjects" || lower == u"sysindexes") && (table.database.isEmpty() || tempdb)) {
+        return name(lower) + as;
+    }
+    handled = false;
+    return {};
+}
+
+QString PgPrinter::variable(const QString& written) {
+    if (written.startsWith(QStringLiteral("@@"))) {
+        if (written.mid(2).compare(u"identity", Qt::CaseInsensitive) == 0) {
+            return QStringLiteral("tsql_identity()");
+        }
+        throw EDatabaseError(QStringLiteral("%1 is not supported on PostgreSQL.").arg(written));
+    }
+    return written;
+}
+
+} // namespace tarvand::sql
