@@ -136,7 +136,8 @@ TEST_P(ConcurrentWriting, TwoWritersInTwoThreadsBothSucceedWaitingForEachOther) 
 
 INSTANTIATE_TEST_SUITE_P(Backends, ConcurrentWriting,
                          ::testing::Values(Backend{"SQLite", [] { return QString(); }},
-                                           Backend{"PostgreSQL", &PgTestServer::createDatabase}),
+                                           Backend{"PostgreSQL",
+                                                   [] { return PgTestServer::createDatabase(); }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

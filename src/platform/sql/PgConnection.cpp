@@ -36,47 +36,6 @@ PgConnection::~PgConnection() {
 }
 
 PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
-    const bool guarded = PQtransactionStatus(conn_) == PQTRANS_INTRANS;
-    if (guarded) {
-        script(savepoint_ ? "RELEASE SAVEPOINT tv_statement; SAVEPOINT tv_statement"
-                          : "SAVEPOINT tv_statement");
-    }
-    savepoint_ = guarded;
-    PgResult result = exec(sql, params);
-    if (!succeeded(result.get())) {
-        if (guarded) {
-            // Back to before the statement: the transaction goes on, and the catalog can be read
-            // for the message. Should that fail too (a lost connection), the statement's own
-            // failure is the one to report.
-            try {
-                script("ROLLBACK TO SAVEPOINT tv_statement");
-            } catch (const EDatabaseError&) {
-                savepoint_ = false;
-            }
-        }
-        fail(result.get());
-    }
-    return result;
-}
-
-void PgConnection::control(const char* sql) {
-    savepoint_ = false;
-    script(sql);
-}
-
-void PgConnection::script(const char* sql) {
-    const PgResult result(PQexec(conn_, sql));
-    if (!succeeded(result.get())) {
-        fail(result.get());
-    }
-}
-
-bool PgConnection::succeeded(const PGresult* result) {
-    const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
-    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
-}
-
-PgResult PgConnection::exec(const QByteArray& sql, const QVariantList& params) {
     const int count = int(params.size());
     std::vector<QByteArray> texts(static_cast<std::size_t>(count));
     std::vector<const char*> values(std::size_t(count), nullptr);
@@ -118,8 +77,21 @@ PgResult PgConnection::exec(const QByteArray& sql, const QVariantList& params) {
         values[at] = texts[at].constData();
         lengths[at] = int(texts[at].size());
     }
-    return PgResult(PQexecParams(conn_, sql.constData(), count, types.data(), values.data(), lengths.data(),
+    PgResult result(PQexecParams(conn_, sql.constData(), count, types.data(), values.data(), lengths.data(),
                                  formats.data(), 0));
+    const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+        fail(result.get());
+    }
+    return result;
+}
+
+void PgConnection::control(const char* sql) {
+    const PgResult result(PQexec(conn_, sql));
+    const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+        fail(result.get());
+    }
 }
 
 QString PgConnection::scalar(const QByteArray& sql, const QVariantList& params) {

@@ -54,15 +54,17 @@ QString PgErrors::translate(const PGresult* result, PgConnection& connection) {
 
 QString PgErrors::duplicateKey(const QString& constraint, const QString& table, PgConnection& connection) {
     // A primary key or unique constraint is reported as SQL Server reports it; a unique index that
-    // is no constraint names the index. The catalog cannot be asked in a failed transaction (a
-    // statement of an open one fails back to its savepoint and leaves the transaction usable).
+    // is no constraint names the index. The catalog can only be asked outside a failed transaction.
     QString kind;
-    if (PQtransactionStatus(connection.handle()) != PQTRANS_INERROR) {
+    if (PQtransactionStatus(connection.handle()) == PQTRANS_IDLE) {
         kind = connection.scalar("SELECT contype FROM pg_catalog.pg_constraint WHERE conname = $1 LIMIT 1",
                                  {constraint});
-    } else if (constraint.startsWith(QLatin1String("pk"), Qt::CaseInsensitive)) {
+    } else if (constraint.startsWith(QLatin1String("pk"), Qt::CaseInsensitive) ||
+               constraint.endsWith(QLatin1String("_pkey"))) {
+        // Named as SQL Server's scripts name them, or as the server names those left unnamed.
         kind = QStringLiteral("p");
-    } else if (constraint.startsWith(QLatin1String("uq"), Qt::CaseInsensitive)) {
+    } else if (constraint.startsWith(QLatin1String("uq"), Qt::CaseInsensitive) ||
+               constraint.endsWith(QLatin1String("_key"))) {
         kind = QStringLiteral("u");
     }
     if (kind == u"p" || kind == u"u") {
