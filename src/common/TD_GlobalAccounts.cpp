@@ -11,7 +11,6 @@
 #include "TMyDatabase.h"
 #include "TTempGridForm.h"
 
-#include <QRegularExpression>
 #include <utility>
 
 // The account chain of a grid row: its validation before a post and the pickers of its columns.
@@ -68,13 +67,6 @@ void refuse(const QString& message) {
     ShowMsg(message, QString(), QStringLiteral("1ER"));
 }
 
-// A code that the statement compares unquoted, as a number. Anything but digits is compared
-// as a quoted text instead, so that no typed text can become part of the statement.
-QString numberOrText(const QString& code) {
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+$"));
-    return number.match(code).hasMatch() ? code : QLatin1Char('\'') + SqlEscape(code) + QLatin1Char('\'');
-}
-
 // The restriction of a lower level's codes to the group list and the single-code list.
 QString restriction(const QString& column, int groupLength, const QString& groups, const QString& singles,
                     bool spaced) {
@@ -103,11 +95,13 @@ QString restriction(const QString& column, int groupLength, const QString& group
     return {};
 }
 
-// The account of a lower level that carries its own list for the level below, if any.
+// The account of a lower level that carries its own list for the level below, if any. The code is
+// compared as text: compared as a number, every code of the table would be converted, and one
+// code holding a letter (the code columns take any character) would fail the statement for all.
 QString ownListStatement(const QString& table, const QString& code, const QString& groupColumn,
                          const QString& singleColumn) {
     return QStringLiteral(" Select * from ") + table + QStringLiteral(" where ") + table +
-           QStringLiteral(" = ") + numberOrText(code) + QStringLiteral(" And ((") + groupColumn +
+           QStringLiteral(" = '") + SqlEscape(code) + QStringLiteral("' And ((") + groupColumn +
            QStringLiteral(" Is Not Null And ") + groupColumn + QStringLiteral(" <> '') Or (") + singleColumn +
            QStringLiteral(" Is Not Null And ") + singleColumn + QStringLiteral(" <> '')) ");
 }

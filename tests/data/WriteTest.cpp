@@ -32,7 +32,7 @@ TEST_F(Writing, UpdateWritesOnlyTheChangedColumnsFindingTheRowByItsOldKeyAndDele
     EXPECT_EQ(scalar("Select Count(*) From Makan"), "2");
 }
 
-TEST_F(Writing, IdentityValuesAreReadBackAndNeverWrittenAndUnsetColumnsTakeTheirDefaults) {
+TEST_F(Writing, IdentityValuesAndDefaultsOfUnsetColumnsAreReadBackAndIdentitiesNeverWritten) {
     db.exec(QStringLiteral("Create Table Sakhtar (SakhtarCod varchar(3) Not Null, SakhtarRaj int Not Null, "
                            "IDX Int Identity(1, 1) Not Null, Constraint PK_Sakhtar Primary Key (SakhtarCod, "
                            "SakhtarRaj))"));
@@ -60,6 +60,12 @@ TEST_F(Writing, IdentityValuesAreReadBackAndNeverWrittenAndUnsetColumnsTakeTheir
     d->Post();
     EXPECT_EQ(scalar("Select Name From D"), "unnamed");
     EXPECT_EQ(scalar("Select Rate From D"), "0");
+    // The row shows what was stored, and so a later change of a defaulted column finds it.
+    EXPECT_EQ(d->FieldByName("Name")->AsString(), "unnamed");
+    d->Edit();
+    d->FieldByName("Name")->SetAsString("named");
+    d->Post();
+    EXPECT_EQ(scalar("Select Name From D"), "named");
 }
 
 TEST_F(Writing, WithoutAKeyARowIsFoundByAllItsValuesAndDuplicatesCannotBeChanged) {

@@ -1,8 +1,7 @@
 #include "EditorFixture.h"
 
 #include "Exception.h"
-#include "Guard.h"
-#include "GuardedApplication.h"
+#include "ScreenTestMain.h"
 #include "TADOQuery.h"
 #include "TApplication.h"
 #include "TBaseEditorForm.h"
@@ -11,6 +10,7 @@
 #include "TField.h"
 #include "TGlobal.h"
 #include "TInfoForm.h"
+#include "TPageControl.h"
 #include "TPopupMenu.h"
 #include "TTabSheet.h"
 #include "TsqlFunctions.h"
@@ -19,7 +19,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <iostream>
@@ -30,24 +29,6 @@ using namespace tarvand;
 
 namespace tarvand::testsupport {
 namespace {
-
-int escapedExceptions = 0;
-
-// Every handler of ours runs its work through Guard: an exception that reaches notify() has crossed
-// Qt's frames.
-class SoakApplication : public ui::GuardedApplication {
-public:
-    using ui::GuardedApplication::GuardedApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (...) {
-            ++escapedExceptions;
-            ui::Guard::handleCurrentException();
-            return false;
-        }
-    }
-};
 
 // Keeps the text of every exception handed to the application object, then lets the handler that
 // was installed (an editor's) do its part.
@@ -61,17 +42,6 @@ struct ExceptionLog {
             handler(error);
     }
 };
-
-struct Tab {
-    ui::TTabSheet* TInfoForm::*sheet;
-    int choice;
-};
-const Tab Tabs[] = {{&TInfoForm::Amval_TabSheet, 0},    {&TInfoForm::Gheimat_TabSheet, 0},
-                    {&TInfoForm::Sakhtar_TabSheet, 0},  {&TInfoForm::Astehlak_TabSheet, 0},
-                    {&TInfoForm::Vezarat_TabSheet, 0},  {&TInfoForm::Mabadi_TabSheet, 0},
-                    {&TInfoForm::VazDarae_TabSheet, 0}, {&TInfoForm::Personel_TabSheet, 0},
-                    {&TInfoForm::Personel_TabSheet, 1}, {&TInfoForm::Makan_TabSheet, 0},
-                    {&TInfoForm::Tafsily2_TabSheet, 0}, {&TInfoForm::Tafsily2_TabSheet, 1}};
 
 const QString Characters = QStringLiteral("abcdefghijklmnopqrstuvwxyzابپتجچخدرزسشعفقگلمنوهیکيك"
                                           "0123456789۰۱۲۳۴۵۶۷۸۹٠١٢٣٤٥٦٧٨٩ -./");
@@ -150,9 +120,11 @@ protected:
     QString step() {
         const unsigned roll = below(100);
         if (roll < 2) {
-            const Tab& tab = Tabs[below(std::size(Tabs))];
-            editor = show(InfoForm->*tab.sheet, tab.choice);
-            return QStringLiteral("tab %1/%2").arg((InfoForm->*tab.sheet)->objectName()).arg(tab.choice);
+            ui::TTabSheet* sheet =
+                InfoForm->Info_PageControl->Pages(int(below(InfoForm->Info_PageControl->PageCount())));
+            const int choice = int(below(2)); // of the two lists of a combined tab
+            editor = show(sheet, choice);
+            return QStringLiteral("tab %1/%2").arg(sheet->objectName()).arg(choice);
         }
         if (roll < 5 && grid()->isVisible())
             return popupCommand();
@@ -309,7 +281,7 @@ TEST_P(KeySoakTest, RandomKeysClicksAndCommandsOnEveryTabKeepTheCompanyDataSound
         if (recent.size() > 12)
             recent.removeFirst();
         QCoreApplication::processEvents();
-        ASSERT_EQ(escapedExceptions, 0) << where(index);
+        ASSERT_EQ(EscapedExceptions(), 0) << where(index);
         // Only what a user's input causes may reach the application's handler.
         for (; seen < reported.size(); ++seen)
             ASSERT_TRUE(UserErrors.match(reported.at(seen)).hasMatch())
@@ -328,19 +300,3 @@ INSTANTIATE_TEST_SUITE_P(Seeds, KeySoakTest, ::testing::Values(1403, 2, 3));
 
 } // namespace
 } // namespace tarvand::testsupport
-
-// The screen the suite's users work on (full HD), right to left, under the counting application.
-int main(int argc, char** argv) {
-    QTemporaryFile screens;
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {
-        screens.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                          "logicalDpi": 96, "logicalDpiY": 96, "dpr": 1}]})");
-        screens.flush();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    tarvand::testsupport::SoakApplication application(argc, argv);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    return RUN_ALL_TESTS();
-}

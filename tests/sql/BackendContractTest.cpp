@@ -108,6 +108,12 @@ TEST_P(BackendContractTest, RollsBackAndCommitsAndReportsFailuresInTheServersWor
         same(failure("Insert Into T (K) Values ('2')"),
              "Violation of PRIMARY KEY constraint 'PK_T'. Cannot insert duplicate key in object 'dbo.T'."));
     EXPECT_EQ(failure("Insert Into T (K) Values ('1234')"), "String or binary data would be truncated.");
+    // A statement refused inside a transaction leaves the transaction usable, as on SQL Server.
+    db->beginTransaction();
+    EXPECT_FALSE(failure("Insert Into T (K) Values ('2')").isEmpty());
+    db->execute("Insert Into T (K) Values ('3')");
+    db->commit();
+    EXPECT_TRUE(db->query("Select K From T Where K = '3'")->next());
     EXPECT_TRUE(
         failure("Select * From Missing").startsWith("Invalid object name 'Missing", Qt::CaseInsensitive));
 }

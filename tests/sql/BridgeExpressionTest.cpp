@@ -5,11 +5,13 @@ using namespace tarvand::sql::test;
 namespace {
 
 // A statement and every row it gives (cells joined by '|'), or the message of the error it raises
-// ("*": any message).
+// ("*": any message). Some hold on the embedded database only: on PostgreSQL trailing blanks count
+// in comparisons and messages name objects in lower case.
 struct Expression {
     QString statement;
     QStringList rows;
     QString error = {};
+    bool embeddedOnly = false;
 };
 
 const QString TooDeep = "Select " + QString(5000, u'(') + "1" + QString(5000, u')');
@@ -49,15 +51,15 @@ const QList<Expression> Expressions = {
     {"Select Count(*) From Koll Where PatIndex('%' + SubString(Koll, 2, 2) + '%', '12,55') > 0", {"1"}},
     // Cast converts and truncates like the server.
     {"Select Cast('abcdef' As Varchar(3))", {"abc"}}, {"Select Cast(12 As Varchar(20)) + 'x'", {"12x"}},
-    {"Select Cast(' 42 ' As Int) + 1", {"43"}}, {"Select Cast(0 As Float)", {"0.0"}},
-    {"Select Cast('2.5' As Float) * 2", {"5.0"}}, {"Select Cast(2.6 As Int)", {"2"}},
+    {"Select Cast(' 42 ' As Int) + 1", {"43"}}, {"Select Cast(0 As Float)", {"0"}},
+    {"Select Cast('2.5' As Float) * 2", {"5"}}, {"Select Cast(2.6 As Int)", {"2"}},
     {"Select Cast('ab' As Char(4)) + '|'", {"ab  |"}}, {"Select Cast('12.345' As Numeric(5, 2))", {"12.35"}},
     {"Select Cast('x1' As Int)", {}, "Conversion failed when converting the varchar value 'x1' to data type int."},
     // Character comparisons ignore case and trailing blanks, not leading ones.
-    {"Select Count(*) From Koll Where NamHesab = 'CASH   '", {"1"}},
+    {"Select Count(*) From Koll Where NamHesab = 'CASH   '", {"1"}, {}, true},
     {"Select Count(*) From Koll Where Upper(NamHesab) = 'cash'", {"1"}},
     {"Select Count(*) From Koll Where NamHesab + 'x' = 'cASHX'", {"1"}},
-    {"Select Count(*) From Koll Where NamHesab In ('bank ', 'CASH')", {"2"}},
+    {"Select Count(*) From Koll Where NamHesab In ('bank ', 'CASH')", {"2"}, {}, true},
     {"Select Count(*) From Koll Where Koll = ' 11'", {"1"}}, {"Select Count(*) From Koll Where Koll = '11'", {"0"}},
     {"Select Count(*) From Koll Where NamHesab Like 'c%'", {"1"}},
     // An unquoted number converts the character column; a numeric column keeps its value.
@@ -92,8 +94,8 @@ const QList<Expression> Expressions = {
     {"Select * From Koll Where (", {}, "*"},
     {"Select Identity(Int, 1, 1) As X From Koll", {},
      "The IDENTITY function can only be used when the SELECT statement has an INTO clause."},
-    {"Select Nope From Koll", {}, "Invalid column name 'Nope'."},
-    {"Select * From Nope", {}, "Invalid object name 'Nope'."},
+    {"Select Nope From Koll", {}, "Invalid column name 'Nope'.", true},
+    {"Select * From Nope", {}, "Invalid object name 'Nope'.", true},
     {"Select a b c From Koll", {}, "Incorrect syntax near 'c'."},
     {"Select NamHesab From", {}, "Incorrect syntax near the end of the statement."},
     {"Select 'abc", {}, "*"}, {"Select [abc", {}, "*"}, {"Select 1 /* open", {}, "*"}, {"Select `x`", {}, "*"},
@@ -101,7 +103,7 @@ const QList<Expression> Expressions = {
     {"Select SubString('a', 1)", {}, "*"}, {"Declare @t Table (a Int)", {}, "*"},
     // Comments are skipped, nested ones too; numbers are taken whole.
     {"Select 1.5 + .5 + 1e3 -- trailing + 'x\n/* outer /* nested */ 'y' */ From Koll Where Koll = ' 11'",
-     {"1002.0"}},
+     {"1002"}},
     {"Update Koll Set Qty = 1 From Koll Join Moein On 1 = 1", {},
      "Update … From is not supported by the embedded database; use a subquery."},
     {"Create Table T (a Int Identity(1, 2))", {},
@@ -119,7 +121,7 @@ const QList<Expression> Expressions = {
 
 class BridgeExpressionTest : public BridgeFixture {
 protected:
-    BridgeExpressionTest() {
+    void SetUp() override {
         db->execute("Create Table Koll (Koll Varchar(5) Not Null, NamHesab Varchar(50) Null, Qty Int Null, "
                     "Price Float Null, Constraint PK_Koll Primary Key (Koll))");
         db->execute("Insert Into Koll Values (' 11', 'Cash', 5, 1.5)");
@@ -137,9 +139,15 @@ protected:
 
 } // namespace
 
-TEST_F(BridgeExpressionTest, StatementsGiveTheServersResultsOrErrors) {
+using BridgeExpressionTestOnEachBackend = OnEachBackend<BridgeExpressionTest>;
+TARVAND_ON_EACH_BACKEND(BridgeExpressionTestOnEachBackend);
+
+TEST_P(BridgeExpressionTestOnEachBackend, StatementsGiveTheServersResultsOrErrors) {
     for (const Expression& e : Expressions) {
         SCOPED_TRACE(e.statement.left(200).toStdString());
+        if (e.embeddedOnly && !server.isEmpty()) {
+            continue;
+        }
         if (e.error.isEmpty()) {
             EXPECT_EQ(rows(e.statement), e.rows);
         } else if (e.error == u"*") {
@@ -150,7 +158,7 @@ TEST_F(BridgeExpressionTest, StatementsGiveTheServersResultsOrErrors) {
     }
 }
 
-TEST_F(BridgeExpressionTest, AliasesNameTheResultColumnsAndPositionalParametersBindInOrder) {
+TEST_P(BridgeExpressionTestOnEachBackend, AliasesNameTheResultColumnsAndPositionalParametersBindInOrder) {
     auto cursor = db->query("Select IsNull(Max(Koll), '000') K, Total = Sum(Qty) From Koll");
     EXPECT_EQ(cursor->columns()[0].name, "K");
     EXPECT_EQ(cursor->columns()[1].name, "Total");

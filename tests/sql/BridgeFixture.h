@@ -1,6 +1,8 @@
 #pragma once
 
 #include "EDatabaseError.h"
+#include "PgBackend.h"
+#include "PgTestServer.h"
 #include "SqliteBackend.h"
 
 #include <QStringList>
@@ -19,20 +21,33 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
 
 namespace tarvand::sql::test {
 
-// A fresh company database file per test, with helpers that read results as text.
+// A fresh company database per test, with helpers that read results as text: a file, or a
+// database on the test run's PostgreSQL server after useServer().
 class BridgeFixture : public ::testing::Test {
 protected:
     BridgeFixture() { open(); }
 
     QString file() const { return dir.filePath(QStringLiteral("company.db")); }
+    // A new connection to the same database.
     void open() {
         db.reset();
-        db = std::make_unique<SqliteBackend>(file());
+        if (server.isEmpty()) {
+            db = std::make_unique<SqliteBackend>(file());
+        } else {
+            db = std::make_unique<PgBackend>(server);
+        }
+    }
+    void useServer() {
+        server = PgTestServer::createDatabase();
+        open();
     }
 
     static QString cell(const ResultCursor& cursor, int column) {
         if (cursor.cellKind(column) == ColumnKind::Unknown) {
             return QStringLiteral("NULL");
+        }
+        if (cursor.cellKind(column) == ColumnKind::Float) {
+            return QString::number(cursor.cellFloat(column), 'g', 15);
         }
         const std::string_view text = cursor.cellText(column);
         return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -69,7 +84,23 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<SqliteBackend> db;
+    QString server;
+    std::unique_ptr<SqlBackend> db;
 };
+
+// The tests of a fixture over both backends: instances named Sqlite/… and Postgres/… .
+template <class Fixture> class OnEachBackend : public Fixture, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        if (GetParam()) {
+            this->useServer();
+        }
+        Fixture::SetUp();
+    }
+};
+
+#define TARVAND_ON_EACH_BACKEND(Suite)                                                                       \
+    INSTANTIATE_TEST_SUITE_P(Sqlite, Suite, ::testing::Values(false));                                       \
+    INSTANTIATE_TEST_SUITE_P(Postgres, Suite, ::testing::Values(true))
 
 } // namespace tarvand::sql::test

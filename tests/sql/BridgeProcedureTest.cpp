@@ -56,7 +56,7 @@ const QList<Step> Steps = {
 
 class BridgeProcedureTest : public BridgeFixture {
 protected:
-    BridgeProcedureTest() {
+    void SetUp() override {
         db->execute("Create Table Person (Code Varchar(5) Not Null, Name Varchar(30), Family Varchar(40))");
         db->execute("Insert Into Person Values ('  101', 'Ali', 'Rezaei')");
         db->execute("Insert Into Person Values ('  102', 'O''Neil', 'Smith')");
@@ -78,7 +78,10 @@ protected:
 
 } // namespace
 
-TEST_F(BridgeProcedureTest, ProcedureCallsGiveTheServersResultsOrErrors) {
+using BridgeProcedureTestOnEachBackend = OnEachBackend<BridgeProcedureTest>;
+TARVAND_ON_EACH_BACKEND(BridgeProcedureTestOnEachBackend);
+
+TEST_P(BridgeProcedureTestOnEachBackend, ProcedureCallsGiveTheServersResultsOrErrors) {
     db->execute(
         "Create Procedure sp_Classify @Code Varchar(3), @Limit Int = 1 As\n"
         "Begin\n"
@@ -118,7 +121,7 @@ TEST_F(BridgeProcedureTest, ProcedureCallsGiveTheServersResultsOrErrors) {
     }
 }
 
-TEST_F(BridgeProcedureTest, TheDependencyCountIsNamedPersistsAndTakesPlaceholders) {
+TEST_P(BridgeProcedureTestOnEachBackend, TheDependencyCountIsNamedPersistsAndTakesPlaceholders) {
     auto cursor = db->query("sp_Depended_Person '101'");
     ASSERT_EQ(cursor->columns().size(), 1);
     EXPECT_EQ(cursor->columns()[0].name, "UsedCount");

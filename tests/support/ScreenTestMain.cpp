@@ -1,8 +1,38 @@
+#include "ScreenTestMain.h"
+
+#include "Guard.h"
 #include "GuardedApplication.h"
 
 #include <QApplication>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
+
+namespace tarvand::testsupport {
+namespace {
+
+int escaped = 0;
+
+class CountingApplication : public ui::GuardedApplication {
+public:
+    using ui::GuardedApplication::GuardedApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            ++escaped;
+            ui::Guard::handleCurrentException();
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+int EscapedExceptions() {
+    return escaped;
+}
+
+} // namespace tarvand::testsupport
 
 // Tests that drive the real windows of the host and the module: one guarded application object for
 // the whole program, right-to-left as the suite's windows are, on the offscreen platform with one
@@ -17,7 +47,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     }
     ::testing::InitGoogleTest(&argc, argv);
-    tarvand::ui::GuardedApplication application(argc, argv);
+    tarvand::testsupport::CountingApplication application(argc, argv);
     QApplication::setLayoutDirection(Qt::RightToLeft);
     return RUN_ALL_TESTS();
 }

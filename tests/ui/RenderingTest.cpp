@@ -1,10 +1,8 @@
-// What users see: a right-to-left form with a caption strip, tabs, a grid of Persian text and a
-// hint line, rendered offscreen. Set TARVAND_UI_SNAPSHOT_DIR to keep the picture for a look.
+// What users see: a right-to-left form with a caption strip and a grid of Persian text, rendered
+// offscreen. Set TARVAND_UI_SNAPSHOT_DIR to keep the picture for a look.
 #include "GridFixture.h"
 #include "TField.h"
-#include "TPageControl.h"
 #include "TPanel.h"
-#include "TTabSheet.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -25,36 +23,14 @@ protected:
         caption->SetAlign(alTop);
         caption->SetColor(QColor(0x00, 0x78, 0xD7));
         caption->SetCaption("               ثبت اطلاعات پايه داراييها");
-        auto* hint = new TPanel(form.get());
-        hint->SetHeight(20);
-        hint->SetAlign(alBottom);
-        hint->SetCaption("  كد مكان استقرار را وارد كنيد");
-        auto* pages = new TPageControl(form.get());
-        pages->SetAlign(alClient);
-        for (const QString& text :
-             {"داراييها                 ", "مبادي تحويل     ", "مكان استقرار دارايي   "}) {
-            auto* sheet = new TTabSheet(pages);
-            sheet->SetCaption(text);
-            sheet->SetPageControl(pages);
-        }
-        TTabSheet* sheet = pages->Pages(2);
-        grid = new TDBGrid(sheet);
+        grid = new TDBGrid(form.get());
         grid->SetAlign(alClient);
-        grid->SetColor(QColor(0xFF, 0xFF, 0xE1));
-        const QStringList titles = {"كد", "نام مكان استقرار", "كد تفصيلي دو"};
-        const QStringList fields = {"MakanCod", "MakanNam", "Tafsily2"};
-        const QList<int> widths = {40, 330, 90};
-        for (int i = 0; i < fields.size(); ++i) {
-            TColumn* column = grid->Columns()->Add();
-            column->SetFieldName(fields.at(i));
-            column->Title()->SetCaption(titles.at(i));
-            column->SetWidth(widths.at(i));
-        }
+        for (const QString& field : {"MakanCod", "MakanNam", "Tafsily2"})
+            grid->Columns()->Add()->SetFieldName(field);
         grid->Columns()->Items(2)->SetReadOnly(true);
         grid->Columns()->Items(2)->SetColor(QColor(0x63, 0x78, 0x9C));
         grid->SetDataSource(&source);
         form->Show();
-        pages->SetActivePage(sheet);
         QApplication::setActiveWindow(form.get());
         grid->setFocus();
         grid->SetSelectedIndex(1);

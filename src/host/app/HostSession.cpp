@@ -72,6 +72,14 @@ QString HostSession::prepareDatabase(const QString& requested) {
         const QFileInfo file(requested);
         if (!file.isFile())
             throw Exception(QStringLiteral("There is no company database at %1").arg(requested));
+        // The editors write to the company, and SQLite keeps its journal files beside the
+        // database: a read-only file or folder would fail at open or, worse, at the first save.
+        if (!file.isWritable())
+            throw Exception(
+                QStringLiteral("The company database %1 is read-only").arg(file.absoluteFilePath()));
+        if (!QFileInfo(file.absolutePath()).isWritable())
+            throw Exception(QStringLiteral("The folder of the company database %1 is read-only")
+                                .arg(file.absoluteFilePath()));
         return file.absoluteFilePath();
     }
     const QString path = DefaultDatabasePath();

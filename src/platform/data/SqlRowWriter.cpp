@@ -29,6 +29,27 @@ bool isComparable(const sql::ColumnInfo& column) {
     return column.kind != sql::ColumnKind::Blob && type != u"text" && type != u"ntext" && type != u"image";
 }
 
+// A cell of a result as the row store keeps it.
+QVariant cellValue(const sql::ResultCursor& cursor, int column) {
+    switch (cursor.cellKind(column)) {
+    case sql::ColumnKind::Integer:
+        return qlonglong(cursor.cellInt(column));
+    case sql::ColumnKind::Float:
+        return cursor.cellFloat(column);
+    case sql::ColumnKind::Text:
+    case sql::ColumnKind::Blob: {
+        const std::string_view text = cursor.cellText(column);
+        if (cursor.cellKind(column) == sql::ColumnKind::Blob) {
+            return QByteArray(text.data(), qsizetype(text.size()));
+        }
+        return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
+    case sql::ColumnKind::Unknown:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 SqlRowWriter::SqlRowWriter(sql::SqlBackend& backend, QString table, QStringList keyColumns)
@@ -52,12 +73,16 @@ void SqlRowWriter::insert(RowChange& change) {
     QStringList names;
     QStringList marks;
     QVariantList params;
+    QList<int> defaulted;
     bool hasIdentity = false;
     for (qsizetype c = 0; c < change.columns.size(); ++c) {
         const sql::ColumnInfo& column = change.columns.at(c);
         hasIdentity = hasIdentity || (column.autoIncrement && isBaseColumn(column));
         const QVariant& value = change.values.at(std::size_t(c));
         if (!isBaseColumn(column) || column.autoIncrement || !value.isValid()) {
+            if (isBaseColumn(column) && !column.autoIncrement) {
+                defaulted.append(int(c));
+            }
             continue;
         }
         names.append(quoted(column.baseColumn));
@@ -68,18 +93,60 @@ void SqlRowWriter::insert(RowChange& change) {
                                               : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                                     .arg(table_, names.join(u", "), marks.join(u", "));
     backend_.execute(statement, params);
-    if (!hasIdentity) {
+    if (hasIdentity) {
+        // What ADO itself asks after an insert; it reads the connection's last generated identity.
+        const auto cursor = backend_.query(QStringLiteral("SELECT @@IDENTITY"));
+        const QVariant identity = cursor->next() && cursor->cellKind(0) != sql::ColumnKind::Unknown
+                                      ? QVariant(qlonglong(cursor->cellInt(0)))
+                                      : QVariant();
+        for (qsizetype c = 0; c < change.columns.size(); ++c) {
+            if (change.columns.at(c).autoIncrement && isBaseColumn(change.columns.at(c))) {
+                change.generated.emplace_back(int(c), identity);
+            }
+        }
+    }
+    readDefaults(change, defaulted);
+}
+
+void SqlRowWriter::readDefaults(RowChange& change, const QList<int>& defaulted) {
+    if (defaulted.isEmpty() || keyColumns_.isEmpty()) {
         return;
     }
-    // What ADO itself asks after an insert; it reads the connection's last generated identity.
-    const auto cursor = backend_.query(QStringLiteral("SELECT @@IDENTITY"));
-    const QVariant identity = cursor->next() && cursor->cellKind(0) != sql::ColumnKind::Unknown
-                                  ? QVariant(qlonglong(cursor->cellInt(0)))
-                                  : QVariant();
-    for (qsizetype c = 0; c < change.columns.size(); ++c) {
-        if (change.columns.at(c).autoIncrement && isBaseColumn(change.columns.at(c))) {
-            change.generated.emplace_back(int(c), identity);
+    const auto valueOf = [&change](int c) {
+        for (const auto& [column, value] : change.generated) {
+            if (column == c) {
+                return value;
+            }
         }
+        return change.values.at(std::size_t(c));
+    };
+    QStringList conditions;
+    QVariantList params;
+    for (const QString& key : keyColumns_) {
+        qsizetype c = 0;
+        while (c < change.columns.size() &&
+               change.columns.at(c).baseColumn.compare(key, Qt::CaseInsensitive) != 0) {
+            ++c;
+        }
+        if (c == change.columns.size() || !valueOf(int(c)).isValid()) {
+            return;
+        }
+        conditions.append(quoted(change.columns.at(c).baseColumn) + QStringLiteral(" = ?"));
+        params.append(valueOf(int(c)));
+    }
+    QStringList names;
+    for (const int c : defaulted) {
+        names.append(quoted(change.columns.at(c).baseColumn));
+    }
+    const auto cursor =
+        backend_.query(QStringLiteral("SELECT %1 FROM %2 WHERE %3")
+                           .arg(names.join(u", "), table_, conditions.join(QStringLiteral(" AND "))),
+                       params);
+    if (!cursor->next()) {
+        return;
+    }
+    for (qsizetype i = 0; i < defaulted.size(); ++i) {
+        change.generated.emplace_back(defaulted.at(i), cellValue(*cursor, int(i)));
     }
 }
 

@@ -22,7 +22,7 @@ struct RowChange;
 // changed columns only and finds its row only while those still hold the values read, so that
 // of two users changing one value the second is refused rather than silently overwriting; an INSERT the
 // non-null ones (so that database defaults apply), never an identity column, whose generated value is read
-// back.
+// back with the defaults the others got.
 class SqlRowWriter {
 public:
     SqlRowWriter(sql::SqlBackend& backend, QString table, QStringList keyColumns);
@@ -31,6 +31,9 @@ public:
 
 private:
     void insert(RowChange& change);
+    // Reads back, by the key, what the database stored for the columns an insertion left to their
+    // defaults, so that the row shows them and a later update finds it by them.
+    void readDefaults(RowChange& change, const QList<int>& defaulted);
     void update(const RowChange& change);
     void remove(const RowChange& change);
     // The WHERE clause that finds the row as it was read, its changed columns (indexes into the

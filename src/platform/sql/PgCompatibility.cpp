@@ -7,7 +7,7 @@ namespace tarvand::sql {
 namespace {
 
 // Bumped whenever the objects below change, so that databases set up before are brought up to date.
-constexpr const char* marker = "tsql_compatibility_3";
+constexpr const char* marker = "tsql_compatibility_4";
 
 // "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name.
 constexpr const char* plainName = "regexp_replace(lower($1), '^.*\\.|[][]', '', 'g')";
@@ -28,10 +28,27 @@ const char* const objects[] = {
     "CREATE OR REPLACE FUNCTION charindex(text, text, integer) RETURNS integer LANGUAGE sql IMMUTABLE AS "
     "'SELECT CASE WHEN $3 <= 1 THEN charindex($1, $2) WHEN charindex($1, substr($2, $3)) = 0 THEN 0 "
     "ELSE charindex($1, substr($2, $3)) + $3 - 1 END'",
-    // A character value compared with a number converts to a number ('' is 0), as on SQL Server.
-    "CREATE OR REPLACE FUNCTION tsql_number(text) RETURNS numeric LANGUAGE sql IMMUTABLE AS "
-    "'SELECT CASE WHEN trim($1) = '''' THEN 0 ELSE trim($1)::numeric END'",
-    "CREATE OR REPLACE FUNCTION tsql_number(numeric) RETURNS numeric LANGUAGE sql IMMUTABLE AS 'SELECT $1'",
+    // A character value compared with a number converts to the number's type, as on SQL Server.
+    "CREATE OR REPLACE FUNCTION tsql_number(text, text) RETURNS numeric LANGUAGE plpgsql IMMUTABLE AS "
+    "$f$BEGIN "
+    "RETURN CASE WHEN $2 = 'int' THEN trim($1)::integer ELSE trim($1)::numeric END; EXCEPTION WHEN "
+    "invalid_text_representation OR numeric_value_out_of_range THEN RAISE EXCEPTION 'Conversion failed when "
+    "converting the varchar value ''%'' to data type %.', $1, $2; END$f$",
+    "CREATE OR REPLACE FUNCTION tsql_number(double precision, text) RETURNS double precision LANGUAGE sql "
+    "IMMUTABLE AS 'SELECT $1'",
+    // Cast(x As Int): a number is truncated, a character value must hold a whole number.
+    "CREATE OR REPLACE FUNCTION tsql_int(text) RETURNS integer LANGUAGE sql IMMUTABLE AS "
+    "'SELECT tsql_number($1, ''int'')::integer'",
+    "CREATE OR REPLACE FUNCTION tsql_int(double precision) RETURNS integer LANGUAGE sql IMMUTABLE AS "
+    "'SELECT trunc($1)::integer'",
+    // '+' between a character value and an integer converts the character value.
+    "CREATE OR REPLACE FUNCTION tsql_add(text, integer) RETURNS integer LANGUAGE sql IMMUTABLE AS "
+    "'SELECT tsql_int($1) + $2'",
+    "CREATE OR REPLACE FUNCTION tsql_add(integer, text) RETURNS integer LANGUAGE sql IMMUTABLE AS "
+    "'SELECT $1 + tsql_int($2)'",
+    "DO $$ BEGIN CREATE OPERATOR + (LEFTARG = text, RIGHTARG = integer, FUNCTION = tsql_add); "
+    "CREATE OPERATOR + (LEFTARG = integer, RIGHTARG = text, FUNCTION = tsql_add); "
+    "EXCEPTION WHEN duplicate_function THEN NULL; END $$",
     // A Like pattern ('%', '_', [sets], [^sets]) as an anchored regular expression.
     "CREATE OR REPLACE FUNCTION tsql_regex(pattern text) RETURNS text LANGUAGE plpgsql IMMUTABLE AS $f$"
     "DECLARE r text COLLATE \"C\" := ''; c text COLLATE \"C\"; i integer := 1; inset boolean := false; "

@@ -10,6 +10,7 @@ namespace tarvand::sql {
 namespace {
 
 // Type OIDs of PostgreSQL's built-in types, for parameters sent with a type of their own.
+constexpr Oid int4Oid = 23;
 constexpr Oid int8Oid = 20;
 constexpr Oid float8Oid = 701;
 constexpr Oid byteaOid = 17;
@@ -56,8 +57,9 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
         case QMetaType::ULongLong:
         case QMetaType::Short:
         case QMetaType::UShort:
+            // An integer that fits goes as integer, which the server widens wherever its place asks.
             texts[at] = QByteArray::number(value.toLongLong());
-            types[at] = int8Oid;
+            types[at] = value.toLongLong() == qint32(value.toLongLong()) ? int4Oid : int8Oid;
             break;
         case QMetaType::Double:
         case QMetaType::Float:

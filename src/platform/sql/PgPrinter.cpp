@@ -110,16 +110,38 @@ QString PgPrinter::like(const TsqlExpr& expr) {
     return QStringLiteral("(%1tsql_like(%2))").arg(negation, arguments(expr));
 }
 
-QString PgPrinter::numericSide(const TsqlExpr& side, const TsqlExpr&) {
-    return QStringLiteral("tsql_number(%1)").arg(expression(side));
+QString PgPrinter::numericSide(const TsqlExpr& side, const TsqlExpr& number) {
+    const bool integral = !number.text.contains(u'.') && !number.text.contains(u'e', Qt::CaseInsensitive);
+    return QStringLiteral("tsql_number(%1, '%2')")
+        .arg(expression(side), integral ? QStringLiteral("int") : QStringLiteral("float"));
+}
+
+QString PgPrinter::collation(ValueType left, ValueType right) const {
+    // Only character values take a collation; a variable or parameter of another type would refuse it.
+    return left == ValueType::Text || right == ValueType::Text ? QStringLiteral(" COLLATE tsql") : QString();
+}
+
+QString PgPrinter::ordering(bool descending) const {
+    // SQL Server sorts NULL below every value.
+    return descending ? QStringLiteral(" DESC NULLS LAST") : QStringLiteral(" NULLS FIRST");
 }
 
 QString PgPrinter::cast(const TsqlExpr& expr) {
-    const bool character = DeclaredType(expr.type).isCharacter();
+    const DeclaredType declared(expr.type);
+    const QString value = expression(*expr.args[0]);
+    if (declared.base() == u"int" || declared.base() == u"integer") {
+        return QStringLiteral("tsql_int(%1)").arg(value);
+    }
+    if (declared.base() == u"char" || declared.base() == u"nchar") {
+        // Char(n) keeps its blanks when it is joined to other text.
+        return QStringLiteral("rpad((%1)::text, %2)")
+            .arg(value)
+            .arg(declared.hasLength() ? declared.length() : 1);
+    }
     // Cast(x As Varchar) without a length means Varchar(30) to SQL Server.
     const QString type =
-        character && !expr.type.contains(u'(') ? expr.type + QStringLiteral("(30)") : expr.type;
-    return QStringLiteral("CAST(%1 AS %2)").arg(expression(*expr.args[0]), serverType(type));
+        declared.isCharacter() && !expr.type.contains(u'(') ? expr.type + QStringLiteral("(30)") : expr.type;
+    return QStringLiteral("CAST(%1 AS %2)").arg(value, serverType(type));
 }
 
 QString PgPrinter::function(const TsqlExpr& expr) {

@@ -27,6 +27,8 @@ protected:
     QString exclusiveOr(const QString& left, const QString& right) const override;
     QString like(const TsqlExpr& expr) override;
     QString numericSide(const TsqlExpr& side, const TsqlExpr& number) override;
+    QString ordering(bool descending) const override;
+    QString collation(ValueType left, ValueType right) const override;
     QString function(const TsqlExpr& expr) override;
     QString cast(const TsqlExpr& expr) override;
     QString systemTable(const TsqlName& name, const QString& alias, bool& handled) override;

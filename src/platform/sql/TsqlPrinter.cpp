@@ -208,7 +208,7 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
         } else {
             left = expression(value);
             if (value.kind != Kind::Column && typeOf(value) != ValueType::Number) {
-                left += QStringLiteral(" COLLATE TSQL");
+                left += collation(typeOf(value), typeOf(*expr.args[1]));
             }
         }
         return QStringLiteral("(%1 %2IN (%3))").arg(left, expr.negated ? "NOT " : "", arguments(expr, 1));
@@ -217,7 +217,7 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
         const TsqlExpr& value = *expr.args[0];
         QString left = expression(value);
         if (value.kind != Kind::Column && typeOf(value) != ValueType::Number) {
-            left += QStringLiteral(" COLLATE TSQL");
+            left += collation(typeOf(value), ValueType::Unknown);
         }
         return QStringLiteral("(%1 %2IN (%3))").arg(left, expr.negated ? "NOT " : "", select(*expr.select));
     }
@@ -345,8 +345,7 @@ QString TsqlPrinter::comparison(const QString& op, const TsqlExpr& left, const T
                           : expression(right);
     const bool textual = left.kind != Kind::Column && right.kind != Kind::Column && lt != ValueType::Number &&
                          rt != ValueType::Number && left.kind != Kind::Null && right.kind != Kind::Null;
-    return QStringLiteral("(%1 %2 %3%4)")
-        .arg(l, op, r, textual ? QStringLiteral(" COLLATE TSQL") : QString());
+    return QStringLiteral("(%1 %2 %3%4)").arg(l, op, r, textual ? collation(lt, rt) : QString());
 }
 
 QString TsqlPrinter::numericSide(const TsqlExpr& side, const TsqlExpr& number) {
@@ -464,7 +463,7 @@ QString TsqlPrinter::orderBy(const TsqlSelect& select) {
                                 ? resultNames_.constFind(expr.parts[0].toLower())
                                 : resultNames_.constEnd();
         order.append((result != resultNames_.constEnd() ? quoteName(*result) : expression(expr)) +
-                     (item.descending ? QStringLiteral(" DESC") : QString()));
+                     ordering(item.descending));
     }
     return QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
 }

@@ -53,6 +53,13 @@ protected:
     virtual QString exclusiveOr(const QString& left, const QString& right) const;
     virtual QString like(const TsqlExpr& expr);
     virtual QString numericSide(const TsqlExpr& side, const TsqlExpr& number);
+    // The collation clause for a comparison of two values that are not both columns and not
+    // numbers.
+    virtual QString collation(ValueType, ValueType) const { return QStringLiteral(" COLLATE TSQL"); }
+    // The direction of an Order By item.
+    virtual QString ordering(bool descending) const {
+        return descending ? QStringLiteral(" DESC") : QString();
+    }
     virtual QString function(const TsqlExpr& expr);
     virtual QString cast(const TsqlExpr& expr);
     virtual QString systemTable(const TsqlName& name, const QString& alias, bool& handled);
