@@ -4,9 +4,10 @@
 
 namespace tarvand::data::test {
 
-DataTestDatabase::DataTestDatabase() {
+DataTestDatabase::DataTestDatabase(const QString& connectionString) {
     EXPECT_TRUE(dir_.isValid());
-    connection_.SetConnectionString("Provider=SQLite;Data Source=" + path());
+    connection_.SetConnectionString(connectionString.isEmpty() ? "Provider=SQLite;Data Source=" + path()
+                                                               : connectionString);
     connection_.Open();
 }
 

@@ -11,10 +11,10 @@
 namespace tarvand::data::test {
 
 // A company database of its own for one test: an SQLite file in a temporary folder, reached
-// through the connection string the host uses.
+// through the connection string the host uses, or the database a given connection string names.
 class DataTestDatabase {
 public:
-    DataTestDatabase();
+    explicit DataTestDatabase(const QString& connectionString = {});
 
     TADOConnection& connection() { return connection_; }
     QString path() const { return dir_.filePath("company.db"); }

@@ -171,7 +171,7 @@ const std::uint8_t* RowStore::keep(const std::vector<std::uint8_t>& encoded) {
     const std::size_t size = encoded.size();
     if (size > freeBytes_) {
         const std::size_t chunkBytes = std::max(nextChunkBytes_, size);
-        chunks_.push_back(std::make_unique<std::uint8_t[]>(chunkBytes));
+        chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(chunkBytes));
         free_ = chunks_.back().get();
         freeBytes_ = chunkBytes;
         nextChunkBytes_ = std::min(nextChunkBytes_ * 2, kLargestChunkBytes);

@@ -1,5 +1,6 @@
 #include "PgBackend.h"
 
+#include "EDatabaseError.h"
 #include "MemoryCursor.h"
 #include "PgCatalog.h"
 #include "PgCompatibility.h"
@@ -69,15 +70,27 @@ QStringList PgBackend::keyColumns(const QString& table) {
 }
 
 void PgBackend::beginTransaction() {
-    connection_->run("BEGIN");
+    // One transaction at a time on a company database, each waiting (five seconds at most for
+    // each lock) for the one before to end: a transaction that reads and then writes (the highest
+    // number, then the next one) must not find another writer between its reading and its writing.
+    try {
+        connection_->control("BEGIN; SET LOCAL lock_timeout = '5s'; SELECT pg_advisory_xact_lock(7002)");
+    } catch (const EDatabaseError&) {
+        try {
+            connection_->control("ROLLBACK");
+        } catch (const EDatabaseError&) {
+            // The failed start is the one to report.
+        }
+        throw;
+    }
 }
 
 void PgBackend::commit() {
-    connection_->run("COMMIT");
+    connection_->control("COMMIT");
 }
 
 void PgBackend::rollback() {
-    connection_->run("ROLLBACK");
+    connection_->control("ROLLBACK");
 }
 
 } // namespace tarvand::sql

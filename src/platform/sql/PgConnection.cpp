@@ -88,6 +88,14 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     return result;
 }
 
+void PgConnection::control(const char* sql) {
+    const PgResult result(PQexec(conn_, sql));
+    const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+        fail(result.get());
+    }
+}
+
 QString PgConnection::scalar(const QByteArray& sql, const QVariantList& params) {
     const PgResult result = run(sql, params);
     if (PQntuples(result.get()) == 0 || PQnfields(result.get()) == 0 || PQgetisnull(result.get(), 0, 0)) {

@@ -28,6 +28,9 @@ public:
     PgResult run(const QByteArray& sql, const QVariantList& params = {});
     // The first column of the first row as text; empty when there is no row.
     QString scalar(const QByteArray& sql, const QVariantList& params = {});
+    // Starts or ends a transaction: statements separated by ';', without parameters (BEGIN, COMMIT,
+    // ROLLBACK and what goes with them), sent as one.
+    void control(const char* sql);
 
 private:
     [[noreturn]] void fail(const PGresult* result);

@@ -14,6 +14,8 @@ constexpr Oid boolOid = 16;
 PgCursor::PgCursor(PgResult result, QList<ColumnInfo> columns)
     : result_(std::move(result)), columns_(std::move(columns)), rows_(PQntuples(result_.get())) {
     for (int c = 0; c < int(columns_.size()); ++c) {
+        const ColumnKind kind = columns_[c].kind;
+        kinds_.push_back(kind == ColumnKind::Unknown ? ColumnKind::Text : kind);
         booleans_.push_back(PQftype(result_.get(), c) == boolOid);
     }
 }
@@ -26,11 +28,7 @@ bool PgCursor::next() {
 }
 
 ColumnKind PgCursor::cellKind(int column) const {
-    if (PQgetisnull(result_.get(), row_, column)) {
-        return ColumnKind::Unknown;
-    }
-    const ColumnKind kind = columns_[column].kind;
-    return kind == ColumnKind::Unknown ? ColumnKind::Text : kind;
+    return PQgetisnull(result_.get(), row_, column) ? ColumnKind::Unknown : kinds_[std::size_t(column)];
 }
 
 std::int64_t PgCursor::cellInt(int column) const {

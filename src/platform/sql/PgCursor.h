@@ -20,7 +20,8 @@ public:
 private:
     PgResult result_;
     QList<ColumnInfo> columns_;
-    std::vector<bool> booleans_; // columns of type boolean, read as 1 and 0
+    std::vector<ColumnKind> kinds_; // of the columns' cells that are not NULL
+    std::vector<bool> booleans_;    // columns of type boolean, read as 1 and 0
     int rows_;
     int row_ = -1;
 };

@@ -59,9 +59,12 @@ QString PgErrors::duplicateKey(const QString& constraint, const QString& table, 
     if (PQtransactionStatus(connection.handle()) == PQTRANS_IDLE) {
         kind = connection.scalar("SELECT contype FROM pg_catalog.pg_constraint WHERE conname = $1 LIMIT 1",
                                  {constraint});
-    } else if (constraint.startsWith(QLatin1String("pk"), Qt::CaseInsensitive)) {
+    } else if (constraint.startsWith(QLatin1String("pk"), Qt::CaseInsensitive) ||
+               constraint.endsWith(QLatin1String("_pkey"))) {
+        // Named as SQL Server's scripts name them, or as the server names those left unnamed.
         kind = QStringLiteral("p");
-    } else if (constraint.startsWith(QLatin1String("uq"), Qt::CaseInsensitive)) {
+    } else if (constraint.startsWith(QLatin1String("uq"), Qt::CaseInsensitive) ||
+               constraint.endsWith(QLatin1String("_key"))) {
         kind = QStringLiteral("u");
     }
     if (kind == u"p" || kind == u"u") {
