@@ -124,9 +124,18 @@ QString FilterStatement::Statement(const data::TDataSet* dataSet, const QString&
     if (query == nullptr)
         return {};
     QString inner = query->SQL().trimmed();
-    // Semicolons only separate statements: around the one statement they are empty ones.
-    while (inner.endsWith(QLatin1Char(';')))
-        inner.chop(1);
+    // Semicolons only separate statements: around the one statement they are empty ones. A line
+    // holding only Go ends the batch, so after the statement it closes nothing inside the parenthesis.
+    static const QRegularExpression batchEnd(QStringLiteral("(^|\\n)[ \\t]*go[ \\t]*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    for (;;) {
+        if (inner.endsWith(QLatin1Char(';')))
+            inner.chop(1);
+        else if (const auto end = batchEnd.match(inner); end.hasMatch())
+            inner = inner.left(end.capturedStart()).trimmed();
+        else
+            break;
+    }
     while (inner.startsWith(QLatin1Char(';')))
         inner = inner.mid(1).trimmed();
     QString orderBy;
