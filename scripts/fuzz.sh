@@ -29,7 +29,7 @@ for t in "${targets[@]}"; do
     corpus="$build/corpus/$t"
     findings="$build/findings/$t"
     mkdir -p "$corpus" "$findings"
-    seeds=("$here/fuzz/corpus/$t")
+    seeds=("$here/fuzz/corpus/${t/#tsql_*/tsql}")  # both T-SQL targets share one corpus
     [ -d "$here/fuzz/regressions/$t" ] && seeds+=("$here/fuzz/regressions/$t")
     dict=()
     case $t in tsql_*|filter_*) dict=(-dict="$here/fuzz/tsql.dict") ;; esac

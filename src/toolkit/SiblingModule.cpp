@@ -1,5 +1,6 @@
 #include "SiblingModule.h"
 
+#include "LibraryFile.h"
 #include "SiblingEntries.h"
 #include "SuitePath.h"
 
@@ -13,8 +14,10 @@ SiblingModule::~SiblingModule() {
 
 bool SiblingModule::Load(const QString& suitePath) {
     Unload();
-    error_.clear();
     filePath_ = SuitePath::ToPlatform(suitePath);
+    error_ = LibraryFile::Problem(filePath_);
+    if (!error_.isEmpty())
+        return false;
     library_.setFileName(filePath_);
     if (!library_.load()) {
         error_ = library_.errorString();

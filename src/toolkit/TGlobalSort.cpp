@@ -5,6 +5,7 @@
 #include "TCustomADODataSet.h"
 #include "TDBGrid.h"
 #include "TDataSource.h"
+#include "TField.h"
 
 namespace tarvand {
 
@@ -29,11 +30,17 @@ data::TCustomADODataSet* gridDataSet(ui::TDBGrid* grid) {
     return source == nullptr ? nullptr : dynamic_cast<data::TCustomADODataSet*>(source->DataSet());
 }
 
+// Rows cannot be ordered by a calculated column: a click on its title leaves sort and titles be.
+bool calculated(ui::TColumn* column) {
+    const data::TField* field = column->Field();
+    return field != nullptr && field->Calculated();
+}
+
 } // namespace
 
 bool TGlobal::SortByTitle(ui::TDBGrid* grid, ui::TColumn* lastColumn, ui::TColumn* column,
                           const QString& prefix) {
-    if (grid == nullptr || column == nullptr)
+    if (grid == nullptr || column == nullptr || calculated(column))
         return true;
     data::TCustomADODataSet* dataset = gridDataSet(grid);
     const QString current = dataset != nullptr ? dataset->Sort().toUpper() : QString();

@@ -93,6 +93,11 @@ void TMyDatabase::BestFitColumns(ui::TDBGrid* grid, bool keepTitle, int slack) {
         const data::TField* field = column->Field();
         if (!column->Visible() || field == nullptr)
             continue;
+        // A calculated column has nothing in the database to measure: its title sizes it.
+        if (field->Calculated()) {
+            column->SetWidth(10 * int(column->Title()->Caption().size()));
+            continue;
+        }
         const QString name = field->FieldName();
         int width = 0;
 

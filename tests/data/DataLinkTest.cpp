@@ -40,8 +40,8 @@ protected:
     }
     DataTestDatabase db;
     std::unique_ptr<TADOTable> table;
+    RecordingLink link; // outlives the source, which tells its links when it goes
     TDataSource source;
-    RecordingLink link;
 };
 
 TEST_F(DataLinks, EditsScrollsOpenAndCloseAreHeardInOrder) {

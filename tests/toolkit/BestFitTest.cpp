@@ -32,6 +32,16 @@ TEST_F(BestFitTest, EmptyTableGivesTenPixelsPerTitleCharacter) {
     EXPECT_EQ(width(1), 30);
 }
 
+TEST_F(BestFitTest, ACalculatedColumnIsSizedByItsTitle) {
+    auto table = openTable("D_Makan");
+    table->Close();
+    table->AddCalcField("Label", data::TFieldType::ftString, 10);
+    table->Open();
+    showGrid(table.get(), {"Label:برچسب"});
+    myDatabase->BestFitColumns(grid, false, 0);
+    EXPECT_EQ(width(0), 50);
+}
+
 TEST_F(BestFitTest, FilteredQueryMeasuresOnlyItsRows) {
     const QString where = "Where MakanCod >= '  4' And MakanCod <= '  5'";
     auto query = openQuery("Select MakanCod, MakanNam From D_Makan " + where + " Order By MakanCod");

@@ -64,6 +64,17 @@ TEST_F(SortSearchTest, TitleClicksSortAndColourTheTitles) {
     EXPECT_EQ(table->Sort(), " MakanNam ASC ");
 }
 
+TEST_F(SortSearchTest, ATitleClickOnACalculatedColumnKeepsTheSortAndTitles) {
+    table->Close();
+    table->AddCalcField("Label", data::TFieldType::ftString, 10);
+    table->Open();
+    grid->Columns()->Add()->SetFieldName("Label");
+    click(0);
+    click(3);
+    EXPECT_EQ(table->Sort(), " MakanCod ASC ");
+    EXPECT_EQ(titleColors(), (QStringList{red, black, black, black}));
+}
+
 TEST_F(SortSearchTest, PrefixGoesInFrontOfTheField) {
     EXPECT_TRUE(global.SortByTitle(grid, nullptr, column(2), "MakanNam,"));
     EXPECT_EQ(table->Sort(), "MakanNam, Tafsily2 ASC ");

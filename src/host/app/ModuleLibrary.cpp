@@ -1,6 +1,7 @@
 #include "ModuleLibrary.h"
 
 #include "Exception.h"
+#include "LibraryFile.h"
 #include "SuitePath.h"
 
 #include <QDir>
@@ -40,6 +41,8 @@ void ModuleLibrary::Load(const QString& path) {
     path_ = SuitePath::ToPlatform(path);
     if (!QFileInfo(path_).isFile())
         throw Exception(QStringLiteral("The module %1 does not exist.").arg(path_));
+    if (const QString problem = LibraryFile::Problem(path_); !problem.isEmpty())
+        throw Exception(QStringLiteral("Cannot load the module %1: %2").arg(path_, problem));
     library_.setFileName(path_);
     if (!library_.load())
         throw Exception(QStringLiteral("Cannot load the module %1: %2").arg(path_, library_.errorString()));

@@ -86,6 +86,7 @@ void SqlRowWriter::insert(RowChange& change) {
 void SqlRowWriter::update(const RowChange& change) {
     QStringList assignments;
     QVariantList params;
+    QList<int> changed;
     for (qsizetype c = 0; c < change.columns.size(); ++c) {
         const sql::ColumnInfo& column = change.columns.at(c);
         const QVariant& value = change.values.at(std::size_t(c));
@@ -95,18 +96,21 @@ void SqlRowWriter::update(const RowChange& change) {
         }
         assignments.append(quoted(column.baseColumn) + QStringLiteral(" = ?"));
         params.append(value);
+        changed.append(int(c));
     }
     if (assignments.isEmpty()) {
         return;
     }
-    changeOneRow(QStringLiteral("UPDATE %1 SET %2").arg(table_, assignments.join(u", ")), params, change);
+    changeOneRow(QStringLiteral("UPDATE %1 SET %2").arg(table_, assignments.join(u", ")), params, change,
+                 changed);
 }
 
 void SqlRowWriter::remove(const RowChange& change) {
-    changeOneRow(QStringLiteral("DELETE FROM %1").arg(table_), {}, change);
+    changeOneRow(QStringLiteral("DELETE FROM %1").arg(table_), {}, change, {});
 }
 
-QString SqlRowWriter::locate(const RowChange& change, QVariantList& params, bool& byKey) const {
+QString SqlRowWriter::locate(const RowChange& change, const QList<int>& changed, QVariantList& params,
+                             bool& byKey) const {
     QList<int> keyIndexes;
     for (const QString& key : keyColumns_) {
         for (qsizetype c = 0; c < change.columns.size(); ++c) {
@@ -128,6 +132,13 @@ QString SqlRowWriter::locate(const RowChange& change, QVariantList& params, bool
     if (keyIndexes.isEmpty()) {
         throw EDatabaseError(kRowNotLocated);
     }
+    // The changed columns must still hold what was read: a value another user wrote since then
+    // is not overwritten unseen.
+    for (const int c : changed) {
+        if (!keyIndexes.contains(c) && isComparable(change.columns.at(c))) {
+            keyIndexes.append(c);
+        }
+    }
     QStringList conditions;
     for (const int c : keyIndexes) {
         const QVariant& value = change.original.at(std::size_t(c));
@@ -142,11 +153,11 @@ QString SqlRowWriter::locate(const RowChange& change, QVariantList& params, bool
     return QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
-void SqlRowWriter::changeOneRow(const QString& statement, const QVariantList& params,
-                                const RowChange& change) {
+void SqlRowWriter::changeOneRow(const QString& statement, const QVariantList& params, const RowChange& change,
+                                const QList<int>& changed) {
     QVariantList whereParams;
     bool byKey = false;
-    const QString where = locate(change, whereParams, byKey);
+    const QString where = locate(change, changed, whereParams, byKey);
     if (!byKey) {
         // Without a key, identical rows cannot be told apart: change one only when it is alone.
         const auto count =

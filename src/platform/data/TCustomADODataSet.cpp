@@ -70,26 +70,36 @@ void TCustomADODataSet::WriteRow(RowChange& change) {
     sql::SqlBackend& backend = Backend();
     const QString table = UpdateTable();
     SqlRowWriter writer(backend, table, backend.keyColumns(SelectSource::bareName(table)));
-    // The check that a row is alone, the write and the identity read-back go together; inside the
-    // caller's transaction they are part of it.
-    const bool ownTransaction = !connection_->InTransaction();
-    if (ownTransaction) {
-        backend.beginTransaction();
+    writer.write(change);
+}
+
+bool TCustomADODataSet::BeginRowChange() {
+    // Without an open connection the write itself reports what is missing.
+    if (connection_ == nullptr || !connection_->Connected() || connection_->InTransaction()) {
+        return false;
+    }
+    connection_->BeginTrans();
+    return true;
+}
+
+void TCustomADODataSet::EndRowChange(bool opened, bool keep) {
+    // A handler may have ended the transaction itself or closed the connection.
+    if (!opened || connection_ == nullptr || !connection_->InTransaction()) {
+        return;
+    }
+    if (!keep) {
+        connection_->RollbackTrans();
+        return;
     }
     try {
-        writer.write(change);
-    } catch (...) {
-        if (ownTransaction) {
-            try {
-                backend.rollback();
-            } catch (const EDatabaseError&) {
-                // The failure of the write is the one to report.
-            }
+        connection_->CommitTrans();
+    } catch (const EDatabaseError&) {
+        try {
+            connection_->RollbackTrans();
+        } catch (const EDatabaseError&) {
+            // The failed commit is the one to report.
         }
         throw;
-    }
-    if (ownTransaction) {
-        backend.commit();
     }
 }
 

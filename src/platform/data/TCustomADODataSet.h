@@ -45,6 +45,8 @@ protected:
     std::unique_ptr<sql::ResultCursor> OpenCursor() override;
     void WriteRow(RowChange& change) override;
     bool CanModify() const override;
+    bool BeginRowChange() override;
+    void EndRowChange(bool opened, bool keep) override;
 
 private:
     friend class TADOConnection;

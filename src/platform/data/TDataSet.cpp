@@ -256,15 +256,47 @@ void TDataSet::Post() {
     if (!Editing()) {
         return; // a BeforePost handler cancelled the edit itself
     }
-    CheckedOperation::run(this, OnPostError, [this] { writeRecord(); });
-    rows_->keepCurrent(buffer_->values(), buffer_->isNew());
-    buffer_->finish();
-    state_ = TDataSetState::dsBrowse;
-    dataChanged();
-    calculateFields();
-    notify(TDataEvent::deUpdateState);
-    notify(TDataEvent::deDataSetChange);
-    fire(AfterPost);
+    const bool opened = writeInRowChange(OnPostError, [this] { writeRecord(); });
+    finishRowChange(opened, [this] {
+        rows_->keepCurrent(buffer_->values(), buffer_->isNew());
+        buffer_->finish();
+        state_ = TDataSetState::dsBrowse;
+        dataChanged();
+        calculateFields();
+        notify(TDataEvent::deUpdateState);
+        notify(TDataEvent::deDataSetChange);
+        fire(AfterPost);
+    });
+}
+
+bool TDataSet::writeInRowChange(const TDataSetErrorEvent& errorHandler, const std::function<void()>& write) {
+    const bool opened = BeginRowChange();
+    try {
+        CheckedOperation::run(this, errorHandler, write);
+    } catch (...) {
+        try {
+            EndRowChange(opened, false);
+        } catch (const EDatabaseError&) {
+            // The failure of the write is the one to report.
+        }
+        throw;
+    }
+    return opened;
+}
+
+void TDataSet::finishRowChange(bool opened, const std::function<void()>& rest) {
+    try {
+        rest();
+    } catch (...) {
+        // The row is written and shown as such: what a handler wrote before it stopped stays too.
+        try {
+            EndRowChange(opened, true);
+        } catch (const EDatabaseError&) {
+            // The handler's exception is the one to report.
+        }
+        throw;
+    }
+    EndRowChange(opened, true);
 }
 
 void TDataSet::writeRecord() {
@@ -319,24 +351,26 @@ void TDataSet::Delete() {
     notify(TDataEvent::deCheckBrowseMode);
     fire(BeforeDelete);
     fire(BeforeScroll);
-    CheckedOperation::run(this, OnDeleteError, [this] {
+    const bool opened = writeInRowChange(OnDeleteError, [this] {
         const std::vector<QVariant> original =
             buffer_->editing() ? buffer_->original() : rows_->values(cursor().current());
         const std::vector<QVariant> none;
         RowChange change{RowChange::Kind::Delete, columns_, original, none};
         WriteRow(change);
     });
-    const bool wasEditing = buffer_->editing();
-    buffer_->finish();
-    state_ = TDataSetState::dsBrowse;
-    cursor().removeCurrent();
-    dataChanged();
-    calculateFields();
-    if (wasEditing) {
-        notify(TDataEvent::deUpdateState);
-    }
-    notify(TDataEvent::deDataSetChange);
-    fire(AfterDelete);
+    finishRowChange(opened, [this] {
+        const bool wasEditing = buffer_->editing();
+        buffer_->finish();
+        state_ = TDataSetState::dsBrowse;
+        cursor().removeCurrent();
+        dataChanged();
+        calculateFields();
+        if (wasEditing) {
+            notify(TDataEvent::deUpdateState);
+        }
+        notify(TDataEvent::deDataSetChange);
+        fire(AfterDelete);
+    });
     fire(AfterScroll);
 }
 

@@ -127,6 +127,12 @@ protected:
     virtual void WriteRow(RowChange& change) = 0;
     // Whether the rows may be changed at all.
     virtual bool CanModify() const = 0;
+    // A post or delete and the writes of its After handler form one unit of work, so that a
+    // process that dies half-way leaves the database with all of it or none of it. Begin tells
+    // whether it opened the unit (a caller's open transaction is joined instead); End closes the
+    // unit it opened, keeping or undoing what was written.
+    virtual bool BeginRowChange() = 0;
+    virtual void EndRowChange(bool opened, bool keep) = 0;
 
     // The result columns of the open dataset.
     const QList<sql::ColumnInfo>& Columns() const { return columns_; }
@@ -148,6 +154,11 @@ private:
     void checkActive() const;
     void checkCanModify() const;
     void fire(const TDataSetNotifyEvent& event);
+    // Runs the write of a post or delete in its unit of work; undoes the unit when the write fails.
+    bool writeInRowChange(const TDataSetErrorEvent& errorHandler, const std::function<void()>& write);
+    // Brings the dataset up to the written row and fires its After handler, then keeps the unit
+    // whatever the handler does.
+    void finishRowChange(bool opened, const std::function<void()>& rest);
     void notify(TDataEvent event, long long info = 0);
     void scrolled(TDataEvent event, long long info);
     void moveToPosition(int position);

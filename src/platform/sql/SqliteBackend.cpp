@@ -104,7 +104,9 @@ QStringList SqliteBackend::keyColumns(const QString& table) {
 }
 
 void SqliteBackend::beginTransaction() {
-    session_->exec(QStringLiteral("BEGIN"));
+    // A transaction that reads and then writes takes the write lock at once: a reader upgrading
+    // later could find another writer ahead and fail where waiting would have done.
+    session_->exec(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 void SqliteBackend::commit() {

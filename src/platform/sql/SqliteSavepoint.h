@@ -4,7 +4,8 @@
 
 namespace tarvand::sql {
 
-// Runs a compound change all-or-nothing: rolled back unless release() is reached.
+// Runs a compound change all-or-nothing: rolled back unless release() is reached. Inside a
+// transaction it is a savepoint; outside one, a transaction of its own.
 class SqliteSavepoint {
 public:
     explicit SqliteSavepoint(const SqliteSession& session);
@@ -15,6 +16,7 @@ public:
 
 private:
     const SqliteSession& session_;
+    bool outermost_;
     bool open_ = true;
 };
 

@@ -145,6 +145,7 @@ void SqliteSession::attach(const QStringList& databases) {
             fail(stmt);
         }
         sqlite3_finalize(stmt);
+        connection_->useWriteAheadLog(name.toUtf8().constData());
         attached_.insert(key);
     }
 }

@@ -336,6 +336,10 @@ TsqlStatementPtr TsqlParser::set() {
 TsqlStatementPtr TsqlParser::transaction() {
     auto statement = make(Kind::Transaction);
     statement->text = t_.take().text.toUpper();
+    // Taken at once, the write lock makes a second writer wait instead of failing when it writes.
+    if (statement->text == u"BEGIN") {
+        statement->text = QStringLiteral("BEGIN IMMEDIATE");
+    }
     if (!t_.acceptWord(u"TRAN")) {
         t_.acceptWord(u"TRANSACTION");
     }

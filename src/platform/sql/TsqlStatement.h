@@ -52,7 +52,7 @@ struct TsqlStatement {
         SetVariable,     // name, expr
         Return,          // expr (optional; a procedure's return value, which callers do not read)
         Truncate,        // table
-        Transaction,     // text: BEGIN, COMMIT or ROLLBACK
+        Transaction,     // text: BEGIN IMMEDIATE, COMMIT or ROLLBACK
         Nothing,         // session options (Set NoCount On, …) and Print, which have no effect here
     };
 

@@ -126,7 +126,7 @@ QString FilterStatement::Statement(const data::TDataSet* dataSet, const QString&
     QString inner = query->SQL().trimmed();
     // Semicolons only separate statements: around the one statement they are empty ones. A line
     // holding only Go ends the batch, so after the statement it closes nothing inside the parenthesis.
-    static const QRegularExpression batchEnd(QStringLiteral("(^|\\n)[ \\t]*go[ \\t]*$"),
+    static const QRegularExpression batchEnd(QStringLiteral("(^|[\\r\\n])[ \\t]*go[ \\t]*$"),
                                              QRegularExpression::CaseInsensitiveOption);
     for (;;) {
         if (inner.endsWith(QLatin1Char(';')))

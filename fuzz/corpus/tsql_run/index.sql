@@ -1,2 +1,0 @@
-Create Unique Index IX_T On Koll (NamHesab) With Ignore_dup_key
-Select * From SysIndexes Where Name = 'IX_T'
