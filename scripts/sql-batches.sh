@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes every batch of the T-SQL scripts named to a file of its own, <script>-<nn>.sql, in the
-# folder named first (emptied of such files before). Batches are split as the company database is
+# folder named first (emptied of .sql files before). Batches are split as the company database is
 # built: at lines holding only Go, leaving out those with nothing but blank lines and comments.
 # The statement fuzz targets take the batches of db/ as seeds this way.
 # Usage: scripts/sql-batches.sh <folder> <script.sql>...
@@ -8,7 +8,7 @@ set -euo pipefail
 out=$1
 shift
 mkdir -p "$out"
-rm -f "$out"/*-[0-9][0-9].sql
+rm -f "$out"/*.sql
 for script in "$@"; do
     awk -v prefix="$out/$(basename "$script" .sql)" '
         function flush() {
