@@ -1,4 +1,0 @@
--- Project groups.
-Insert Into M_GrohProject (ProjectGrohCod, ProjectGrohNam) Values
-    ('01', 'پروژه هاي عمراني'),
-    ('02', 'پروژه هاي توسعه توليد')

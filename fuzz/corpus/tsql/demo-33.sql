@@ -1,1 +1,0 @@
--- Method changes: none yet (D_SoulationChange stays empty).

@@ -1,4 +1,0 @@
-Create Table D_Gheimat (
-    GheimatCod Varchar(3)   Null,
-    GheimatNam Varchar(100) Null Default ''
-)
