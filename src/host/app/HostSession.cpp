@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace tarvand::host {
@@ -21,6 +22,25 @@ namespace tarvand::host {
 namespace {
 
 const QLatin1String demoFileName("demo-company.db");
+
+// A company database on a server is named by a postgresql:// URI or by an ADO connection string
+// (the ODBC provider's, for SQL Server); a company file is named by its path.
+bool isConnectionString(const QString& database) {
+    return sql::PgBackend::isUri(database) || (database.contains(u'=') && !QFileInfo(database).isFile());
+}
+
+// What messages and the status bar show of the company database: a password in the URI or the
+// connection string is left out.
+QString withoutPassword(const QString& database) {
+    static const QRegularExpression entry(QStringLiteral("\\b(pwd|password)\\s*=[^;]*"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression uri(QStringLiteral("^(postgres(?:ql)?://[^:/@]*):[^@/]*@"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QString shown = database;
+    shown.replace(entry, QStringLiteral("\\1=***"));
+    shown.replace(uri, QStringLiteral("\\1:***@"));
+    return shown;
+}
 
 QString firstValue(data::TADOConnection* connection, const QString& statement, const QString& field,
                    bool* found) {
@@ -35,18 +55,18 @@ QString firstValue(data::TADOConnection* connection, const QString& statement, c
 } // namespace
 
 HostSession::HostSession(const HostOptions& options, const QString& appPath, const QDate& today)
-    : databasePath_(prepareDatabase(options.DatabasePath)),
+    : databasePath_(prepareDatabase(options.DatabasePath)), shownDatabase_(withoutPassword(databasePath_)),
       connection_(std::make_unique<data::TADOConnection>()), global_(std::make_unique<TGlobal>()),
       myDate_(std::make_unique<TMyDate>()) {
-    // A postgresql:// URI is a connection string of its own.
-    connection_->SetConnectionString(sql::PgBackend::isUri(databasePath_)
+    // A postgresql:// URI and an ADO connection string go to the connection as they are.
+    connection_->SetConnectionString(isConnectionString(databasePath_)
                                          ? databasePath_
                                          : QStringLiteral("Provider=SQLite;Data Source=") + databasePath_);
     try {
         connection_->Open();
     } catch (const Exception& error) {
         throw Exception(
-            QStringLiteral("Cannot open the company database %1: %2").arg(databasePath_, error.Message));
+            QStringLiteral("Cannot open the company database %1: %2").arg(shownDatabase_, error.Message));
     }
     FillGlobal(*global_, options, appPath, today, *myDate_);
     myDatabase_ = std::make_unique<TMyDatabase>(connection_.get(), global_.get(), myDate_.get());
@@ -65,9 +85,8 @@ QString HostSession::DefaultDatabasePath() {
 }
 
 QString HostSession::prepareDatabase(const QString& requested) {
-    if (sql::PgBackend::isUri(requested)) {
-        return requested;
-    }
+    if (isConnectionString(requested))
+        return requested.trimmed();
     if (!requested.isEmpty()) {
         const QFileInfo file(requested);
         if (!file.isFile())
@@ -130,19 +149,19 @@ void HostSession::readLogin(const HostOptions& options) {
         if (!found)
             throw Exception(
                 QStringLiteral("The company database %1 has no company %2 with the fiscal year %3")
-                    .arg(databasePath_, options.CompanyCode, options.FiscalYear));
+                    .arg(shownDatabase_, options.CompanyCode, options.FiscalYear));
         userName_ = firstValue(connection_.get(),
                                QStringLiteral("Select UserName From UserSdc Where UserId = '") +
                                    SqlEscape(QString::number(options.UserId)) + QLatin1Char('\''),
                                QStringLiteral("UserName"), &found);
         if (!found)
             throw Exception(QStringLiteral("The company database %1 has no user %2")
-                                .arg(databasePath_)
+                                .arg(shownDatabase_)
                                 .arg(options.UserId));
         global_->LoadCopyPrintRights(connection_.get());
     } catch (const EDatabaseError& error) {
         throw Exception(QStringLiteral("%1 is not a company database of the asset system: %2")
-                            .arg(databasePath_, error.Message));
+                            .arg(shownDatabase_, error.Message));
     }
 }
 

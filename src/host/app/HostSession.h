@@ -35,7 +35,7 @@ public:
     TMyDate* MyDate() const { return myDate_.get(); }
     TMyDatabase* MyDatabase() const { return myDatabase_.get(); }
     data::TADOConnection* Connection() const { return connection_.get(); }
-    const QString& DatabasePath() const { return databasePath_; }
+    const QString& DatabasePath() const { return shownDatabase_; }
     const QString& CompanyName() const { return companyName_; }
     const QString& UserName() const { return userName_; }
 
@@ -53,6 +53,7 @@ private:
     void readLogin(const HostOptions& options);
 
     QString databasePath_;
+    QString shownDatabase_;
     std::unique_ptr<data::TADOConnection> connection_;
     std::unique_ptr<TGlobal> global_;
     std::unique_ptr<TMyDate> myDate_;

@@ -22,7 +22,8 @@ PgConnection::PgConnection(const QString& uri) : conn_(PQconnectdb(uri.toUtf8().
         const QString message = QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
         PQfinish(conn_);
         conn_ = nullptr;
-        throw EDatabaseError(QStringLiteral("Cannot open the company database %1: %2").arg(uri, message));
+        // libpq's words name the server; the URI is not repeated, since it may hold a password.
+        throw EDatabaseError(QStringLiteral("Cannot connect to the PostgreSQL server: %1").arg(message));
     }
     PQsetClientEncoding(conn_, "UTF8");
     // Notices (an implicit index, a table that Drop … If Exists did not find) are no errors.
