@@ -22,8 +22,9 @@ void describe(QCommandLineParser& parser) {
         QStringLiteral("Tarvand host: opens a company database and shows the base-information module."));
     parser.addOption(
         {dbOption,
-         QStringLiteral("Company database file or postgresql://user@host:port/db URI (default: the "
-                        "demo company in the user's data folder, created on first start)."),
+         QStringLiteral("Company database file, postgresql://user@host:port/db URI or ADO connection "
+                        "string (default: the demo company in the user's data folder, created on "
+                        "first start)."),
          QStringLiteral("path")});
     parser.addOption({companyOption, QStringLiteral("Company code (default: 01)."), QStringLiteral("code")});
     parser.addOption(
