@@ -1,6 +1,7 @@
 #include "RowStore.h"
 
 #include "ResultCursor.h"
+#include "VariantKind.h"
 
 #include <algorithm>
 #include <cstring>
@@ -184,30 +185,22 @@ const std::uint8_t* RowStore::keep(const std::vector<std::uint8_t>& encoded) {
 }
 
 void RowStore::encodeValue(const QVariant& value) {
-    if (!value.isValid() || value.isNull()) {
+    switch (KindOfVariant(value)) {
+    case VariantKind::Null:
         encodeNull();
         return;
-    }
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
+    case VariantKind::Integer:
         encodeInteger(value.toLongLong());
         return;
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case VariantKind::Real:
         encodeFloat(value.toDouble());
         return;
-    case QMetaType::QByteArray: {
+    case VariantKind::Bytes: {
         const QByteArray bytes = value.toByteArray();
         encodeText(Kind::Blob, std::string_view(bytes.constData(), std::size_t(bytes.size())));
         return;
     }
-    default: {
+    case VariantKind::Text: {
         const QByteArray text = value.toString().toUtf8();
         encodeText(Kind::Text, std::string_view(text.constData(), std::size_t(text.size())));
         return;

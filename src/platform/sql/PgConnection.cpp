@@ -2,6 +2,7 @@
 
 #include "EDatabaseError.h"
 #include "PgErrors.h"
+#include "VariantKind.h"
 
 #include <vector>
 
@@ -47,32 +48,24 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     for (int i = 0; i < count; ++i) {
         const QVariant& value = params[i];
         const auto at = std::size_t(i);
-        if (value.isNull()) {
+        switch (KindOfVariant(value)) {
+        case VariantKind::Null:
             continue;
-        }
-        switch (value.typeId()) {
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
+        case VariantKind::Integer:
             // An integer that fits goes as integer, which the server widens wherever its place asks.
             texts[at] = QByteArray::number(value.toLongLong());
             types[at] = value.toLongLong() == qint32(value.toLongLong()) ? int4Oid : int8Oid;
             break;
-        case QMetaType::Double:
-        case QMetaType::Float:
+        case VariantKind::Real:
             texts[at] = QByteArray::number(value.toDouble(), 'g', 17);
             types[at] = float8Oid;
             break;
-        case QMetaType::QByteArray:
+        case VariantKind::Bytes:
             texts[at] = value.toByteArray();
             types[at] = byteaOid;
             formats[at] = 1;
             break;
-        default:
+        case VariantKind::Text:
             // Text goes untyped, so that the server reads it as the type its place asks for.
             texts[at] = value.toString().toUtf8();
             break;

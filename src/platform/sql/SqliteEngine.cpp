@@ -6,6 +6,7 @@
 #include "SqliteSavepoint.h"
 #include "TsqlPrinter.h"
 #include "TsqlSchemaWriter.h"
+#include "VariantKind.h"
 
 namespace tarvand::sql {
 
@@ -14,30 +15,22 @@ namespace {
 using Kind = TsqlStatement::Kind;
 
 void bindVariant(sqlite3_stmt* stmt, int index, const QVariant& value) {
-    if (value.isNull()) {
+    switch (KindOfVariant(value)) {
+    case VariantKind::Null:
         sqlite3_bind_null(stmt, index);
         return;
-    }
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
+    case VariantKind::Integer:
         sqlite3_bind_int64(stmt, index, value.toLongLong());
         return;
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case VariantKind::Real:
         sqlite3_bind_double(stmt, index, value.toDouble());
         return;
-    case QMetaType::QByteArray: {
+    case VariantKind::Bytes: {
         const QByteArray bytes = value.toByteArray();
         sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
         return;
     }
-    default: {
+    case VariantKind::Text: {
         const QByteArray text = value.toString().toUtf8();
         sqlite3_bind_text64(stmt, index, text.constData(), sqlite3_uint64(text.size()), SQLITE_TRANSIENT,
                             SQLITE_UTF8);

@@ -2,6 +2,7 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "VariantKind.h"
 #include "WholeNumber.h"
 
 #include <QtNumeric>
@@ -78,24 +79,18 @@ TsqlValue TsqlValue::fromSqlite(sqlite3_value* value) {
 }
 
 TsqlValue TsqlValue::fromVariant(const QVariant& value) {
-    if (value.isNull()) {
+    switch (KindOfVariant(value)) {
+    case VariantKind::Null:
         return {};
-    }
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
+    case VariantKind::Integer:
         return integer(value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case VariantKind::Real:
         return real(value.toDouble());
-    default:
-        return text(value.toString());
+    case VariantKind::Bytes:
+    case VariantKind::Text:
+        break;
     }
+    return text(value.toString());
 }
 
 QString TsqlValue::toText() const {
