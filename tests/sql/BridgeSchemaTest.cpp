@@ -17,9 +17,11 @@ protected:
     }
 };
 
+using BridgeSchemaTestPg = OnEachBackend<BridgeSchemaTest>;
 } // namespace
 
-TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeysAndEveryColumnTypeItsKindAndSize) {
+TEST_P(BridgeSchemaTestPg,
+       CreateTableKeepsTypesDefaultsIdentityAndNamedKeysAndEveryColumnTypeItsKindAndSize) {
     db->execute(
         "Create Table D_Sakhtar (SakhtarCod Varchar(3) Not Null, SakhtarRaj Int Not Null, "
         "SakhtarNam Varchar(100) Null Default '', Price Decimal(19,0) Null Default 0, "
@@ -56,7 +58,7 @@ TEST_F(BridgeSchemaTest, CreateTableKeepsTypesDefaultsIdentityAndNamedKeysAndEve
     EXPECT_EQ(rows("Select a + 1, d * 2, h From Kinds"), QStringList{"13|3|abc"});
 }
 
-TEST_F(BridgeSchemaTest,
+TEST_P(BridgeSchemaTestPg,
        DuplicateKeysAndMissingValuesFailInTheServersWordsAndCharacterKeysCompareAsTheServers) {
     db->execute("Create Table D_Makan (MakanCod Varchar(3) Not Null, MakanNam Varchar(100) Not Null, "
                 "Constraint PK_D_Makan Primary Key (MakanCod))");
@@ -85,7 +87,7 @@ TEST_F(BridgeSchemaTest,
               "'dbo.D_Makan'.");
 }
 
-TEST_F(BridgeSchemaTest, SysIndexesListsConstraintsAndIndexesOfEveryTable) {
+TEST_P(BridgeSchemaTestPg, SysIndexesListsConstraintsAndIndexesOfEveryTable) {
     db->execute("Create Table A (Code Varchar(3) Not Null Constraint PK_A Primary Key, Nam Varchar(10))");
     db->execute("Create Table B (Code Int Not Null, Constraint PK_B Primary Key (Code))");
     db->execute("Create Index IX_A_Nam On A(Nam)");
@@ -97,7 +99,7 @@ TEST_F(BridgeSchemaTest, SysIndexesListsConstraintsAndIndexesOfEveryTable) {
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Upper(Name) = 'PK_B'").isEmpty());
 }
 
-TEST_F(BridgeSchemaTest, AlterColumnFailsOnStoredNullsLeavingTheTableOrRebuildsItKeepingRowsAndIndexes) {
+TEST_P(BridgeSchemaTestPg, AlterColumnFailsOnStoredNullsLeavingTheTableOrRebuildsItKeepingRowsAndIndexes) {
     createLegacyTable();
     db->execute("Insert Into D_Gheimat (GheimatNam) Values ('No code')");
     EXPECT_TRUE(error("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null")
@@ -118,7 +120,7 @@ TEST_F(BridgeSchemaTest, AlterColumnFailsOnStoredNullsLeavingTheTableOrRebuildsI
     EXPECT_EQ(value("Select Count(*) From D_Gheimat Where GheimatNam = 'customs '"), "1");
 }
 
-TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOtherwiseRegistersItByName) {
+TEST_P(BridgeSchemaTestPg, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOtherwiseRegistersItByName) {
     createLegacyTable();
     EXPECT_EQ(error("Alter Table D_Gheimat With NoCheck Add Constraint PK_D_Gheimat Primary Key clustered "
                     "(GheimatCod)"),
@@ -145,7 +147,7 @@ TEST_F(BridgeSchemaTest, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOthe
               "Table 'D_Gheimat' already has a primary key defined on it.");
 }
 
-TEST_F(BridgeSchemaTest,
+TEST_P(BridgeSchemaTestPg,
        UniqueIndexWithIgnoreDupKeySkipsDuplicateInsertsAndCrossDatabaseNamesAttachASiblingFile) {
     createLegacyTable();
     db->execute("Create Unique Index PK_D_Gheimat On D_Gheimat(GheimatCod) With Ignore_dup_key ");
@@ -169,7 +171,7 @@ TEST_F(BridgeSchemaTest,
     EXPECT_TRUE(rows(" Select Code From Link..Codes Where Code='010002'").isEmpty());
 }
 
-TEST_F(BridgeSchemaTest,
+TEST_P(BridgeSchemaTestPg,
        ColLengthKeyProbesAndIdentitySeedsReportDeclaredValuesAndAlterColumnToIntConvertsText) {
     db->execute("Create Table GrohTafsily2 (Tafsily2GrohCod Varchar(2) Not Null, Qty Int, Nam NVarchar(10))");
     EXPECT_EQ(
@@ -200,7 +202,7 @@ TEST_F(BridgeSchemaTest,
     EXPECT_EQ(cursor->columns()[0].size, 0);
 }
 
-TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
+TEST_P(BridgeSchemaTestPg, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
     db->execute("Create Table D_Sakhtar (SakhtarCod Varchar(3) Null, SakhtarRaj Int Not Null, "
                 "IDX Int Identity(1, 1) Not Null, Constraint PK_Raj Unique (SakhtarRaj))");
     db->execute("Insert Into D_Sakhtar (SakhtarCod, SakhtarRaj) Values ('  1', 1)");
@@ -218,7 +220,7 @@ TEST_F(BridgeSchemaTest, RebuildKeepsIdentityNumberingAndRegisteredKeys) {
     EXPECT_EQ(db->tableColumns("D_Sakhtar")[0].size, 5);
 }
 
-TEST_F(BridgeSchemaTest, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {
+TEST_P(BridgeSchemaTestPg, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {
     db->execute("Create Table T (a Varchar(3) Primary Key, b Varchar(3) Unique)");
     EXPECT_EQ(rows("Select Name From SysIndexes Where Name Like 'PK%' Or Name Like 'UQ%' Order By Name"),
               QStringList({"PK__T", "UQ__T__b"}));
@@ -234,7 +236,7 @@ TEST_F(BridgeSchemaTest, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {
     EXPECT_EQ(error("Create Table T (x Int)"), "There is already an object named 'T' in the database.");
 }
 
-TEST_F(BridgeSchemaTest, DroppingConstraintsIndexesAndAddingColumns) {
+TEST_P(BridgeSchemaTestPg, DroppingConstraintsIndexesAndAddingColumns) {
     createLegacyTable();
     db->execute("Alter Table D_Gheimat Alter Column GheimatCod Varchar(3) Not Null");
     db->execute("Alter Table D_Gheimat Add Constraint PK_D_Gheimat Primary Key (GheimatCod)");
@@ -257,3 +259,5 @@ TEST_F(BridgeSchemaTest, DroppingConstraintsIndexesAndAddingColumns) {
               "Cannot drop the table 'Missing', because it does not exist or you do not have permission.");
     EXPECT_EQ(db->execute("Drop Table If Exists Missing"), 0);
 }
+
+TARVAND_ON_EACH_BACKEND(BridgeSchemaTestPg);

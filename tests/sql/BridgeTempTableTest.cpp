@@ -16,9 +16,10 @@ protected:
     }
 };
 
+using BridgeTempTableTestPg = OnEachBackend<BridgeTempTableTest>;
 } // namespace
 
-TEST_F(BridgeTempTableTest, SelectIntoKeepsDeclaredTypesAndIsSharedByEveryCursor) {
+TEST_P(BridgeTempTableTestPg, SelectIntoKeepsDeclaredTypesAndIsSharedByEveryCursor) {
     db->execute(
         "Select Code As PersonelCod, [Name]+' '+Family As PersonelNam, ' ' As sSelect, "
         "Cast('1403/05/01' As Varchar(10)) As CurDate, Cast(0 As Float) As FeeSales Into ##T1 From Person ");
@@ -44,7 +45,7 @@ TEST_F(BridgeTempTableTest, SelectIntoKeepsDeclaredTypesAndIsSharedByEveryCursor
         "name.");
 }
 
-TEST_F(BridgeTempTableTest,
+TEST_P(BridgeTempTableTestPg,
        TempTablesAreListedInTempdbAndDroppedByTheGuardedDropAndIdentityNumbersRowsInBothSpellings) {
     db->execute("Select Code Into ##ABC4512345 From Person");
     EXPECT_EQ(rows("Select [Name] From Tempdb..SysObjects"), QStringList{"##ABC4512345"});
@@ -68,7 +69,7 @@ TEST_F(BridgeTempTableTest,
     EXPECT_EQ(columns[1].name, "KalaCode");
 }
 
-TEST_F(BridgeTempTableTest, ABatchRunsItsStatementsInOrderAndTempTablesVanishWithTheConnection) {
+TEST_P(BridgeTempTableTestPg, ABatchRunsItsStatementsInOrderAndTempTablesVanishWithTheConnection) {
     auto cursor = db->query("Select Code Into ##B From Person Where Code <> '   12';\n"
                             "Delete From ##B Where Code = '  101'\n"
                             "Select Code From ##B");
@@ -81,3 +82,5 @@ TEST_F(BridgeTempTableTest, ABatchRunsItsStatementsInOrderAndTempTablesVanishWit
     EXPECT_EQ(error("Select * From [##Gone]"), "Invalid object name '##Gone'.");
     EXPECT_EQ(value("Select Count(*) From Person"), "3");
 }
+
+TARVAND_ON_EACH_BACKEND(BridgeTempTableTestPg);
