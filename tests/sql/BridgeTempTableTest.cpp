@@ -7,7 +7,7 @@ namespace {
 
 class BridgeTempTableTest : public BridgeFixture {
 protected:
-    BridgeTempTableTest() {
+    void SetUp() override {
         db->execute("Create Table Person (Code Varchar(5) Not Null, Name Varchar(30), Family Varchar(40), "
                     "Constraint PK_Person Primary Key (Code))");
         db->execute("Insert Into Person Values ('  102', 'Maryam', 'Ahmadi')");

@@ -3,6 +3,9 @@
 #include "EDatabaseError.h"
 #include "PgConnection.h"
 #include "PgPrinter.h"
+#include "SchemaChecks.h"
+#include "SqlServerErrors.h"
+#include "TsqlSchemaWriter.h"
 
 namespace tarvand::sql {
 
@@ -18,39 +21,45 @@ QString names(const QStringList& columns) {
     return quoted.join(QStringLiteral(", "));
 }
 
-QString table(const TsqlName& name) {
-    if (!name.database.isEmpty() && name.database.compare(u"tempdb", Qt::CaseInsensitive) != 0) {
-        throw EDatabaseError(QStringLiteral("Only objects of the company database can be changed: '%1..%2'.")
-                                 .arg(name.database, name.name));
-    }
-    return PgPrinter::foldedName(name.name);
-}
-
 } // namespace
 
 void PgSchemaCommands::run(const TsqlStatement& statement) {
+    const SchemaChecks checks(*this);
+    if (!statement.table.isEmpty()) {
+        SchemaChecks::requireLocal(statement.table);
+    }
+    const QString target = PgPrinter::foldedName(statement.table.name);
     QStringList ddl;
-    const QString target = statement.table.isEmpty() ? QString() : table(statement.table);
     switch (statement.kind) {
     case Kind::CreateTable:
+        checks.createTable(statement);
         ddl = createTable(statement);
         break;
     case Kind::CreateIndex:
+        checks.createIndex(statement);
+        if (statement.unique) {
+            requireDistinct(statement.table.name, statement.name, statement.columns);
+        }
         ddl = createIndex(statement);
         break;
     case Kind::AlterColumn:
         ddl = alterColumn(statement);
         break;
-    case Kind::AddConstraint:
-        ddl.append(QStringLiteral("ALTER TABLE %1 ADD %2").arg(target, key(statement.keys.front())));
+    case Kind::AddConstraint: {
+        const ConstraintCatalog::Constraint constraint = checks.addConstraint(statement);
+        requireDistinct(constraint.table, constraint.name, constraint.columns);
+        ddl.append(QStringLiteral("ALTER TABLE %1 ADD %2")
+                       .arg(target, key(statement.keys.front(), constraint.table)));
         break;
+    }
     case Kind::AddColumns: {
+        checks.existingTable(statement.table);
         QStringList parts;
         for (const TsqlColumnDef& definition : statement.columnDefs) {
             parts.append(QStringLiteral("ADD COLUMN ") + column(definition));
         }
         for (const TsqlKeyDef& definition : statement.keys) {
-            parts.append(QStringLiteral("ADD ") + key(definition));
+            parts.append(QStringLiteral("ADD ") + key(definition, statement.table.name));
         }
         ddl.append(QStringLiteral("ALTER TABLE %1 %2").arg(target, parts.join(QStringLiteral(", "))));
         break;
@@ -60,12 +69,12 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
                        .arg(target, TsqlPrinter::quoteName(statement.name)));
         break;
     case Kind::DropTable:
-        for (const TsqlName& name : statement.tables) {
-            ddl.append(QStringLiteral("DROP TABLE %1%2")
-                           .arg(statement.ifExists ? QStringLiteral("IF EXISTS ") : QString(), table(name)));
+        for (const QString& table : checks.dropTable(statement)) {
+            ddl.append(QStringLiteral("DROP TABLE %1").arg(PgPrinter::foldedName(table)));
         }
         break;
     case Kind::DropIndex:
+        checks.dropIndex(statement);
         ddl.append(QStringLiteral("DROP INDEX %1").arg(TsqlPrinter::quoteName(statement.name)));
         ddl.append(QStringLiteral("DROP FUNCTION IF EXISTS %1() CASCADE")
                        .arg(PgPrinter::foldedName(QStringLiteral("tsql_ignore_") + statement.name)));
@@ -84,6 +93,76 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
     for (const QString& sql : std::as_const(ddl)) {
         connection_.run(sql.toUtf8());
     }
+}
+
+bool PgSchemaCommands::relationExists(const QString& name, const char* kinds) const {
+    return !connection_
+                .scalar(QByteArray("SELECT 1 FROM pg_catalog.pg_class c WHERE c.relkind IN (") + kinds +
+                            ") AND lower(c.relname) = lower($1) AND c.relnamespace <> "
+                            "'pg_catalog'::regnamespace AND pg_catalog.pg_table_is_visible(c.oid) LIMIT 1",
+                        {name})
+                .isEmpty();
+}
+
+QString PgSchemaCommands::declaredTable(const QString& table) const {
+    // The server keeps the folded name; the statement's own spelling is the one messages quote.
+    return relationExists(table, "'r', 'p'") ? table : QString();
+}
+
+bool PgSchemaCommands::objectExists(const QString& name) const {
+    return relationExists(name, "'r', 'p', 'v', 'i', 'I'") || procedure(name).has_value();
+}
+
+bool PgSchemaCommands::indexExists(const QString& name) const {
+    return relationExists(name, "'i', 'I'");
+}
+
+SchemaCatalog::Key PgSchemaCommands::constraintKind(const QString& name) const {
+    const QString kind = connection_.scalar(
+        "SELECT k.contype FROM pg_catalog.pg_constraint k WHERE k.contype IN ('p', 'u') AND "
+        "lower(k.conname) = lower($1) AND pg_catalog.pg_table_is_visible(k.conrelid) LIMIT 1",
+        {name});
+    return kind == u"p" ? Key::Primary : kind == u"u" ? Key::Unique : Key::None;
+}
+
+bool PgSchemaCommands::hasPrimaryKey(const QString& table) const {
+    return !connection_
+                .scalar("SELECT 1 FROM pg_catalog.pg_constraint WHERE conrelid = to_regclass($1::text) AND "
+                        "contype = 'p'",
+                        {PgPrinter::foldedName(table)})
+                .isEmpty();
+}
+
+std::optional<bool> PgSchemaCommands::allowsNull(const QString& table, const QString& column) const {
+    const QString notNull = connection_.scalar(
+        "SELECT a.attnotnull FROM pg_catalog.pg_attribute a WHERE a.attrelid = to_regclass($1::text) AND "
+        "lower(a.attname) = lower($2) AND a.attnum > 0 AND NOT a.attisdropped",
+        {PgPrinter::foldedName(table), column});
+    if (notNull.isEmpty()) {
+        return std::nullopt;
+    }
+    return notNull == u"f";
+}
+
+void PgSchemaCommands::requireDistinct(const QString& table, const QString& index,
+                                       const QStringList& columns) {
+    // Rows with a NULL in the key do not count, as the server's unique index does not count them.
+    QStringList present;
+    for (const QString& column : columns) {
+        present.append(PgPrinter::foldedName(column) + QStringLiteral(" IS NOT NULL"));
+    }
+    const PgResult result = connection_.run(
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 GROUP BY %1 HAVING count(*) > 1 LIMIT 1")
+            .arg(names(columns), PgPrinter::foldedName(table), present.join(QStringLiteral(" AND ")))
+            .toUtf8());
+    if (PQntuples(result.get()) == 0) {
+        return;
+    }
+    QStringList values;
+    for (int c = 0; c < PQnfields(result.get()); ++c) {
+        values.append(QString::fromUtf8(PQgetvalue(result.get(), 0, c)));
+    }
+    throw EDatabaseError(SqlServerErrors::duplicateKeyFound(table, index, values));
 }
 
 QString PgSchemaCommands::column(const TsqlColumnDef& definition) {
@@ -109,21 +188,16 @@ QString PgSchemaCommands::column(const TsqlColumnDef& definition) {
     if (definition.notNull) {
         text += QStringLiteral(" NOT NULL");
     }
-    for (const TsqlKeyDef& inline_ : definition.inlineKeys) {
-        TsqlKeyDef onColumn = inline_;
-        onColumn.columns = QStringList{definition.name};
-        text += u' ' + key(onColumn).section(u'(', 0, 0).trimmed();
-    }
     return text;
 }
 
-QString PgSchemaCommands::key(const TsqlKeyDef& definition) {
-    // Names as written: the duplicate-key messages quote them as the module wrote them.
-    const QString name = definition.name.isEmpty()
-                             ? QString()
-                             : QStringLiteral("CONSTRAINT %1 ").arg(TsqlPrinter::quoteName(definition.name));
-    return name + (definition.primaryKey ? QStringLiteral("PRIMARY KEY") : QStringLiteral("UNIQUE")) +
-           QStringLiteral(" (%1)").arg(names(definition.columns));
+QString PgSchemaCommands::key(const TsqlKeyDef& definition, const QString& table) {
+    // Named as written, or as SQL Server names an unnamed key: the duplicate-key messages and
+    // SysIndexes quote the name.
+    return QStringLiteral("CONSTRAINT %1 %2 (%3)")
+        .arg(TsqlPrinter::quoteName(TsqlSchemaWriter::constraintName(definition, table)),
+             definition.primaryKey ? QStringLiteral("PRIMARY KEY") : QStringLiteral("UNIQUE"),
+             names(definition.columns));
 }
 
 QStringList PgSchemaCommands::createTable(const TsqlStatement& statement) {
@@ -132,16 +206,16 @@ QStringList PgSchemaCommands::createTable(const TsqlStatement& statement) {
         parts.append(column(definition));
     }
     for (const TsqlKeyDef& definition : statement.keys) {
-        parts.append(key(definition));
+        parts.append(key(definition, statement.table.name));
     }
     const bool temporary = statement.table.name.startsWith(u'#');
     return {QStringLiteral("CREATE %1TABLE %2 (%3)")
-                .arg(temporary ? QStringLiteral("TEMP ") : QString(), table(statement.table),
-                     parts.join(QStringLiteral(", ")))};
+                .arg(temporary ? QStringLiteral("TEMP ") : QString(),
+                     PgPrinter::foldedName(statement.table.name), parts.join(QStringLiteral(", ")))};
 }
 
 QStringList PgSchemaCommands::createIndex(const TsqlStatement& statement) {
-    const QString target = table(statement.table);
+    const QString target = PgPrinter::foldedName(statement.table.name);
     QStringList ddl{QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
                         .arg(statement.unique ? QStringLiteral("UNIQUE ") : QString(),
                              TsqlPrinter::quoteName(statement.name), target, names(statement.columns))};
@@ -166,8 +240,15 @@ QStringList PgSchemaCommands::createIndex(const TsqlStatement& statement) {
 
 QStringList PgSchemaCommands::alterColumn(const TsqlStatement& statement) {
     const TsqlColumnDef& definition = statement.columnDefs.front();
-    const QString target = table(statement.table);
+    const QString target = PgPrinter::foldedName(statement.table.name);
     const QString name = PgPrinter::foldedName(definition.name);
+    if (definition.notNull &&
+        !connection_
+             .scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 IS NULL LIMIT 1").arg(target, name).toUtf8())
+             .isEmpty()) {
+        throw EDatabaseError(SqlServerErrors::nullNotAllowed(statement.table.name, definition.name) +
+                             QStringLiteral(" UPDATE fails."));
+    }
     const QString type = PgPrinter::columnType(definition.type);
     const QString bare = type.section(QStringLiteral(" COLLATE"), 0, 0);
     // A character column takes the values as they are (a value too long is refused); any other
@@ -179,7 +260,7 @@ QStringList PgSchemaCommands::alterColumn(const TsqlStatement& statement) {
                      definition.notNull ? QStringLiteral("SET NOT NULL") : QStringLiteral("DROP NOT NULL"))};
 }
 
-std::optional<QString> PgSchemaCommands::procedure(const QString& name) {
+std::optional<QString> PgSchemaCommands::procedure(const QString& name) const {
     const PgResult result =
         connection_.run("SELECT definition FROM tsql_procedure WHERE name = $1", {name.toLower()});
     if (PQntuples(result.get()) == 0) {

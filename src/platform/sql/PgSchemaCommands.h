@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SchemaCatalog.h"
 #include "TsqlStatement.h"
 
 #include <QStringList>
@@ -13,21 +14,33 @@ class PgConnection;
 // PostgreSQL counterparts (character columns under the tsql collation), Identity as an identity
 // column, named keys under the names as written (so the server's messages quote them so),
 // Ignore_dup_key as a trigger that skips a duplicate insert, and stored procedures kept in the
-// table tsql_procedure for TsqlRunner to run.
-class PgSchemaCommands {
+// table tsql_procedure for TsqlRunner to run. SQL Server's checks (SchemaChecks) come first, over
+// the server's catalog; tables are named as the statement wrote them.
+class PgSchemaCommands : public SchemaCatalog {
 public:
     explicit PgSchemaCommands(PgConnection& connection) : connection_(connection) {}
 
     // Runs one of Create/Alter/Drop Table, Index, Constraint, Column or Procedure.
     void run(const TsqlStatement& statement);
-    std::optional<QString> procedure(const QString& name);
+    std::optional<QString> procedure(const QString& name) const;
+
+    QString declaredTable(const QString& table) const override;
+    bool objectExists(const QString& name) const override;
+    bool indexExists(const QString& name) const override;
+    Key constraintKind(const QString& name) const override;
+    bool hasPrimaryKey(const QString& table) const override;
+    std::optional<bool> allowsNull(const QString& table, const QString& column) const override;
 
 private:
     QStringList createTable(const TsqlStatement& statement);
     QStringList createIndex(const TsqlStatement& statement);
     QStringList alterColumn(const TsqlStatement& statement);
     QString column(const TsqlColumnDef& column);
-    static QString key(const TsqlKeyDef& key);
+    static QString key(const TsqlKeyDef& key, const QString& table);
+    // Refuses a unique index or key over rows that already hold one key twice, in SQL Server's words.
+    void requireDistinct(const QString& table, const QString& index, const QStringList& columns);
+    // Whether a relation (of one of the kinds) visible to this session has the name, in any case.
+    bool relationExists(const QString& name, const char* kinds) const;
     void storeProcedure(const TsqlStatement& statement);
     void dropProcedure(const QString& name);
 

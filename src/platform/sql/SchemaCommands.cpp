@@ -1,6 +1,8 @@
 #include "SchemaCommands.h"
 
 #include "EDatabaseError.h"
+#include "SchemaChecks.h"
+#include "SqlServerErrors.h"
 #include "SqliteSavepoint.h"
 #include "TableRebuilder.h"
 #include "TsqlSchemaWriter.h"
@@ -13,25 +15,7 @@ QString schemaOf(const QString& table) {
     return TsqlSchemaWriter::isTemporary(table) ? QStringLiteral("temp") : QStringLiteral("main");
 }
 
-void requireLocal(const TsqlName& name) {
-    if (!name.database.isEmpty() && name.database.compare(u"tempdb", Qt::CaseInsensitive) != 0) {
-        throw EDatabaseError(QStringLiteral("Only objects of the company database can be changed: '%1..%2'.")
-                                 .arg(name.database, name.name));
-    }
-}
-
 } // namespace
-
-QString SchemaCommands::existingTable(const QString& table) const {
-    const QString declared = declaredTable(table);
-    if (declared.isEmpty()) {
-        throw EDatabaseError(
-            QStringLiteral("Cannot find the object \"%1\" because it does not exist or you do not have "
-                           "permissions.")
-                .arg(table));
-    }
-    return declared;
-}
 
 QString SchemaCommands::declaredTable(const QString& table) const {
     sqlite3_stmt* stmt = s_.prepare(
@@ -54,6 +38,38 @@ bool SchemaCommands::objectExists(const QString& name) const {
                          "ALL SELECT name FROM temp.tsql_constraint) WHERE name = ?1 COLLATE NOCASE"),
                      {name}) > 0 ||
            procedures_.definition(name).has_value();
+}
+
+bool SchemaCommands::indexExists(const QString& name) const {
+    return s_.scalar(
+               QStringLiteral(
+                   "SELECT count(*) FROM (SELECT name FROM main.sqlite_master WHERE type = 'index' "
+                   "UNION ALL SELECT name FROM temp.sqlite_master WHERE type = 'index') WHERE name = ?1 "
+                   "COLLATE NOCASE"),
+               {name}) > 0;
+}
+
+SchemaCatalog::Key SchemaCommands::constraintKind(const QString& name) const {
+    const auto constraint = s_.constraints().find(name);
+    return !constraint ? Key::None : constraint->primaryKey ? Key::Primary : Key::Unique;
+}
+
+bool SchemaCommands::hasPrimaryKey(const QString& table) const {
+    return s_.constraints().primaryKey(table).has_value();
+}
+
+std::optional<bool> SchemaCommands::allowsNull(const QString& table, const QString& column) const {
+    const QByteArray tableName = table.toUtf8();
+    const QByteArray columnName = column.toUtf8();
+    const QByteArray schema = schemaOf(table).toUtf8();
+    int notNull = 0;
+    int primaryKey = 0;
+    if (sqlite3_table_column_metadata(s_.db(), schema.constData(), tableName.constData(),
+                                      columnName.constData(), nullptr, nullptr, &notNull, &primaryKey,
+                                      nullptr) != SQLITE_OK) {
+        return std::nullopt;
+    }
+    return !notNull && !primaryKey;
 }
 
 void SchemaCommands::createUniqueIndex(const QString& name, const QString& table,
@@ -84,23 +100,13 @@ void SchemaCommands::createUniqueIndex(const QString& name, const QString& table
         }
     }
     sqlite3_finalize(duplicate);
-    throw EDatabaseError(
-        QStringLiteral("The CREATE UNIQUE INDEX statement terminated because a duplicate key was "
-                       "found for the object name 'dbo.%1' and the index name '%2'. The duplicate "
-                       "key value is (%3).")
-            .arg(table, name, values.join(QStringLiteral(", "))));
+    throw EDatabaseError(SqlServerErrors::duplicateKeyFound(table, name, values));
 }
 
 void SchemaCommands::createTable(const TsqlStatement& statement) {
-    requireLocal(statement.table);
+    SchemaChecks(*this).createTable(statement);
     TsqlPrinter printer;
     const TsqlSchemaWriter::Table table = TsqlSchemaWriter::createTable(statement, printer);
-    for (const auto& constraint : table.constraints) {
-        if (objectExists(constraint.name)) {
-            throw EDatabaseError(QStringLiteral("There is already an object named '%1' in the database.")
-                                     .arg(constraint.name));
-        }
-    }
     SqliteSavepoint savepoint(s_);
     for (const QString& sql : table.statements) {
         s_.exec(sql);
@@ -112,14 +118,7 @@ void SchemaCommands::createTable(const TsqlStatement& statement) {
 }
 
 void SchemaCommands::createIndex(const TsqlStatement& statement) {
-    requireLocal(statement.table);
-    const QString table = existingTable(statement.table.name);
-    if (objectExists(statement.name)) {
-        throw EDatabaseError(
-            QStringLiteral("The operation failed because an index or statistics with name '%1' "
-                           "already exists on table '%2'.")
-                .arg(statement.name, table));
-    }
+    const QString table = SchemaChecks(*this).createIndex(statement);
     SqliteSavepoint savepoint(s_);
     if (statement.unique) {
         createUniqueIndex(statement.name, table, statement.columns);
@@ -133,45 +132,15 @@ void SchemaCommands::createIndex(const TsqlStatement& statement) {
 }
 
 void SchemaCommands::addConstraint(const TsqlStatement& statement) {
-    requireLocal(statement.table);
-    const TsqlKeyDef& key = statement.keys.front();
-    const QString table = existingTable(statement.table.name);
-    const QString name = TsqlSchemaWriter::constraintName(key, table);
-    if (objectExists(name)) {
-        throw EDatabaseError(
-            QStringLiteral("There is already an object named '%1' in the database.").arg(name));
-    }
-    if (key.primaryKey && s_.constraints().primaryKey(table)) {
-        throw EDatabaseError(
-            QStringLiteral("Table '%1' already has a primary key defined on it.").arg(table));
-    }
-    for (const QString& column : key.columns) {
-        const QByteArray tableName = table.toUtf8();
-        const QByteArray columnName = column.toUtf8();
-        const QByteArray schema = schemaOf(table).toUtf8();
-        int notNull = 0;
-        int primaryKey = 0;
-        if (sqlite3_table_column_metadata(s_.db(), schema.constData(), tableName.constData(),
-                                          columnName.constData(), nullptr, nullptr, &notNull, &primaryKey,
-                                          nullptr) != SQLITE_OK) {
-            throw EDatabaseError(
-                QStringLiteral("Column name '%1' does not exist in the target table or view.").arg(column));
-        }
-        if (key.primaryKey && !notNull && !primaryKey) {
-            throw EDatabaseError(
-                QStringLiteral("Cannot define PRIMARY KEY constraint on nullable column in table '%1'.")
-                    .arg(table));
-        }
-    }
+    const ConstraintCatalog::Constraint constraint = SchemaChecks(*this).addConstraint(statement);
     SqliteSavepoint savepoint(s_);
-    createUniqueIndex(name, table, key.columns);
-    s_.constraints().add({name, table, key.primaryKey, key.columns}, TsqlSchemaWriter::isTemporary(table));
+    createUniqueIndex(constraint.name, constraint.table, constraint.columns);
+    s_.constraints().add(constraint, TsqlSchemaWriter::isTemporary(constraint.table));
     savepoint.release();
 }
 
 void SchemaCommands::addColumns(const TsqlStatement& statement) {
-    requireLocal(statement.table);
-    const QString table = existingTable(statement.table.name);
+    const QString table = SchemaChecks(*this).existingTable(statement.table);
     TsqlPrinter printer;
     SqliteSavepoint savepoint(s_);
     for (const TsqlColumnDef& column : statement.columnDefs) {
@@ -193,26 +162,16 @@ void SchemaCommands::addColumns(const TsqlStatement& statement) {
 }
 
 void SchemaCommands::alterColumn(const TsqlStatement& statement) {
-    requireLocal(statement.table);
+    SchemaChecks::requireLocal(statement.table);
     SqliteSavepoint savepoint(s_);
     TableRebuilder(s_.db()).alterColumn(statement.table.name, statement.columnDefs.front());
     savepoint.release();
 }
 
 void SchemaCommands::dropTable(const TsqlStatement& statement) {
+    const QStringList tables = SchemaChecks(*this).dropTable(statement);
     SqliteSavepoint savepoint(s_);
-    for (const TsqlName& name : statement.tables) {
-        requireLocal(name);
-        const QString table = declaredTable(name.name);
-        if (table.isEmpty()) {
-            if (statement.ifExists) {
-                continue;
-            }
-            throw EDatabaseError(
-                QStringLiteral(
-                    "Cannot drop the table '%1', because it does not exist or you do not have permission.")
-                    .arg(name.name));
-        }
+    for (const QString& table : tables) {
         s_.exec(QStringLiteral("DROP TABLE %1.%2").arg(schemaOf(table), TsqlPrinter::quoteName(table)));
         s_.constraints().removeTable(table);
     }
@@ -220,23 +179,7 @@ void SchemaCommands::dropTable(const TsqlStatement& statement) {
 }
 
 void SchemaCommands::dropIndex(const TsqlStatement& statement) {
-    if (const auto constraint = s_.constraints().find(statement.name)) {
-        throw EDatabaseError(
-            QStringLiteral("An explicit DROP INDEX is not allowed on index '%1.%2'. It is being used "
-                           "for %3 constraint enforcement.")
-                .arg(constraint->table, constraint->name,
-                     constraint->primaryKey ? QStringLiteral("PRIMARY KEY") : QStringLiteral("UNIQUE KEY")));
-    }
-    if (s_.scalar(QStringLiteral(
-                      "SELECT count(*) FROM (SELECT name FROM main.sqlite_master WHERE type = 'index' "
-                      "UNION ALL SELECT name FROM temp.sqlite_master WHERE type = 'index') WHERE name = ?1 "
-                      "COLLATE NOCASE"),
-                  {statement.name}) == 0) {
-        throw EDatabaseError(
-            QStringLiteral("Cannot drop the index '%1.%2', because it does not exist or you do not "
-                           "have permission.")
-                .arg(statement.table.name, statement.name));
-    }
+    SchemaChecks(*this).dropIndex(statement);
     SqliteSavepoint savepoint(s_);
     s_.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1")
                 .arg(TsqlPrinter::quoteName(TsqlSchemaWriter::ignoreDuplicatesTriggerName(statement.name))));

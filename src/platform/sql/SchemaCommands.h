@@ -1,14 +1,16 @@
 #pragma once
 
 #include "ProcedureCatalog.h"
+#include "SchemaCatalog.h"
 #include "SqliteSession.h"
 #include "TsqlStatement.h"
 
 namespace tarvand::sql {
 
-// The T-SQL statements that change the schema: each checks what SQL Server checks, reports in its
-// words, runs all-or-nothing and keeps the constraint catalog in step.
-class SchemaCommands {
+// The T-SQL statements that change the schema on SQLite: each checks what SQL Server checks
+// (SchemaChecks, over this database's catalog), reports in its words, runs all-or-nothing and keeps
+// the constraint catalog in step.
+class SchemaCommands : public SchemaCatalog {
 public:
     SchemaCommands(SqliteSession& session, ProcedureCatalog& procedures)
         : s_(session), procedures_(procedures) {}
@@ -24,15 +26,16 @@ public:
     void createProcedure(const TsqlStatement& statement);
     void dropProcedure(const TsqlStatement& statement);
 
-    // The table's name as declared (SQLite resolves names case-insensitively, messages quote the
-    // declared form); empty when there is no such table.
-    QString declaredTable(const QString& table) const;
+    // SQLite resolves names case-insensitively; messages quote the declared form.
+    QString declaredTable(const QString& table) const override;
+    bool objectExists(const QString& name) const override;
+    bool indexExists(const QString& name) const override;
+    Key constraintKind(const QString& name) const override;
+    bool hasPrimaryKey(const QString& table) const override;
+    std::optional<bool> allowsNull(const QString& table, const QString& column) const override;
 
 private:
-    // The declared name of a table the statement needs; the server's error when there is none.
-    QString existingTable(const QString& table) const;
     void createUniqueIndex(const QString& name, const QString& table, const QStringList& columns);
-    bool objectExists(const QString& name) const;
 
     SqliteSession& s_;
     ProcedureCatalog& procedures_;

@@ -48,6 +48,14 @@ QString SqlServerErrors::duplicateIndexRow(const QString& table, const QString& 
         .arg(table, index);
 }
 
+QString SqlServerErrors::duplicateKeyFound(const QString& table, const QString& index,
+                                           const QStringList& values) {
+    return QStringLiteral(
+               "The CREATE UNIQUE INDEX statement terminated because a duplicate key was found for "
+               "the object name 'dbo.%1' and the index name '%2'. The duplicate key value is (%3).")
+        .arg(table, index, values.join(QStringLiteral(", ")));
+}
+
 QString SqlServerErrors::nullNotAllowed(const QString& table, const QString& column) {
     return QStringLiteral(
                "Cannot insert the value NULL into column '%1', table '%2'; column does not allow nulls.")

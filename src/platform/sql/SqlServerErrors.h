@@ -17,6 +17,8 @@ public:
     static QString duplicateKey(const ConstraintCatalog::Constraint& constraint);
     static QString duplicateIndexRow(const QString& table, const QString& index);
     static QString nullNotAllowed(const QString& table, const QString& column);
+    // A unique index or key refused over rows already holding one key twice (values: that key).
+    static QString duplicateKeyFound(const QString& table, const QString& index, const QStringList& values);
 
 private:
     static QString uniqueFailure(sqlite3* db, const QString& detail, const ConstraintCatalog& catalog);

@@ -2,6 +2,7 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "SchemaChecks.h"
 
 namespace tarvand::sql {
 
@@ -98,16 +99,11 @@ TsqlSchemaWriter::Table TsqlSchemaWriter::createTable(const TsqlStatement& state
         statement.table.database.compare(u"tempdb", Qt::CaseInsensitive) != 0) {
         throw EDatabaseError(QStringLiteral("Tables can only be created in the company database."));
     }
+    SchemaChecks::definition(statement);
     Table result;
     const TsqlKeyDef* primary = nullptr;
     for (const TsqlKeyDef& key : statement.keys) {
-        if (key.primaryKey) {
-            if (primary) {
-                throw EDatabaseError(
-                    QStringLiteral("Cannot add multiple PRIMARY KEY constraints to table '%1'.").arg(table));
-            }
-            primary = &key;
-        }
+        primary = key.primaryKey ? &key : primary;
     }
     QStringList columns;
     int identities = 0;
@@ -132,26 +128,6 @@ TsqlSchemaWriter::Table TsqlSchemaWriter::createTable(const TsqlStatement& state
             columns.append(text);
         } else {
             columns.append(column(definition, printer));
-        }
-    }
-    if (identities > 1) {
-        throw EDatabaseError(
-            QStringLiteral(
-                "Multiple identity columns specified for table '%1'. Only one identity column per table is "
-                "allowed.")
-                .arg(table));
-    }
-    for (const TsqlKeyDef& key : statement.keys) {
-        for (const QString& keyColumn : key.columns) {
-            bool found = false;
-            for (const TsqlColumnDef& definition : statement.columnDefs) {
-                found = found || definition.name.compare(keyColumn, Qt::CaseInsensitive) == 0;
-            }
-            if (!found) {
-                throw EDatabaseError(
-                    QStringLiteral("Column name '%1' does not exist in the target table or view.")
-                        .arg(keyColumn));
-            }
         }
     }
     const bool temporary = isTemporary(table);
