@@ -1,4 +1,5 @@
 #include "BridgeFixture.h"
+#include "PgConnection.h"
 
 using namespace tarvand::sql;
 using namespace tarvand::sql::test;
@@ -148,7 +149,7 @@ TEST_P(BridgeSchemaTestPg, AddPrimaryKeyFailsOnNullableColumnsAndDuplicatesAndOt
 }
 
 TEST_P(BridgeSchemaTestPg,
-       UniqueIndexWithIgnoreDupKeySkipsDuplicateInsertsAndCrossDatabaseNamesAttachASiblingFile) {
+       UniqueIndexWithIgnoreDupKeySkipsDuplicateInsertsAndCrossDatabaseNamesReachTheOtherDatabase) {
     createLegacyTable();
     db->execute("Create Unique Index PK_D_Gheimat On D_Gheimat(GheimatCod) With Ignore_dup_key ");
     EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Ignored')"), 0);
@@ -160,11 +161,17 @@ TEST_P(BridgeSchemaTestPg,
               QStringList{"PK_D_Gheimat"});
     EXPECT_EQ(db->keyColumns("D_Gheimat"), QStringList{"GheimatCod"});
     EXPECT_EQ(error("Select Code From Link..Codes"), "Invalid object name 'Link.Codes'.");
-    EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
-    {
+    // The other database: a sibling file on SQLite, a schema of the company database on the server.
+    if (server.isEmpty()) {
+        EXPECT_TRUE(QFile::exists(dir.filePath("Link.db")));
         SqliteBackend other(dir.filePath("Link.db"));
         other.execute("Create Table Codes (Code Varchar(6))");
         other.execute("Insert Into Codes Values ('010001')");
+    } else {
+        PgConnection other(server);
+        ASSERT_FALSE(other.scalar("SELECT to_regnamespace('link')").isEmpty());
+        other.run("CREATE TABLE link.codes (code varchar(6))");
+        other.run("INSERT INTO link.codes VALUES ('010001')");
     }
     open();
     EXPECT_EQ(rows(" Select Code From Link..Codes Where Code='010001'"), QStringList{"010001"});

@@ -1,5 +1,6 @@
 #include "PgEngine.h"
 
+#include "DeclaredType.h"
 #include "EDatabaseError.h"
 #include "PgCatalog.h"
 #include "PgCursor.h"
@@ -218,6 +219,11 @@ qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values
     QStringList definitions;
     QStringList columns;
     const QString marker = TsqlPrinter::identityMarker();
+    bool itemsMatchColumns = true;
+    for (const TsqlSelectItem& item : query.items) {
+        itemsMatchColumns = itemsMatchColumns && item.expr->kind != TsqlExpr::Kind::Star;
+    }
+    PgPrinter printer;
     for (int c = 0; c < PQnfields(described.get()); ++c) {
         const QString name = QString::fromUtf8(PQfname(described.get(), c));
         if (name == marker) {
@@ -232,9 +238,15 @@ qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values
         const QString type =
             connection_.scalar("SELECT format_type($1::oid, $2::integer)",
                                {qint64(PQftype(described.get(), c)), PQfmod(described.get(), c)});
+        // The server takes a literal for text; SQL Server gives it the literal's length.
+        const QString literal = type == u"text" && itemsMatchColumns && c < int(query.items.size())
+                                    ? printer.declaredTypeOf(*query.items[std::size_t(c)].expr)
+                                    : QString();
         const bool character = type.startsWith(QLatin1String("character")) || type == u"text";
-        definitions.append(TsqlPrinter::quoteName(name) + u' ' + type +
-                           (character ? QStringLiteral(" COLLATE tsql") : QString()));
+        definitions.append(TsqlPrinter::quoteName(name) + u' ' +
+                           (DeclaredType(literal).hasLength() ? PgPrinter::columnType(literal)
+                            : character                       ? type + QStringLiteral(" COLLATE tsql")
+                                                              : type));
         columns.append(TsqlPrinter::quoteName(name));
     }
     qint64 inserted = 0;
