@@ -253,7 +253,7 @@ TEST_P(BridgeSchemaTestPg, DroppingConstraintsIndexesAndAddingColumns) {
     db->execute("Alter Table D_Gheimat Drop Constraint PK_D_Gheimat");
     EXPECT_TRUE(db->keyColumns("D_Gheimat").isEmpty());
     EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Now allowed')"), 1);
-    db->execute("Drop Index IX_Gheimat_Nam On D_Gheimat");
+    db->execute("Drop Index ix_gheimat_nam On D_Gheimat");
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Name = 'IX_Gheimat_Nam'").isEmpty());
     EXPECT_EQ(
         error("Drop Index D_Gheimat.IX_Gheimat_Nam"),

@@ -75,7 +75,7 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
         break;
     case Kind::DropIndex:
         checks.dropIndex(statement);
-        ddl.append(QStringLiteral("DROP INDEX %1").arg(TsqlPrinter::quoteName(statement.name)));
+        ddl.append(QStringLiteral("DROP INDEX %1").arg(storedName(statement.name, "'i', 'I'")));
         ddl.append(QStringLiteral("DROP FUNCTION IF EXISTS %1() CASCADE")
                        .arg(PgPrinter::foldedName(QStringLiteral("tsql_ignore_") + statement.name)));
         break;
@@ -95,13 +95,16 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
     }
 }
 
+QString PgSchemaCommands::storedName(const QString& name, const char* kinds) const {
+    return connection_.scalar(
+        QByteArray("SELECT quote_ident(c.relname) FROM pg_catalog.pg_class c WHERE c.relkind IN (") + kinds +
+            ") AND lower(c.relname) = lower($1) AND c.relnamespace <> 'pg_catalog'::regnamespace AND "
+            "pg_catalog.pg_table_is_visible(c.oid) LIMIT 1",
+        {name});
+}
+
 bool PgSchemaCommands::relationExists(const QString& name, const char* kinds) const {
-    return !connection_
-                .scalar(QByteArray("SELECT 1 FROM pg_catalog.pg_class c WHERE c.relkind IN (") + kinds +
-                            ") AND lower(c.relname) = lower($1) AND c.relnamespace <> "
-                            "'pg_catalog'::regnamespace AND pg_catalog.pg_table_is_visible(c.oid) LIMIT 1",
-                        {name})
-                .isEmpty();
+    return !storedName(name, kinds).isEmpty();
 }
 
 QString PgSchemaCommands::declaredTable(const QString& table) const {

@@ -39,7 +39,9 @@ private:
     static QString key(const TsqlKeyDef& key, const QString& table);
     // Refuses a unique index or key over rows that already hold one key twice, in SQL Server's words.
     void requireDistinct(const QString& table, const QString& index, const QStringList& columns);
-    // Whether a relation (of one of the kinds) visible to this session has the name, in any case.
+    // The name, quoted as the server keeps it, of the relation (of one of the kinds) visible to this
+    // session that has this name in any letter case; empty when there is none.
+    QString storedName(const QString& name, const char* kinds) const;
     bool relationExists(const QString& name, const char* kinds) const;
     void storeProcedure(const TsqlStatement& statement);
     void dropProcedure(const QString& name);
