@@ -92,9 +92,7 @@ PgConnection::PgConnection(const QString& uri) : conn_(PQconnectdb(uri.toUtf8().
 }
 
 PgConnection::~PgConnection() {
-    if (reader_) {
-        reader_->forget();
-    }
+    settle(); // a cursor outliving the connection keeps every row
     if (conn_) {
         PQfinish(conn_);
     }
@@ -108,7 +106,8 @@ PGconn* PgConnection::handle() {
 PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     settle();
     if (!waiting_.empty()) {
-        return pipelined(sql, params);
+        const Bound bound(params);
+        return pipelined([&] { return bound.send(conn_, sql); });
     }
     const Bound bound(params);
     PgResult result(PQexecParams(conn_, sql.constData(), bound.count, bound.types.data(), bound.values.data(),
@@ -119,14 +118,14 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     return result;
 }
 
-PgResult PgConnection::pipelined(const QByteArray& sql, const QVariantList& params) {
+PgResult PgConnection::pipelined(const std::function<bool()>& send) {
     const std::vector<QByteArray> commands = std::exchange(waiting_, {});
     bool sent = PQenterPipelineMode(conn_) == 1;
     for (const QByteArray& command : commands) {
         sent = sent &&
                PQsendQueryParams(conn_, command.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0) == 1;
     }
-    sent = sent && Bound(params).send(conn_, sql) && PQpipelineSync(conn_) == 1;
+    sent = sent && send() && PQpipelineSync(conn_) == 1;
     // Each command's results end with a null; after a failure the server skips the commands up to
     // the sync (PGRES_PIPELINE_ABORTED), so the first failure is the one to report.
     PgResult failure;
@@ -178,17 +177,12 @@ QString PgConnection::scalar(const QByteArray& sql, const QVariantList& params) 
 
 PgResult PgConnection::describe(const QByteArray& sql, const QVariantList& params) {
     settle();
-    flush();
     const Bound bound(params);
-    const PgResult prepared(PQprepare(conn_, "", sql.constData(), bound.count, bound.types.data()));
-    if (!succeeded(prepared.get())) {
-        fail(prepared.get());
-    }
-    PgResult described(PQdescribePrepared(conn_, ""));
-    if (!succeeded(described.get())) {
-        fail(described.get());
-    }
-    return described;
+    // The unnamed statement, prepared and described in one round trip.
+    return pipelined([&] {
+        return PQsendPrepare(conn_, "", sql.constData(), bound.count, bound.types.data()) == 1 &&
+               PQsendDescribePrepared(conn_, "") == 1;
+    });
 }
 
 PgResult PgConnection::stream(const QByteArray& sql, const QVariantList& params, PgCursor& reader) {

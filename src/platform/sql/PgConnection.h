@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <libpq-fe.h>
 #include <memory>
 #include <vector>
@@ -66,8 +67,9 @@ private:
     void settle();
     // Sends the savepoint commands waiting for the next statement.
     void flush();
-    // The waiting savepoint commands and the statement in one round trip (libpq's pipeline mode).
-    PgResult pipelined(const QByteArray& sql, const QVariantList& params);
+    // The waiting savepoint commands and what send sends in one round trip (libpq's pipeline
+    // mode); returns the last result.
+    PgResult pipelined(const std::function<bool()>& send);
     // After a streamed statement failed in the transaction: back to the savepoints whose release
     // was waiting, as if the statement had failed under them.
     void recover();

@@ -31,8 +31,6 @@ public:
     // Receives the rows still to come now and keeps them, so that another statement can go over
     // the connection; a failure among them is reported when the rows before it have been read.
     void takeRest();
-    // The connection closes: the rows received are all there are.
-    void forget() { connection_ = nullptr; }
 
 private:
     void setColumns(QList<ColumnInfo> columns);
