@@ -105,11 +105,10 @@ PGconn* PgConnection::handle() {
 
 PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     settle();
+    const Bound bound(params);
     if (!waiting_.empty()) {
-        const Bound bound(params);
         return pipelined([&] { return bound.send(conn_, sql); });
     }
-    const Bound bound(params);
     PgResult result(PQexecParams(conn_, sql.constData(), bound.count, bound.types.data(), bound.values.data(),
                                  bound.lengths.data(), bound.formats.data(), 0));
     if (!succeeded(result.get())) {
