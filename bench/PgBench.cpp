@@ -7,6 +7,8 @@
 #include "HeapUsage.h"
 #include "PgBenchServer.h"
 #include "RatioReporter.h"
+#include "ResultCursor.h"
+#include "SqlBackend.h"
 #include "TADOConnection.h"
 #include "TADOTable.h"
 
@@ -56,6 +58,29 @@ void Bare(benchmark::State& state) {
     state.counters["peak_MB"] = double(peak) / (1 << 20);
 }
 
+// Changes the first `count` assets one statement at a time inside one transaction, as a batch
+// form does, and rolls the transaction back so that every round finds the same rows.
+void UpdatesInTransaction(benchmark::State& state) {
+    TADOConnection connection;
+    connection.SetConnectionString(assetDatabase());
+    connection.Open();
+    QStringList codes;
+    const auto cursor = connection.Backend().query(
+        QStringLiteral("Select Top %1 DaraCod From D_Amval Order By DaraCod").arg(state.range(0)));
+    while (cursor->next()) {
+        const std::string_view code = cursor->cellText(0);
+        codes.append(QString::fromUtf8(code.data(), qsizetype(code.size())));
+    }
+    for (auto _ : state) {
+        connection.BeginTrans();
+        for (const QString& code : codes)
+            connection.Backend().execute(
+                QStringLiteral("Update D_Amval Set Salianeh = Salianeh + 1 Where DaraCod = ?"), {code});
+        connection.RollbackTrans();
+    }
+    state.counters["updates"] = double(codes.size());
+}
+
 // Opens the register in a table on its own connection; walks it reading every field as text when
 // walk is set.
 std::size_t openTable(TADOConnection& connection, bool walk) {
@@ -94,6 +119,13 @@ BENCHMARK_CAPTURE(Dataset, open, false)
 BENCHMARK(Bare)->Name("OpenAndWalk/BarePq")->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK_CAPTURE(Dataset, walk, true)
     ->Name("OpenAndWalk/Dataset")
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
+
+BENCHMARK(UpdatesInTransaction)
+    ->Name("UpdatesInTransaction")
+    ->Arg(1000)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0)
     ->UseRealTime();

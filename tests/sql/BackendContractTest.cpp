@@ -110,12 +110,48 @@ TEST_P(BackendContractTest, RollsBackAndCommitsAndReportsFailuresInTheServersWor
     EXPECT_EQ(failure("Insert Into T (K) Values ('1234')"), "String or binary data would be truncated.");
     // A statement refused inside a transaction leaves the transaction usable, as on SQL Server.
     db->beginTransaction();
-    EXPECT_FALSE(failure("Insert Into T (K) Values ('2')").isEmpty());
     db->execute("Insert Into T (K) Values ('3')");
+    EXPECT_FALSE(failure("Insert Into T (K) Values ('2')").isEmpty());
+    db->execute("Insert Into T (K) Values ('4')");
     db->commit();
-    EXPECT_TRUE(db->query("Select K From T Where K = '3'")->next());
+    auto kept = db->query("Select Count(*) From T Where K In ('3', '4')");
+    ASSERT_TRUE(kept->next());
+    EXPECT_EQ(kept->cellInt(0), 2);
     EXPECT_TRUE(
         failure("Select * From Missing").startsWith("Invalid object name 'Missing", Qt::CaseInsensitive));
+}
+
+// A cursor keeps its rows while other statements run, one left half-read does not hold the
+// database, and one failing after its first rows leaves the transaction usable.
+TEST_P(BackendContractTest, CursorsReadOnBesideOtherStatements) {
+    for (const char* key : {"1", "2", "3"}) {
+        db->execute("Insert Into T (K, S) Values (?, ?)", {QString(key), QString(key)});
+    }
+    db->beginTransaction();
+    auto outer = db->query("Select K From T Order By K");
+    ASSERT_TRUE(outer->next());
+    auto count = db->query("Select Count(*) From T");
+    db->execute("Update T Set S = 'x' Where K = '3'");
+    ASSERT_TRUE(count->next());
+    EXPECT_EQ(count->cellInt(0), 3);
+    QStringList keys;
+    while (outer->next()) {
+        keys.append(text(*outer, 0));
+    }
+    EXPECT_EQ(keys, QStringList({"2", "3"}));
+    EXPECT_TRUE(db->query("Select K From T")->next());
+    EXPECT_THROW(
+        {
+            auto failing = db->query("Select K, Cast(S As Int) From T");
+            while (failing->next()) {
+            }
+        },
+        EDatabaseError);
+    db->execute("Insert Into T (K) Values ('5')");
+    db->commit();
+    auto committed = db->query("Select Count(*) From T Where S = 'x' Or K = '5'");
+    ASSERT_TRUE(committed->next());
+    EXPECT_EQ(committed->cellInt(0), 2);
 }
 
 TEST_P(BackendContractTest, KeepsTheServersFunctionsOperatorsAndSystemViews) {

@@ -100,21 +100,30 @@ void PgEngine::attach(const QStringList& databases) {
     }
 }
 
-PgResult PgEngine::run(const QString& sql, const Values& values) {
+const PgEngine::ServerText& PgEngine::text(const QString& sql) {
     auto found = texts_.constFind(sql);
     if (found == texts_.constEnd()) {
         if (texts_.size() >= textLimit) {
             texts_.clear();
+            described_.clear();
         }
         found = texts_.insert(sql, serverText(sql));
     }
-    const ServerText server = *found;
+    return *found;
+}
+
+QVariantList PgEngine::params(const ServerText& server, const Values& values) {
     QVariantList params;
     params.reserve(server.names.size());
     for (const QString& name : server.names) {
         params.append(values(name));
     }
-    return connection_.run(server.sql, params);
+    return params;
+}
+
+PgResult PgEngine::run(const QString& sql, const Values& values) {
+    const ServerText server = text(sql);
+    return connection_.run(server.sql, params(server, values));
 }
 
 qint64 PgEngine::change(const QString& sql, const Values& values) {
@@ -158,11 +167,22 @@ void PgEngine::each(const QString& sql, const Values& values, const Row& row) {
     }
 }
 
-std::unique_ptr<ResultCursor> PgEngine::rows(const QString& sql, const Values& values, bool) {
-    // libpq hands over a result whole, so every cursor is read to its end at once.
-    PgResult result = run(sql, values);
-    QList<ColumnInfo> columns = describe(result.get());
-    return std::make_unique<PgCursor>(std::move(result), std::move(columns));
+std::unique_ptr<ResultCursor> PgEngine::rows(const QString& sql, const Values& values, bool live) {
+    if (!live) {
+        PgResult result = run(sql, values);
+        QList<ColumnInfo> columns = describe(result.get());
+        return std::make_unique<PgCursor>(std::move(result), std::move(columns));
+    }
+    const ServerText server = text(sql);
+    const QVariantList bound = params(server, values);
+    // While the rows come nothing else can go to the server, so the catalog is read for the
+    // columns of a text not described before (since the schema last changed) ahead of them.
+    if (!described_.contains(server.sql)) {
+        describe(connection_.describe(server.sql, bound).get());
+        described_.insert(server.sql);
+    }
+    return std::make_unique<PgCursor>(connection_, server.sql, bound,
+                                      [this](const PGresult* first) { return describe(first); });
 }
 
 QList<ColumnInfo> PgEngine::describe(const PGresult* result) {
@@ -192,18 +212,25 @@ QList<ColumnInfo> PgEngine::describe(const PGresult* result) {
 }
 
 void PgEngine::atomically(const std::function<void()>& work) {
-    const bool inside = PQtransactionStatus(connection_.handle()) == PQTRANS_INTRANS;
-    connection_.run(inside ? "SAVEPOINT tsql_part" : "BEGIN");
+    if (PQtransactionStatus(connection_.handle()) == PQTRANS_INTRANS) {
+        connection_.openSavepoint();
+        try {
+            work();
+        } catch (...) {
+            connection_.rollbackSavepoint();
+            throw;
+        }
+        connection_.releaseSavepoint();
+        return;
+    }
+    connection_.run("BEGIN");
     try {
         work();
     } catch (...) {
-        connection_.run(inside ? "ROLLBACK TO SAVEPOINT tsql_part" : "ROLLBACK");
-        if (inside) {
-            connection_.run("RELEASE SAVEPOINT tsql_part");
-        }
+        connection_.run("ROLLBACK");
         throw;
     }
-    connection_.run(inside ? "RELEASE SAVEPOINT tsql_part" : "COMMIT");
+    connection_.run("COMMIT");
 }
 
 qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values) {
@@ -270,6 +297,7 @@ void PgEngine::schema(const TsqlStatement& statement) {
     }
     atomically([&] { schema_.run(statement); });
     catalog_.clear();
+    described_.clear();
 }
 
 } // namespace tarvand::sql

@@ -39,10 +39,13 @@ public:
     // Result columns with the declared type, length, nullability and keys of the table columns
     // they come from.
     QList<ColumnInfo> describe(const PGresult* result);
-    // Runs work all-or-nothing: under a savepoint inside a transaction, else in one of its own.
+    // Runs work all-or-nothing: under a savepoint inside a transaction (opened and released in the
+    // round trips of the statements), else in a transaction of its own.
     void atomically(const std::function<void()>& work);
 
 private:
+    const ServerText& text(const QString& sql);
+    static QVariantList params(const ServerText& server, const Values& values);
     PgResult run(const QString& sql, const Values& values);
 
     PgConnection& connection_;
@@ -50,6 +53,7 @@ private:
     PgSchemaCommands schema_;
     QHash<QString, ServerText> texts_;
     QSet<QString> schemas_;
+    QSet<QByteArray> described_; // texts whose result columns the catalog has read
 };
 
 } // namespace tarvand::sql
