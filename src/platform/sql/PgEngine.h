@@ -50,6 +50,8 @@ private:
     PgSchemaCommands schema_;
     QHash<QString, ServerText> texts_;
     QSet<QString> schemas_;
+    // @@RowCount: the rows the last Insert, Update or Delete touched.
+    qint64 rowCount_ = 0;
 };
 
 } // namespace tarvand::sql

@@ -27,6 +27,8 @@ private:
     QStringList createIndex(const TsqlStatement& statement);
     QStringList alterColumn(const TsqlStatement& statement);
     QString column(const TsqlColumnDef& column);
+    // PgPrinter::columnType, with the type of a varchar column made when it is missing.
+    QString columnType(const QString& declared);
     static QString key(const TsqlKeyDef& key);
     void storeProcedure(const TsqlStatement& statement);
     void dropProcedure(const QString& name);
