@@ -9,6 +9,9 @@ namespace {
 // Bumped whenever the objects below change, so that databases set up before are brought up to date.
 constexpr const char* marker = "tsql_compatibility_5";
 
+// The types of varchar(n) columns are named this and n.
+constexpr const char* characterPrefix = "tsql_varchar_";
+
 // "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name.
 constexpr const char* plainName = "regexp_replace(lower($1), '^.*\\.|[][]', '', 'g')";
 
@@ -129,6 +132,28 @@ void PgCompatibility::install(PgConnection& connection) {
             for (const char* sql : objects) {
                 connection.run(sql);
             }
+            // Trailing blanks count neither in comparisons nor in the length (bpchar), stored values
+            // keep them (no length modifier); the length is a named check that PgErrors reads as
+            // truncation.
+            connection.run(
+                QByteArray("CREATE OR REPLACE FUNCTION tsql_character_type(n integer) RETURNS void "
+                           "LANGUAGE plpgsql AS $f$BEGIN EXECUTE format('CREATE DOMAIN ") +
+                characterPrefix + "%s AS bpchar COLLATE tsql CONSTRAINT " + lengthConstraint() +
+                " CHECK (length(VALUE) <= %s)', n, n); EXCEPTION WHEN duplicate_object OR "
+                "unique_violation THEN NULL; END$f$");
+            // Databases made before: their varchar columns under tsql take these types (but for
+            // those a view reads, which the server does not let change).
+            connection.run(
+                "DO $$ DECLARE r record; BEGIN FOR r IN SELECT a.attrelid::regclass AS t, "
+                "quote_ident(a.attname) AS c, a.atttypmod - 4 AS n FROM pg_catalog.pg_attribute a "
+                "JOIN pg_catalog.pg_class k ON k.oid = a.attrelid WHERE k.relkind = 'r' AND "
+                "k.relpersistence = 'p' AND a.attnum > 0 AND NOT a.attisdropped AND a.atttypid = "
+                "'varchar'::regtype AND a.atttypmod > 4 AND a.attcollation = (SELECT oid FROM "
+                "pg_catalog.pg_collation WHERE collname = 'tsql' LIMIT 1) LOOP PERFORM "
+                "tsql_character_type(r.n); BEGIN EXECUTE format('ALTER TABLE %s ALTER COLUMN %s TYPE " +
+                QByteArray(characterPrefix) +
+                "%s', r.t, r.c, r.n); EXCEPTION WHEN feature_not_supported THEN NULL; END; END LOOP; "
+                "END $$");
             const QByteArray name = QByteArray(plainName);
             connection.run(
                 "CREATE OR REPLACE FUNCTION object_id(text) RETURNS integer LANGUAGE sql STABLE AS "
@@ -171,17 +196,11 @@ void PgCompatibility::install(PgConnection& connection) {
 }
 
 QString PgCompatibility::characterType(int length) {
-    return QStringLiteral("tsql_varchar_%1").arg(length);
+    return QString::fromLatin1(characterPrefix) + QString::number(length);
 }
 
 void PgCompatibility::createCharacterType(PgConnection& connection, int length) {
-    // Trailing blanks count neither in comparisons nor in the length (bpchar), stored values keep
-    // them (no length modifier); the length is a named check that PgErrors reads as truncation.
-    const QByteArray type = characterType(length).toUtf8();
-    const QByteArray limit = QByteArray::number(length);
-    connection.run("DO $$ BEGIN CREATE DOMAIN " + type + " AS bpchar COLLATE tsql CONSTRAINT " +
-                   lengthConstraint() + " CHECK (length(VALUE) <= " + limit +
-                   "); EXCEPTION WHEN duplicate_object OR unique_violation THEN NULL; END $$");
+    connection.run("SELECT tsql_character_type($1)", {length});
 }
 
 } // namespace tarvand::sql
