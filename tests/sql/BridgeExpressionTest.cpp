@@ -62,6 +62,7 @@ const QList<Expression> Expressions = {
     {"Select Count(*) From Koll Where NamHesab In ('bank ', 'CASH')", {"2"}},
     {"Select Count(*) From Koll Where RTrim(NamHesab) + '  ' = NamHesab And Upper(NamHesab) In ('CASH ', 'x')", {"1"}},
     {"Select Count(*) From Koll Where 'ab' = 'AB  ' Or Koll = 'far too long'", {"3"}},
+    {"Select Count(*) From (Select GetDate() As D) As X Where D > Cast('2000-01-01' As DateTime)", {"1"}},
     {"Select Count(*) From (Select NamHesab From Koll Union Select Upper(NamHesab) + ' ' From Koll) As X", {"3"}},
     {"Select Count(*) From (Select Distinct Upper(M.NamHesab) As N From Koll K Join Moein M On M.Koll + ' ' = "
      "K.Koll) As X", {"1"}},

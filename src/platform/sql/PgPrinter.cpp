@@ -56,6 +56,31 @@ QString character(const QString& value) {
     return QStringLiteral("(%1)::bpchar").arg(value);
 }
 
+// Whether an expression gives a character value (a date is text to typeOf, not to the server).
+bool isCharacter(const TsqlExpr& expr) {
+    static const QStringList characters = {"ltrim", "rtrim",   "substring", "upper", "lower", "left",
+                                           "right", "replace", "replicate", "space", "char",  "nchar"};
+    switch (expr.kind) {
+    case Kind::String:
+        return true;
+    case Kind::Cast: {
+        const DeclaredType type(expr.type);
+        return type.isCharacter() || type.base() == u"text" || type.base() == u"ntext";
+    }
+    case Kind::Function: {
+        const QString name = expr.text.toLower();
+        const bool first = name == u"isnull" || name == u"coalesce" || name == u"min" || name == u"max";
+        return characters.contains(name) || (first && !expr.args.empty() && isCharacter(*expr.args[0]));
+    }
+    case Kind::Binary:
+        return expr.text == u"+" && isCharacter(*expr.args[0]) && isCharacter(*expr.args[1]);
+    case Kind::Subquery:
+        return expr.select->items.size() == 1 && isCharacter(*expr.select->items[0].expr);
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QString PgPrinter::columnType(const QString& type) {
@@ -138,7 +163,7 @@ QString PgPrinter::comparand(const TsqlExpr& side, const TsqlExpr& other) {
     if (side.kind == Kind::Column || other.kind == Kind::Null || typeOf(other) == ValueType::Number) {
         return value;
     }
-    const bool text = typeOf(side) == ValueType::Text;
+    const bool text = isCharacter(side);
     if (other.kind == Kind::Column) {
         return text && side.kind != Kind::String ? character(value) : value;
     }
@@ -146,9 +171,7 @@ QString PgPrinter::comparand(const TsqlExpr& side, const TsqlExpr& other) {
         return character(value);
     }
     const bool variable = side.kind == Kind::Variable || side.kind == Kind::Placeholder;
-    return variable && typeOf(other) == ValueType::Text
-               ? character(QStringLiteral("tsql_text(%1)").arg(value))
-               : value;
+    return variable && isCharacter(other) ? character(QStringLiteral("tsql_text(%1)").arg(value)) : value;
 }
 
 QString PgPrinter::collation(ValueType left, ValueType right) const {
@@ -173,11 +196,12 @@ QString PgPrinter::cast(const TsqlExpr& expr) {
                              .arg(value)
                              .arg(declared.hasLength() ? declared.length() : 1));
     }
-    if (!declared.isCharacter()) {
+    if (!isCharacter(expr)) {
         return QStringLiteral("CAST(%1 AS %2)").arg(value, serverType(expr.type));
     }
     // Cast(x As Varchar) without a length means Varchar(30) to SQL Server.
-    const QString type = expr.type.contains(u'(') ? expr.type : expr.type + QStringLiteral("(30)");
+    const QString type =
+        declared.isCharacter() && !expr.type.contains(u'(') ? expr.type + QStringLiteral("(30)") : expr.type;
     return character(QStringLiteral("CAST(tsql_text(%1) AS %2)").arg(value, serverType(type)));
 }
 
