@@ -1,5 +1,6 @@
 #include "EDatabaseError.h"
 #include "PgBackend.h"
+#include "PgConnection.h"
 #include "PgTestServer.h"
 #include "SqliteBackend.h"
 
@@ -173,6 +174,26 @@ TEST_P(BackendContractTest, KeepsTheServersFunctionsOperatorsAndSystemViews) {
         EXPECT_TRUE(rows->next()) << system;
         EXPECT_FALSE(rows->next()) << system;
     }
+}
+
+TEST_P(BackendContractTest, APostgresDatabaseMadeBeforeTakesTheCharacterTypesOnItsFirstConnection) {
+    if (std::string(GetParam().name) != "Postgres") {
+        GTEST_SKIP() << "the embedded file has no such past";
+    }
+    const QString uri = PgTestServer::createDatabase();
+    {
+        PgConnection before(uri);
+        before.run(
+            "CREATE COLLATION tsql (provider = icu, locale = 'und-u-ks-level2', deterministic = false)");
+        before.run("CREATE TABLE d (k varchar(3) COLLATE tsql PRIMARY KEY, v varchar(3) COLLATE tsql)");
+        before.run("CREATE VIEW dv AS SELECT v FROM d");
+        before.run("INSERT INTO d VALUES ('ab ', 'x')");
+    }
+    PgBackend upgraded(uri);
+    EXPECT_TRUE(upgraded.query("Select K From D Where K = 'AB' And V = 'x'")->next());
+    EXPECT_EQ(upgraded.tableColumns("D")[0].size, 3);
+    // A column a view reads keeps its type: the server lets no such column change.
+    EXPECT_FALSE(upgraded.query("Select V From D Where V = 'x  '")->next());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, BackendContractTest,

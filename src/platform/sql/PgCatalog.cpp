@@ -51,7 +51,7 @@ const QList<ColumnInfo>& PgCatalog::columns(Oid table) {
         return *found;
     }
     const PgResult result = connection_.run(
-        "SELECT a.attnum, a.attname, pg_catalog.format_type(a.atttypid, a.atttypmod), a.attnotnull, "
+        "SELECT a.attnum, a.attname, tsql_type(a.atttypid, a.atttypmod), a.attnotnull, "
         "a.attidentity <> '' OR coalesce(pg_catalog.pg_get_expr(d.adbin, d.adrelid), '') LIKE 'nextval(%', "
         "EXISTS (SELECT 1 FROM pg_catalog.pg_index i WHERE i.indrelid = a.attrelid AND i.indisprimary AND "
         "a.attnum = ANY (i.indkey)), c.relname "

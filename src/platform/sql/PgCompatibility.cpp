@@ -7,17 +7,49 @@ namespace tarvand::sql {
 namespace {
 
 // Bumped whenever the objects below change, so that databases set up before are brought up to date.
-constexpr const char* marker = "tsql_compatibility_4";
+constexpr const char* marker = "tsql_compatibility_5";
+
+// The types of varchar(n) columns are named this and n.
+constexpr const char* characterPrefix = "tsql_varchar_";
 
 // "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name.
 constexpr const char* plainName = "regexp_replace(lower($1), '^.*\\.|[][]', '', 'g')";
 
 const char* const objects[] = {
     "CREATE COLLATION IF NOT EXISTS tsql (provider = icu, locale = 'und-u-ks-level2', deterministic = false)",
+    // A character value as text with its trailing blanks: bpchar's own cast to text drops them.
+    "CREATE OR REPLACE FUNCTION tsql_text(bpchar) RETURNS text LANGUAGE sql IMMUTABLE STRICT AS "
+    "'SELECT textin(bpcharout($1))'",
+    "CREATE OR REPLACE FUNCTION tsql_text(text) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT $1'",
+    "CREATE OR REPLACE FUNCTION tsql_text(anyelement) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT "
+    "$1::text'",
     "CREATE OR REPLACE FUNCTION tsql_concat(text, text) RETURNS text LANGUAGE sql IMMUTABLE AS "
     "'SELECT $1 || $2'",
+    "CREATE OR REPLACE FUNCTION tsql_concat(bpchar, bpchar) RETURNS bpchar LANGUAGE sql IMMUTABLE AS "
+    "'SELECT (tsql_text($1) || tsql_text($2))::bpchar'",
+    "CREATE OR REPLACE FUNCTION tsql_concat(bpchar, text) RETURNS bpchar LANGUAGE sql IMMUTABLE AS "
+    "'SELECT (tsql_text($1) || $2)::bpchar'",
+    "CREATE OR REPLACE FUNCTION tsql_concat(text, bpchar) RETURNS bpchar LANGUAGE sql IMMUTABLE AS "
+    "'SELECT ($1 || tsql_text($2))::bpchar'",
     "DO $$ BEGIN CREATE OPERATOR + (LEFTARG = text, RIGHTARG = text, FUNCTION = tsql_concat); "
     "EXCEPTION WHEN duplicate_function THEN NULL; END $$",
+    "DO $$ BEGIN CREATE OPERATOR + (LEFTARG = bpchar, RIGHTARG = bpchar, FUNCTION = tsql_concat); "
+    "CREATE OPERATOR + (LEFTARG = bpchar, RIGHTARG = text, FUNCTION = tsql_concat); "
+    "CREATE OPERATOR + (LEFTARG = text, RIGHTARG = bpchar, FUNCTION = tsql_concat); "
+    "EXCEPTION WHEN duplicate_function THEN NULL; END $$",
+    // The declared type of a column: a tsql_varchar_n domain is the varchar(n) it stands for.
+    "CREATE OR REPLACE FUNCTION tsql_type(oid, integer) RETURNS text LANGUAGE sql STABLE AS "
+    "$f$SELECT CASE WHEN t.typname ~ '^tsql_varchar_[0-9]+$' THEN 'character varying(' || substr(t.typname, "
+    "14) "
+    "|| ')' WHEN $1 = 'bpchar'::regtype AND $2 < 0 THEN 'character varying' ELSE pg_catalog.format_type($1, "
+    "$2) "
+    "END FROM pg_catalog.pg_type t WHERE t.oid = $1$f$",
+    // Replace finds the search text without regard to case, every character of it taken literally.
+    "CREATE OR REPLACE FUNCTION tsql_replace(text, text, text) RETURNS text LANGUAGE sql IMMUTABLE AS "
+    "$f$SELECT CASE WHEN length($2) = 0 THEN $1 ELSE regexp_replace($1 COLLATE \"C\", regexp_replace($2 "
+    "COLLATE "
+    "\"C\", '([.^$*+?(){}|\\[\\]\\\\])', '\\\\\\1', 'g'), replace($3 COLLATE \"C\", '\\', '\\\\'), 'gi') "
+    "END$f$",
     "CREATE OR REPLACE FUNCTION isnull(anyelement, anyelement) RETURNS anyelement LANGUAGE sql IMMUTABLE AS "
     "'SELECT coalesce($1, $2)'",
     "CREATE OR REPLACE FUNCTION len(text) RETURNS integer LANGUAGE sql IMMUTABLE AS 'SELECT "
@@ -49,23 +81,31 @@ const char* const objects[] = {
     "DO $$ BEGIN CREATE OPERATOR + (LEFTARG = text, RIGHTARG = integer, FUNCTION = tsql_add); "
     "CREATE OPERATOR + (LEFTARG = integer, RIGHTARG = text, FUNCTION = tsql_add); "
     "EXCEPTION WHEN duplicate_function THEN NULL; END $$",
-    // A Like pattern ('%', '_', [sets], [^sets]) as an anchored regular expression.
-    "CREATE OR REPLACE FUNCTION tsql_regex(pattern text) RETURNS text LANGUAGE plpgsql IMMUTABLE AS $f$"
-    "DECLARE r text COLLATE \"C\" := ''; c text COLLATE \"C\"; i integer := 1; inset boolean := false; "
+    // A Like pattern ('%', '_', [sets], [^sets], a character after the escape taken literally) as an
+    // anchored regular expression.
+    "CREATE OR REPLACE FUNCTION tsql_regex(pattern text, escape text) RETURNS text LANGUAGE plpgsql "
+    "IMMUTABLE "
+    "AS $f$DECLARE r text COLLATE \"C\" := ''; c text COLLATE \"C\"; i integer := 1; inset boolean := false; "
     "BEGIN WHILE i <= length(pattern) LOOP c := substr(pattern, i, 1); "
     "IF inset THEN IF c = ']' THEN inset := false; r := r || c; ELSIF c = '\\' THEN r := r || '\\\\'; "
     "ELSE r := r || c; END IF; "
+    "ELSIF c = escape COLLATE \"C\" AND i < length(pattern) THEN i := i + 1; c := substr(pattern, i, 1); "
+    "r := r || CASE WHEN strpos('.^$*+?(){}|\\[]', c) > 0 THEN '\\' ELSE '' END || c; "
     "ELSIF c = '%' THEN r := r || '.*'; ELSIF c = '_' THEN r := r || '.'; "
     "ELSIF c = '[' THEN inset := true; r := r || c; "
     "ELSIF strpos('.^$*+?(){}|\\]', c) > 0 THEN r := r || '\\' || c; ELSE r := r || c; END IF; "
     "i := i + 1; END LOOP; RETURN '^' || r || '$'; END$f$",
+    "CREATE OR REPLACE FUNCTION tsql_like(text, text, text) RETURNS boolean LANGUAGE sql IMMUTABLE AS "
+    "'SELECT $1 COLLATE \"C\" ~* tsql_regex($2, $3)'",
     "CREATE OR REPLACE FUNCTION tsql_like(text, text) RETURNS boolean LANGUAGE sql IMMUTABLE AS "
-    "'SELECT $1 COLLATE \"C\" ~* tsql_regex($2)'",
+    "'SELECT tsql_like($1, $2, '''')'",
     // PatIndex: the first position where the pattern after a leading '%' matches; 1 or 0 without one.
     "CREATE OR REPLACE FUNCTION patindex(text, text) RETURNS integer LANGUAGE sql IMMUTABLE AS "
     "$f$SELECT CASE WHEN $1 IS NULL OR $2 IS NULL THEN NULL WHEN left($1, 1) <> '%' THEN "
     "(CASE WHEN tsql_like($2, $1) THEN 1 ELSE 0 END) ELSE coalesce(length((regexp_match($2 COLLATE \"C\", "
-    "'^(.*?)' || substr(tsql_regex(substr($1, 2)), 2), 'i'))[1]) + 1, 0) END$f$",
+    "'^(.*?)' || substr(tsql_regex(substr($1, 2), ''), 2), 'i'))[1]) + 1, 0) END$f$",
+    // Taken over by its form with an escape character.
+    "DROP FUNCTION IF EXISTS tsql_regex(text)",
     // @@Identity: the last identity value this connection generated; NULL before the first.
     "CREATE OR REPLACE FUNCTION tsql_identity() RETURNS bigint LANGUAGE plpgsql VOLATILE AS $f$BEGIN "
     "RETURN lastval(); EXCEPTION WHEN object_not_in_prerequisite_state THEN RETURN NULL; END$f$",
@@ -92,6 +132,28 @@ void PgCompatibility::install(PgConnection& connection) {
             for (const char* sql : objects) {
                 connection.run(sql);
             }
+            // Trailing blanks count neither in comparisons nor in the length (bpchar), stored values
+            // keep them (no length modifier); the length is a named check that PgErrors reads as
+            // truncation.
+            connection.run(
+                QByteArray("CREATE OR REPLACE FUNCTION tsql_character_type(n integer) RETURNS void "
+                           "LANGUAGE plpgsql AS $f$BEGIN EXECUTE format('CREATE DOMAIN ") +
+                characterPrefix + "%s AS bpchar COLLATE tsql CONSTRAINT " + lengthConstraint() +
+                " CHECK (length(VALUE) <= %s)', n, n); EXCEPTION WHEN duplicate_object OR "
+                "unique_violation THEN NULL; END$f$");
+            // Databases made before: their varchar columns under tsql take these types (but for
+            // those a view reads, which the server does not let change).
+            connection.run(
+                "DO $$ DECLARE r record; BEGIN FOR r IN SELECT a.attrelid::regclass AS t, "
+                "quote_ident(a.attname) AS c, a.atttypmod - 4 AS n FROM pg_catalog.pg_attribute a "
+                "JOIN pg_catalog.pg_class k ON k.oid = a.attrelid WHERE k.relkind = 'r' AND "
+                "k.relpersistence = 'p' AND a.attnum > 0 AND NOT a.attisdropped AND a.atttypid = "
+                "'varchar'::regtype AND a.atttypmod > 4 AND a.attcollation = (SELECT oid FROM "
+                "pg_catalog.pg_collation WHERE collname = 'tsql' LIMIT 1) LOOP PERFORM "
+                "tsql_character_type(r.n); BEGIN EXECUTE format('ALTER TABLE %s ALTER COLUMN %s TYPE " +
+                QByteArray(characterPrefix) +
+                "%s', r.t, r.c, r.n); EXCEPTION WHEN feature_not_supported THEN NULL; END; END LOOP; "
+                "END $$");
             const QByteArray name = QByteArray(plainName);
             connection.run(
                 "CREATE OR REPLACE FUNCTION object_id(text) RETURNS integer LANGUAGE sql STABLE AS "
@@ -99,8 +161,11 @@ void PgCompatibility::install(PgConnection& connection) {
                 name + ")::oid::bigint::integer$f$");
             connection.run(
                 "CREATE OR REPLACE FUNCTION col_length(text, text) RETURNS integer LANGUAGE sql STABLE AS "
-                "$f$SELECT CASE WHEN a.atttypmod > 4 THEN a.atttypmod - 4 ELSE a.attlen::integer END FROM "
-                "pg_catalog.pg_attribute a WHERE a.attrelid = to_regclass(" +
+                "$f$SELECT CASE WHEN t.typname ~ '^tsql_varchar_[0-9]+$' THEN substr(t.typname, 14)::integer "
+                "WHEN a.atttypmod > 4 THEN a.atttypmod - 4 ELSE a.attlen::integer END FROM "
+                "pg_catalog.pg_attribute a JOIN pg_catalog.pg_type t ON t.oid = a.atttypid WHERE a.attrelid "
+                "= "
+                "to_regclass(" +
                 name + ") AND a.attname = lower($2) AND NOT a.attisdropped$f$");
             connection.run(
                 "CREATE OR REPLACE VIEW sysobjects AS SELECT c.relname::varchar(128) COLLATE tsql AS name, "
@@ -128,6 +193,14 @@ void PgCompatibility::install(PgConnection& connection) {
         connection.run("ROLLBACK");
         throw;
     }
+}
+
+QString PgCompatibility::characterType(int length) {
+    return QString::fromLatin1(characterPrefix) + QString::number(length);
+}
+
+void PgCompatibility::createCharacterType(PgConnection& connection, int length) {
+    connection.run("SELECT tsql_character_type($1)", {length});
 }
 
 } // namespace tarvand::sql

@@ -54,6 +54,8 @@ private:
     QHash<QString, ServerText> texts_;
     QSet<QString> schemas_;
     QSet<QByteArray> described_; // texts whose result columns the catalog has read
+    // @@RowCount: the rows the last Insert, Update or Delete touched.
+    qint64 rowCount_ = 0;
 };
 
 } // namespace tarvand::sql

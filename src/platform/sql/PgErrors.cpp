@@ -1,5 +1,6 @@
 #include "PgErrors.h"
 
+#include "PgCompatibility.h"
 #include "PgConnection.h"
 
 #include <QRegularExpression>
@@ -34,7 +35,9 @@ QString PgErrors::translate(const PGresult* result, PgConnection& connection) {
                               "allow nulls. INSERT fails.")
             .arg(field(result, PG_DIAG_COLUMN_NAME), table);
     }
-    if (state == u"22001") {
+    // A varchar column's length is the check of its type (PgCompatibility::characterType).
+    if (state == u"22001" || (state == u"23514" && field(result, PG_DIAG_CONSTRAINT_NAME) ==
+                                                       QLatin1String(PgCompatibility::lengthConstraint()))) {
         return QStringLiteral("String or binary data would be truncated.");
     }
     if (state == u"42P01") {

@@ -2,6 +2,7 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "PgCompatibility.h"
 
 namespace tarvand::sql {
 
@@ -49,9 +50,45 @@ QString serverType(const QString& type) {
     return type;
 }
 
+// A character value compared, grouped and sorted as SQL Server's varchar values are: bpchar (no
+// length) ignores trailing blanks and keeps them.
+QString character(const QString& value) {
+    return QStringLiteral("(%1)::bpchar").arg(value);
+}
+
+// Whether an expression gives a character value (a date is text to typeOf, not to the server).
+bool isCharacter(const TsqlExpr& expr) {
+    static const QStringList characters = {"ltrim", "rtrim",   "substring", "upper", "lower", "left",
+                                           "right", "replace", "replicate", "space", "char",  "nchar"};
+    switch (expr.kind) {
+    case Kind::String:
+        return true;
+    case Kind::Cast: {
+        const DeclaredType type(expr.type);
+        return type.isCharacter() || type.base() == u"text" || type.base() == u"ntext";
+    }
+    case Kind::Function: {
+        const QString name = expr.text.toLower();
+        const bool first = name == u"isnull" || name == u"coalesce" || name == u"min" || name == u"max";
+        return characters.contains(name) || (first && !expr.args.empty() && isCharacter(*expr.args[0]));
+    }
+    case Kind::Binary:
+        return expr.text == u"+" && isCharacter(*expr.args[0]) && isCharacter(*expr.args[1]);
+    case Kind::Subquery:
+        return expr.select->items.size() == 1 && isCharacter(*expr.select->items[0].expr);
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QString PgPrinter::columnType(const QString& type) {
+    const DeclaredType declared(type);
+    if ((declared.base() == u"varchar" || declared.base() == u"nvarchar") && declared.hasLength() &&
+        declared.length() > 0) {
+        return PgCompatibility::characterType(declared.length()) + QStringLiteral(" COLLATE tsql");
+    }
     const QString server = serverType(type);
     return DeclaredType(type).isCharacter() || server == u"text" ? server + QStringLiteral(" COLLATE tsql")
                                                                  : server;
@@ -83,13 +120,14 @@ QString PgPrinter::resultName(const TsqlSelectItem& item) const {
 }
 
 QString PgPrinter::plus(const TsqlExpr& left, const TsqlExpr& right) {
-    // The server picks '+' by the operands' types: numbers add, character values join (the
-    // operator PgCompatibility installs), a character value beside a number converts to it.
+    // The server picks '+' by the operands' types: numbers add, character values join with their
+    // trailing blanks (the operators PgCompatibility installs), a character value beside a number
+    // converts to it.
     const ValueType lt = typeOf(left);
     const ValueType rt = typeOf(right);
     const bool joins = (lt == ValueType::Text && (rt == ValueType::Text || right.kind == Kind::Null)) ||
                        (rt == ValueType::Text && left.kind == Kind::Null);
-    return QString(joins ? QStringLiteral("(%1 || %2)") : QStringLiteral("(%1 + %2)"))
+    return QString(joins ? QStringLiteral("tsql_concat(%1, %2)") : QStringLiteral("(%1 + %2)"))
         .arg(expression(left), expression(right));
 }
 
@@ -116,6 +154,26 @@ QString PgPrinter::numericSide(const TsqlExpr& side, const TsqlExpr& number) {
         .arg(expression(side), integral ? QStringLiteral("int") : QStringLiteral("float"));
 }
 
+QString PgPrinter::comparand(const TsqlExpr& side, const TsqlExpr& other) {
+    // Text values compare with their trailing blanks, so a character value that is not a column
+    // (whose type is bpchar) compares as bpchar. A literal or variable beside a column takes the
+    // column's type; a variable beside a character value becomes text first, as it may hold a
+    // number.
+    const QString value = expression(side);
+    if (side.kind == Kind::Column || other.kind == Kind::Null || typeOf(other) == ValueType::Number) {
+        return value;
+    }
+    const bool text = isCharacter(side);
+    if (other.kind == Kind::Column) {
+        return text && side.kind != Kind::String ? character(value) : value;
+    }
+    if (text) {
+        return character(value);
+    }
+    const bool variable = side.kind == Kind::Variable || side.kind == Kind::Placeholder;
+    return variable && isCharacter(other) ? character(QStringLiteral("tsql_text(%1)").arg(value)) : value;
+}
+
 QString PgPrinter::collation(ValueType left, ValueType right) const {
     // Only character values take a collation; a variable or parameter of another type would refuse it.
     return left == ValueType::Text || right == ValueType::Text ? QStringLiteral(" COLLATE tsql") : QString();
@@ -134,14 +192,17 @@ QString PgPrinter::cast(const TsqlExpr& expr) {
     }
     if (declared.base() == u"char" || declared.base() == u"nchar") {
         // Char(n) keeps its blanks when it is joined to other text.
-        return QStringLiteral("rpad((%1)::text, %2)")
-            .arg(value)
-            .arg(declared.hasLength() ? declared.length() : 1);
+        return character(QStringLiteral("rpad(tsql_text(%1), %2)")
+                             .arg(value)
+                             .arg(declared.hasLength() ? declared.length() : 1));
+    }
+    if (!isCharacter(expr)) {
+        return QStringLiteral("CAST(%1 AS %2)").arg(value, serverType(expr.type));
     }
     // Cast(x As Varchar) without a length means Varchar(30) to SQL Server.
     const QString type =
         declared.isCharacter() && !expr.type.contains(u'(') ? expr.type + QStringLiteral("(30)") : expr.type;
-    return QStringLiteral("CAST(%1 AS %2)").arg(value, serverType(type));
+    return character(QStringLiteral("CAST(tsql_text(%1) AS %2)").arg(value, serverType(type)));
 }
 
 QString PgPrinter::function(const TsqlExpr& expr) {
@@ -154,7 +215,8 @@ QString PgPrinter::function(const TsqlExpr& expr) {
         }
     };
     const auto arg = [&](std::size_t i) { return expression(*expr.args[i]); };
-    const auto text = [&](std::size_t i) { return QStringLiteral("(%1)::text").arg(arg(i)); };
+    // Arguments as text with their trailing blanks, results as character values again.
+    const auto text = [&](std::size_t i) { return QStringLiteral("tsql_text(%1)").arg(arg(i)); };
     if (expr.star) {
         return name + QStringLiteral("(*)");
     }
@@ -162,39 +224,46 @@ QString PgPrinter::function(const TsqlExpr& expr) {
         require(2, 2);
         return QStringLiteral("coalesce(%1, %2)").arg(arg(0), arg(1));
     }
-    if (name == u"len" || name == u"ltrim" || name == u"rtrim" || name == u"upper" || name == u"lower") {
+    if (name == u"len") {
         require(1, 1);
-        return QStringLiteral("%1(%2)").arg(name, text(0));
+        return QStringLiteral("len(%1)").arg(text(0));
+    }
+    if (name == u"ltrim" || name == u"rtrim" || name == u"upper" || name == u"lower") {
+        require(1, 1);
+        return character(QStringLiteral("%1(%2)").arg(name, text(0)));
     }
     if (name == u"substring") {
         require(3, 3);
-        return QStringLiteral("substr(%1, %2, %3)").arg(text(0), arg(1), arg(2));
+        return character(QStringLiteral("substr(%1, %2, %3)").arg(text(0), arg(1), arg(2)));
     }
-    if (name == u"left" || name == u"right") {
+    if (name == u"left" || name == u"right" || name == u"replicate") {
         require(2, 2);
-        return QStringLiteral("%1(%2, %3)").arg(name, text(0), arg(1));
+        return character(QStringLiteral("%1(%2, %3)").arg(name, text(0), arg(1)));
     }
     if (name == u"replace") {
         require(3, 3);
-        // The search runs under "C" (tsql allows none); the result compares as tsql again.
-        return QStringLiteral("(replace(%1 COLLATE \"C\", %2, %3) COLLATE tsql)")
-            .arg(text(0), arg(1), arg(2));
+        return character(QStringLiteral("tsql_replace(%1, %2, %3)").arg(text(0), text(1), text(2)));
     }
     if (name == u"patindex" || name == u"charindex") {
         require(2, name == u"charindex" ? 3 : 2);
-        return QStringLiteral("%1(%2)").arg(name, arguments(expr));
+        return QStringLiteral("%1(%2, %3%4)")
+            .arg(name, text(0), text(1), count > 2 ? QStringLiteral(", ") + arg(2) : QString());
     }
-    if (name == u"ceiling" || name == u"ascii") {
+    if (name == u"space") {
         require(1, 1);
-        return QStringLiteral("%1(%2)").arg(name, arg(0));
+        return character(QStringLiteral("space(%1)").arg(arg(0)));
     }
-    if (name == u"unicode") {
+    if (name == u"ceiling") {
         require(1, 1);
-        return QStringLiteral("ascii(%1)").arg(arg(0));
+        return QStringLiteral("ceiling(%1)").arg(arg(0));
+    }
+    if (name == u"ascii" || name == u"unicode") {
+        require(1, 1);
+        return QStringLiteral("ascii(%1)").arg(text(0));
     }
     if (name == u"char" || name == u"nchar") {
         require(1, 1);
-        return QStringLiteral("chr(%1)").arg(arg(0));
+        return character(QStringLiteral("chr(%1)").arg(arg(0)));
     }
     if (name == u"datalength") {
         require(1, 1);
@@ -228,6 +297,10 @@ QString PgPrinter::variable(const QString& written) {
     if (written.startsWith(QStringLiteral("@@"))) {
         if (written.mid(2).compare(u"identity", Qt::CaseInsensitive) == 0) {
             return QStringLiteral("tsql_identity()");
+        }
+        if (written.mid(2).compare(u"rowcount", Qt::CaseInsensitive) == 0) {
+            // Bound by PgEngine: the rows the last data-changing statement touched.
+            return QStringLiteral("@@rowcount");
         }
         throw EDatabaseError(QStringLiteral("%1 is not supported on PostgreSQL.").arg(written));
     }

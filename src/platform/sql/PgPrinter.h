@@ -8,8 +8,11 @@ namespace tarvand::sql {
 // procedures and aliases fold to lower case, as the server folds unquoted names, so that a name
 // written in any case finds its object; the statement's own result columns keep the names as the
 // query writes them. Variables stay @name and placeholders ?n: PgEngine binds both by position.
-// Character comparisons rely on the tsql collation of the columns; searches (Like, CharIndex,
-// PatIndex) go through PgCompatibility's functions, which compare without regard to case.
+// Character values compare as SQL Server's do, without regard to case and trailing blanks: columns
+// are bpchar domains under the tsql collation, and every other character value the printer makes
+// is bpchar too (text counts trailing blanks), read back as text with its blanks (tsql_text).
+// Searches (Like, CharIndex, PatIndex, Replace) go through PgCompatibility's functions, which
+// compare without regard to case.
 class PgPrinter : public TsqlPrinter {
 public:
     // The PostgreSQL type of a T-SQL column type ("varchar(10)" stays, "money" is numeric(19, 4),
@@ -27,6 +30,7 @@ protected:
     QString exclusiveOr(const QString& left, const QString& right) const override;
     QString like(const TsqlExpr& expr) override;
     QString numericSide(const TsqlExpr& side, const TsqlExpr& number) override;
+    QString comparand(const TsqlExpr& side, const TsqlExpr& other) override;
     QString ordering(bool descending) const override;
     QString collation(ValueType left, ValueType right) const override;
     QString function(const TsqlExpr& expr) override;

@@ -1,6 +1,8 @@
 #include "PgSchemaCommands.h"
 
+#include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "PgCompatibility.h"
 #include "PgConnection.h"
 #include "PgPrinter.h"
 #include "SchemaChecks.h"
@@ -168,17 +170,26 @@ void PgSchemaCommands::requireDistinct(const QString& table, const QString& inde
     throw EDatabaseError(SqlServerErrors::duplicateKeyFound(table, index, values));
 }
 
+QString PgSchemaCommands::columnType(const QString& declared) {
+    const QString type = PgPrinter::columnType(declared);
+    const DeclaredType parsed(declared);
+    if (type.startsWith(PgCompatibility::characterType(parsed.length()) + u' ')) {
+        PgCompatibility::createCharacterType(connection_, parsed.length());
+    }
+    return type;
+}
+
 QString PgSchemaCommands::column(const TsqlColumnDef& definition) {
     QString text = PgPrinter::foldedName(definition.name) + u' ';
-    if (!definition.collation.isEmpty() &&
-        PgPrinter::columnType(definition.type).contains(QLatin1String("COLLATE"))) {
+    const QString type = columnType(definition.type);
+    if (!definition.collation.isEmpty() && type.contains(QLatin1String("COLLATE"))) {
         // A case-sensitive collation compares exactly; any other compares as tsql does.
-        const QString type = PgPrinter::columnType(definition.type).section(QStringLiteral(" COLLATE"), 0, 0);
-        text += type + (definition.collation.contains(QLatin1String("_CS"), Qt::CaseInsensitive)
-                            ? QStringLiteral(" COLLATE \"C\"")
-                            : QStringLiteral(" COLLATE tsql"));
+        text += type.section(QStringLiteral(" COLLATE"), 0, 0) +
+                (definition.collation.contains(QLatin1String("_CS"), Qt::CaseInsensitive)
+                     ? QStringLiteral(" COLLATE \"C\"")
+                     : QStringLiteral(" COLLATE tsql"));
     } else {
-        text += PgPrinter::columnType(definition.type);
+        text += type;
     }
     if (definition.identity) {
         text +=
@@ -252,7 +263,7 @@ QStringList PgSchemaCommands::alterColumn(const TsqlStatement& statement) {
         throw EDatabaseError(SqlServerErrors::nullNotAllowed(statement.table.name, definition.name) +
                              QStringLiteral(" UPDATE fails."));
     }
-    const QString type = PgPrinter::columnType(definition.type);
+    const QString type = columnType(definition.type);
     const QString bare = type.section(QStringLiteral(" COLLATE"), 0, 0);
     // A character column takes the values as they are (a value too long is refused); any other
     // type converts the stored text as the server converts it.

@@ -22,6 +22,8 @@ public:
 
     // Runs one of Create/Alter/Drop Table, Index, Constraint, Column or Procedure.
     void run(const TsqlStatement& statement);
+    // PgPrinter::columnType, with the type of a varchar column made when it is missing.
+    QString columnType(const QString& declared);
     std::optional<QString> procedure(const QString& name) const;
 
     QString declaredTable(const QString& table) const override;

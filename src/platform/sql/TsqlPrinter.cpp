@@ -206,7 +206,7 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
         if (numbers && typeOf(value) != ValueType::Number) {
             left = numericSide(value, *expr.args[1]);
         } else {
-            left = expression(value);
+            left = comparand(value, *expr.args[1]);
             if (value.kind != Kind::Column && typeOf(value) != ValueType::Number) {
                 left += collation(typeOf(value), typeOf(*expr.args[1]));
             }
@@ -339,10 +339,10 @@ QString TsqlPrinter::comparison(const QString& op, const TsqlExpr& left, const T
     const ValueType rt = typeOf(right);
     const QString l = left.kind != Kind::Number && right.kind == Kind::Number && lt != ValueType::Number
                           ? numericSide(left, right)
-                          : expression(left);
+                          : comparand(left, right);
     const QString r = right.kind != Kind::Number && left.kind == Kind::Number && rt != ValueType::Number
                           ? numericSide(right, left)
-                          : expression(right);
+                          : comparand(right, left);
     const bool textual = left.kind != Kind::Column && right.kind != Kind::Column && lt != ValueType::Number &&
                          rt != ValueType::Number && left.kind != Kind::Null && right.kind != Kind::Null;
     return QStringLiteral("(%1 %2 %3%4)").arg(l, op, r, textual ? collation(lt, rt) : QString());

@@ -53,6 +53,8 @@ protected:
     virtual QString exclusiveOr(const QString& left, const QString& right) const;
     virtual QString like(const TsqlExpr& expr);
     virtual QString numericSide(const TsqlExpr& side, const TsqlExpr& number);
+    // One side of a comparison (or the value of an In list) that is not converted to a number.
+    virtual QString comparand(const TsqlExpr& side, const TsqlExpr&) { return expression(side); }
     // The collation clause for a comparison of two values that are not both columns and not
     // numbers.
     virtual QString collation(ValueType, ValueType) const { return QStringLiteral(" COLLATE TSQL"); }
