@@ -112,7 +112,7 @@ const PgEngine::ServerText& PgEngine::text(const QString& sql) {
     return *found;
 }
 
-QVariantList PgEngine::params(const ServerText& server, const Values& values) {
+QVariantList PgEngine::params(const ServerText& server, const Values& values) const {
     QVariantList params;
     params.reserve(server.names.size());
     for (const QString& name : server.names) {

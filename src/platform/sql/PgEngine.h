@@ -45,7 +45,7 @@ public:
 
 private:
     const ServerText& text(const QString& sql);
-    static QVariantList params(const ServerText& server, const Values& values);
+    QVariantList params(const ServerText& server, const Values& values) const;
     PgResult run(const QString& sql, const Values& values);
 
     PgConnection& connection_;
