@@ -11,7 +11,10 @@ namespace tarvand::sql {
 
 // What the module asks of a PostgreSQL database's catalog: the columns of a table with their
 // declared types, lengths, nullability, identity and key membership, and a table's key. Column
-// lists are kept per table until the schema changes.
+// lists are kept per table until the schema changes. Tables and columns are stored under folded
+// names; the names as the module wrote them are kept in their comments (first line: the name,
+// second line: the T-SQL type of a national character column) and read back through tsql_name,
+// so they survive reconnects and Alter Column and go with the object.
 class PgCatalog {
 public:
     explicit PgCatalog(PgConnection& connection) : connection_(connection) {}
@@ -23,6 +26,14 @@ public:
     // dropped attributes leave empty entries).
     const QList<ColumnInfo>& columns(Oid table);
     QStringList keyColumns(Oid table);
+    // The statements that keep a table's written name, and a column's written name and national
+    // type; empty when the stored name and type say all.
+    static QByteArray tableComment(const QString& table);
+    static QByteArray columnComment(const QString& table, const QString& column, const QString& type);
+    // The written name of the table a server message names by schema and stored name, and of one
+    // of its columns; the stored names when the catalog cannot be read (a failed transaction).
+    QString writtenTable(const QString& schema, const QString& table);
+    QString writtenColumn(const QString& schema, const QString& table, const QString& column);
     // Forgets what was read, after a statement that may have changed the schema.
     void clear() { columns_.clear(); }
 

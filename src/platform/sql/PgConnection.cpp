@@ -2,6 +2,7 @@
 
 #include "EDatabaseError.h"
 #include "PgErrors.h"
+#include "PgServerError.h"
 #include "VariantKind.h"
 
 #include <vector>
@@ -77,16 +78,16 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
                                  formats.data(), 0));
     const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-        fail(result.get());
+        fail(std::move(result));
     }
     return result;
 }
 
 void PgConnection::control(const char* sql) {
-    const PgResult result(PQexec(conn_, sql));
+    PgResult result(PQexec(conn_, sql));
     const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-        fail(result.get());
+        fail(std::move(result));
     }
 }
 
@@ -98,11 +99,12 @@ QString PgConnection::scalar(const QByteArray& sql, const QVariantList& params) 
     return QString::fromUtf8(PQgetvalue(result.get(), 0, 0));
 }
 
-void PgConnection::fail(const PGresult* result) {
+void PgConnection::fail(PgResult result) {
     if (!result) {
         throw EDatabaseError(QString::fromUtf8(PQerrorMessage(conn_)).trimmed());
     }
-    throw EDatabaseError(PgErrors::translate(result, *this));
+    const QString message = PgErrors::translate(result.get(), *this);
+    throw PgServerError(message, std::shared_ptr<PGresult>(result.release(), PgResultFree()));
 }
 
 } // namespace tarvand::sql

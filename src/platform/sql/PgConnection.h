@@ -33,7 +33,7 @@ public:
     void control(const char* sql);
 
 private:
-    [[noreturn]] void fail(const PGresult* result);
+    [[noreturn]] void fail(PgResult result);
 
     PGconn* conn_ = nullptr;
 };

@@ -26,6 +26,8 @@ private:
     QStringList createTable(const TsqlStatement& statement);
     QStringList createIndex(const TsqlStatement& statement);
     QStringList alterColumn(const TsqlStatement& statement);
+    // The comments that keep the written names of a new table and of new columns (PgCatalog).
+    static QStringList comments(const TsqlStatement& statement);
     QString column(const TsqlColumnDef& column);
     static QString key(const TsqlKeyDef& key);
     void storeProcedure(const TsqlStatement& statement);
