@@ -211,7 +211,9 @@ QString PgPrinter::systemTable(const TsqlName& table, const QString& alias, bool
     handled = true;
     if (lower == u"sysobjects" && tempdb) {
         return QStringLiteral(
-                   "(SELECT c.relname::varchar(128) COLLATE tsql AS name, 'U'::varchar(2) AS xtype, "
+                   "(SELECT tsql_name(c.relname, pg_catalog.obj_description(c.oid, "
+                   "'pg_class'))::varchar(128) "
+                   "COLLATE tsql AS name, 'U'::varchar(2) AS xtype, "
                    "'U'::varchar(2) AS type, c.oid::bigint::integer AS id FROM pg_catalog.pg_class c "
                    "WHERE c.relpersistence = 't' AND c.relkind = 'r' AND "
                    "pg_catalog.pg_table_is_visible(c.oid))") +
