@@ -102,6 +102,22 @@ QStringList PgCatalog::keyColumns(Oid table) {
     return keys;
 }
 
+const QStringList& PgCatalog::primaryKey(const QString& table) {
+    if (const auto found = primaryKeys_.constFind(table); found != primaryKeys_.constEnd()) {
+        return *found;
+    }
+    const PgResult result = connection_.run(
+        "SELECT a.attname FROM pg_catalog.pg_index i, LATERAL unnest(i.indkey) WITH ORDINALITY AS u(attnum, "
+        "position) JOIN pg_catalog.pg_attribute a ON a.attnum = u.attnum WHERE i.indrelid = "
+        "to_regclass($1::text) AND i.indisprimary AND a.attrelid = i.indrelid ORDER BY u.position",
+        {table});
+    QStringList key;
+    for (int r = 0; r < PQntuples(result.get()); ++r) {
+        key.append(QString::fromUtf8(PQgetvalue(result.get(), r, 0)));
+    }
+    return *primaryKeys_.insert(table, key);
+}
+
 QByteArray PgCatalog::tableComment(const QString& table) {
     if (table == table.toLower()) {
         return {};

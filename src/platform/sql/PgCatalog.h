@@ -26,6 +26,9 @@ public:
     // dropped attributes leave empty entries).
     const QList<ColumnInfo>& columns(Oid table);
     QStringList keyColumns(Oid table);
+    // The primary key's columns (stored names) of a table as PgPrinter prints its name; empty
+    // without one. Kept until the schema changes.
+    const QStringList& primaryKey(const QString& table);
     // The statements that keep a table's written name, and a column's written name and national
     // type; empty when the stored name and type say all.
     static QByteArray tableComment(const QString& table);
@@ -35,11 +38,15 @@ public:
     QString writtenTable(const QString& schema, const QString& table);
     QString writtenColumn(const QString& schema, const QString& table, const QString& column);
     // Forgets what was read, after a statement that may have changed the schema.
-    void clear() { columns_.clear(); }
+    void clear() {
+        columns_.clear();
+        primaryKeys_.clear();
+    }
 
 private:
     PgConnection& connection_;
     QHash<Oid, QList<ColumnInfo>> columns_;
+    QHash<QString, QStringList> primaryKeys_;
 };
 
 } // namespace tarvand::sql

@@ -86,7 +86,7 @@ PgEngine::ServerText PgEngine::serverText(const QString& sql) {
 }
 
 std::unique_ptr<TsqlPrinter> PgEngine::printer() const {
-    return std::make_unique<PgPrinter>();
+    return std::make_unique<PgPrinter>(&catalog_);
 }
 
 void PgEngine::attach(const QStringList& databases) {

@@ -2,6 +2,9 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "PgCatalog.h"
+
+#include <algorithm>
 
 namespace tarvand::sql {
 
@@ -47,6 +50,17 @@ QString serverType(const QString& type) {
         return QStringLiteral("bytea");
     }
     return type;
+}
+
+bool aggregates(const TsqlExpr& expr) {
+    static const QStringList functions = {QStringLiteral("count"), QStringLiteral("count_big"),
+                                          QStringLiteral("sum"),   QStringLiteral("avg"),
+                                          QStringLiteral("min"),   QStringLiteral("max")};
+    if (expr.kind == Kind::Function && functions.contains(expr.text.toLower())) {
+        return true;
+    }
+    return std::any_of(expr.args.begin(), expr.args.end(),
+                       [](const TsqlExprPtr& arg) { return aggregates(*arg); });
 }
 
 } // namespace
@@ -234,6 +248,30 @@ QString PgPrinter::variable(const QString& written) {
         throw EDatabaseError(QStringLiteral("%1 is not supported on PostgreSQL.").arg(written));
     }
     return written;
+}
+
+QString PgPrinter::unordered(const TsqlSelect& select) {
+    // SQL Server reads a table with a clustered primary key in key order, where PostgreSQL returns
+    // an updated row last: a grid that requeries the table keeps its rows in place only in key order.
+    if (!catalog_ || select.next || select.distinct || !select.groupBy.empty() || select.having ||
+        select.from.size() != 1 ||
+        std::any_of(select.items.begin(), select.items.end(),
+                    [](const TsqlSelectItem& item) { return aggregates(*item.expr); })) {
+        return {};
+    }
+    const TsqlTableSource& source = select.from.front();
+    const QString lower = source.table.name.toLower();
+    if (source.derived || !source.table.database.isEmpty() || lower == u"sysobjects" ||
+        lower == u"sysindexes") {
+        return {};
+    }
+    const QString table = tableName(source.table);
+    const QString qualifier = source.alias.isEmpty() ? table : name(source.alias);
+    QStringList order;
+    for (const QString& column : catalog_->primaryKey(table)) {
+        order.append(qualifier + u'.' + foldedName(column));
+    }
+    return order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
 }
 
 } // namespace tarvand::sql
