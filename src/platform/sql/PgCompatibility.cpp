@@ -9,8 +9,9 @@ namespace {
 // Bumped whenever the objects below change, so that databases set up before are brought up to date.
 constexpr const char* marker = "tsql_compatibility_5";
 
-// "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name.
-constexpr const char* plainName = "regexp_replace(lower($1), '^.*\\.|[][]', '', 'g')";
+// "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name (under "C": a name read
+// from a column of the tsql collation allows no regular expression).
+constexpr const char* plainName = "regexp_replace(lower($1 COLLATE \"C\"), '^.*\\.|[][]', '', 'g')";
 
 const char* const objects[] = {
     "CREATE COLLATION IF NOT EXISTS tsql (provider = icu, locale = 'und-u-ks-level2', deterministic = false)",
@@ -111,7 +112,7 @@ void PgCompatibility::install(PgConnection& connection) {
                 "split_part(pg_catalog.col_description(a.attrelid, a.attnum), E'\\n', 2) ILIKE 'n%' THEN 2 "
                 "ELSE 1 END) WHEN a.attlen > 0 THEN a.attlen::integer ELSE 16 END FROM "
                 "pg_catalog.pg_attribute a WHERE a.attrelid = to_regclass(" +
-                name + ") AND a.attname = lower($2) AND NOT a.attisdropped$f$");
+                name + ") AND a.attname = lower($2 COLLATE \"C\") AND NOT a.attisdropped$f$");
             connection.run(
                 "CREATE OR REPLACE VIEW sysobjects AS SELECT tsql_name(c.relname, "
                 "pg_catalog.obj_description(c.oid, 'pg_class'))::varchar(128) COLLATE tsql AS name, "
