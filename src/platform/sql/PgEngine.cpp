@@ -244,9 +244,15 @@ qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values
             comments.append(PgCatalog::columnComment(query.into.name, name, QString()));
             continue;
         }
-        const QString type =
-            connection_.scalar("SELECT format_type($1::oid, $2::integer)",
-                               {qint64(PQftype(described.get(), c)), PQfmod(described.get(), c)});
+        QString type = connection_.scalar("SELECT format_type($1::oid, $2::integer)",
+                                          {qint64(PQftype(described.get(), c)), PQfmod(described.get(), c)});
+        // A character literal makes a column of its own length, as on SQL Server.
+        const TsqlExpr* item = query.items.size() == std::size_t(PQnfields(described.get()))
+                                   ? query.items[std::size_t(c)].expr.get()
+                                   : nullptr;
+        if (type == u"text" && item && item->kind == TsqlExpr::Kind::String) {
+            type = QStringLiteral("character varying(%1)").arg(std::max(qsizetype(1), item->text.size()));
+        }
         const bool character = type.startsWith(QLatin1String("character")) || type == u"text";
         definitions.append(PgPrinter::foldedName(name) + u' ' + type +
                            (character ? QStringLiteral(" COLLATE tsql") : QString()));
