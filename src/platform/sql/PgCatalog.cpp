@@ -118,16 +118,14 @@ const QStringList& PgCatalog::primaryKey(const QString& table) {
     return *primaryKeys_.insert(table, key);
 }
 
-QByteArray PgCatalog::tableComment(const QString& table) {
+QString PgCatalog::tableComment(const QString& table) {
     if (table == table.toLower()) {
         return {};
     }
-    return QStringLiteral("COMMENT ON TABLE %1 IS '%2'")
-        .arg(PgPrinter::foldedName(table), SqlEscape(table))
-        .toUtf8();
+    return QStringLiteral("COMMENT ON TABLE %1 IS '%2'").arg(PgPrinter::foldedName(table), SqlEscape(table));
 }
 
-QByteArray PgCatalog::columnComment(const QString& table, const QString& column, const QString& type) {
+QString PgCatalog::columnComment(const QString& table, const QString& column, const QString& type) {
     const DeclaredType declared(type);
     const bool national = declared.base().startsWith(u'n') && declared.isCharacter();
     if (column == column.toLower() && !national) {
@@ -135,8 +133,7 @@ QByteArray PgCatalog::columnComment(const QString& table, const QString& column,
     }
     return QStringLiteral("COMMENT ON COLUMN %1.%2 IS '%3'")
         .arg(PgPrinter::foldedName(table), PgPrinter::foldedName(column),
-             SqlEscape(national ? column + u'\n' + type : column))
-        .toUtf8();
+             SqlEscape(national ? column + u'\n' + type : column));
 }
 
 QString PgCatalog::writtenTable(const QString& schema, const QString& table) {

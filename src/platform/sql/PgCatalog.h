@@ -31,8 +31,8 @@ public:
     const QStringList& primaryKey(const QString& table);
     // The statements that keep a table's written name, and a column's written name and national
     // type; empty when the stored name and type say all.
-    static QByteArray tableComment(const QString& table);
-    static QByteArray columnComment(const QString& table, const QString& column, const QString& type);
+    static QString tableComment(const QString& table);
+    static QString columnComment(const QString& table, const QString& column, const QString& type);
     // The written name of the table a server message names by schema and stored name, and of one
     // of its columns; the stored names when the catalog cannot be read (a failed transaction).
     QString writtenTable(const QString& schema, const QString& table);

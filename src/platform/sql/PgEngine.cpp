@@ -231,7 +231,7 @@ qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values
     }
     QStringList definitions;
     QStringList columns;
-    QList<QByteArray> comments{PgCatalog::tableComment(query.into.name)};
+    QStringList comments{PgCatalog::tableComment(query.into.name)};
     const QString marker = TsqlPrinter::identityMarker();
     for (int c = 0; c < PQnfields(described.get()); ++c) {
         QString name = written.value(fromTables[c].name.toLower(), fromTables[c].name);
@@ -265,9 +265,9 @@ qint64 PgEngine::selectInto(const TsqlStatement& statement, const Values& values
                             .arg(query.into.name.startsWith(u'#') ? QStringLiteral("TEMP ") : QString(),
                                  target, definitions.join(QStringLiteral(", ")))
                             .toUtf8());
-        for (const QByteArray& comment : std::as_const(comments)) {
+        for (const QString& comment : std::as_const(comments)) {
             if (!comment.isEmpty()) {
-                connection_.run(comment);
+                connection_.run(comment.toUtf8());
             }
         }
         const QString list = columns.join(QStringLiteral(", "));

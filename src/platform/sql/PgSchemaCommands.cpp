@@ -91,11 +91,10 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
 QStringList PgSchemaCommands::comments(const TsqlStatement& statement) {
     QStringList comments;
     if (statement.kind == Kind::CreateTable) {
-        comments.append(QString::fromUtf8(PgCatalog::tableComment(statement.table.name)));
+        comments.append(PgCatalog::tableComment(statement.table.name));
     }
     for (const TsqlColumnDef& definition : statement.columnDefs) {
-        comments.append(QString::fromUtf8(
-            PgCatalog::columnComment(statement.table.name, definition.name, definition.type)));
+        comments.append(PgCatalog::columnComment(statement.table.name, definition.name, definition.type));
     }
     comments.removeAll(QString());
     return comments;
@@ -195,13 +194,13 @@ QStringList PgSchemaCommands::alterColumn(const TsqlStatement& statement) {
         "SELECT tsql_name(a.attname, pg_catalog.col_description(a.attrelid, a.attnum)) FROM "
         "pg_catalog.pg_attribute a WHERE a.attrelid = to_regclass($1::text) AND a.attname = $2::text",
         {target, definition.name.toLower()});
-    const QByteArray comment = PgCatalog::columnComment(
+    const QString comment = PgCatalog::columnComment(
         statement.table.name, created.isEmpty() ? definition.name : created, definition.type);
     return {QStringLiteral("ALTER TABLE %1 ALTER COLUMN %2 TYPE %3%4, ALTER COLUMN %2 %5")
                 .arg(target, name, type, conversion,
                      definition.notNull ? QStringLiteral("SET NOT NULL") : QStringLiteral("DROP NOT NULL")),
             comment.isEmpty() ? QStringLiteral("COMMENT ON COLUMN %1.%2 IS NULL").arg(target, name)
-                              : QString::fromUtf8(comment)};
+                              : comment};
 }
 
 std::optional<QString> PgSchemaCommands::procedure(const QString& name) {
