@@ -283,6 +283,12 @@ TEST_P(BridgeSchemaTestPg, NamesKeepTheCaseTheyWereCreatedInAndAKeyedTableReadsI
     EXPECT_EQ(names.join(u' '), "MakanCod MakanNam MakanRaj MakanCod MakanNam MakanRaj");
     EXPECT_EQ(rows("Select Name, COL_LENGTH(Name, 'MakanNam') From SysObjects Where Name Like 'D_Mak%'"),
               QStringList{"D_Makan|40"});
+    // A text the bridge keeps after its second use is printed again once the schema changes.
+    db->execute("Create Table #K (a Int Not Null Primary Key)");
+    EXPECT_EQ(rows("Select * From #K") + rows("Select * From #K"), QStringList());
+    db->execute("Drop Table #K");
+    db->execute("Create Table #K (b Int Not Null Primary Key)");
+    EXPECT_EQ(rows("Select * From #K"), QStringList());
 }
 
 TARVAND_ON_EACH_BACKEND(BridgeSchemaTestPg);

@@ -11,6 +11,8 @@
 #include "TsqlCompiler.h"
 #include "TsqlPrinter.h"
 
+#include <QScopeGuard>
+
 namespace tarvand::sql {
 
 PgBackend::PgBackend(const QString& uri)
@@ -32,6 +34,12 @@ bool PgBackend::isUri(const QString& name) {
 
 TsqlRunner::Outcome PgBackend::run(const QString& statement, const QVariantList& params, bool wantRows) {
     try {
+        const int generation = catalog_->generation();
+        const auto forget = qScopeGuard([&] {
+            if (catalog_->generation() != generation) {
+                compiler_->forget();
+            }
+        });
         const std::shared_ptr<const TsqlScript> script = compiler_->compile(statement);
         if (PQtransactionStatus(connection_->handle()) != PQTRANS_INTRANS) {
             return runner_->run(*script, params, wantRows);

@@ -41,12 +41,17 @@ public:
     void clear() {
         columns_.clear();
         primaryKeys_.clear();
+        ++generation_;
     }
+    // Counts the clears, so that texts printed with what was read (PgPrinter's key order) can be
+    // forgotten with it.
+    int generation() const { return generation_; }
 
 private:
     PgConnection& connection_;
     QHash<Oid, QList<ColumnInfo>> columns_;
     QHash<QString, QStringList> primaryKeys_;
+    int generation_ = 0;
 };
 
 } // namespace tarvand::sql

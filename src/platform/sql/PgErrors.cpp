@@ -60,6 +60,11 @@ QString PgErrors::translate(const PGresult* result, PgConnection& connection, Pg
         return QStringLiteral("Invalid object name '%1'.").arg(writtenIn(source, quoted(message)));
     }
     if (state == u"42703") {
+        // column "x" does not exist; a qualified one unquoted: column t.x does not exist.
+        if (quoted(message).isEmpty()) {
+            return QStringLiteral("The multi-part identifier \"%1\" could not be bound.")
+                .arg(writtenIn(source, message.section(u' ', 1, 1)));
+        }
         return QStringLiteral("Invalid column name '%1'.")
             .arg(writtenIn(source, quoted(message).section(u'.', -1)));
     }
