@@ -267,4 +267,35 @@ TEST_P(BridgeSchemaTestPg, DroppingConstraintsIndexesAndAddingColumns) {
     EXPECT_EQ(db->execute("Drop Table If Exists Missing"), 0);
 }
 
+TEST_P(BridgeSchemaTestPg, NamesKeepTheCaseTheyWereCreatedInAndAKeyedTableReadsInKeyOrder) {
+    db->execute("Create Table D_Makan (MakanCod Varchar(3) Not Null, MakanNam NVarchar(10) Null, "
+                "Constraint PK_D_Makan Primary Key (MakanCod))");
+    db->execute("Alter Table d_makan Add MakanRaj Int Null");
+    db->execute("Alter Table D_MAKAN Alter Column MakanNam NVarchar(20) Null");
+    for (const QString code : {"  1", "  2", "  3"}) {
+        db->execute("Insert Into D_Makan (MakanCod) Values (?)", {code});
+    }
+    db->execute("Update D_Makan Set MakanNam = 'Changed' Where MakanCod = '  1'");
+    open();
+    EXPECT_EQ(rows("Select * From d_makan"),
+              QStringList({"  1|Changed|NULL", "  2|NULL|NULL", "  3|NULL|NULL"}));
+    db->execute("Select * Into #Makan From d_makan Where makanraj Is Null");
+    QStringList names;
+    for (const QList<ColumnInfo>& columns :
+         {db->query("Select * From D_Makan")->columns(), db->tableColumns("#Makan")}) {
+        for (const ColumnInfo& column : columns) {
+            names.append(column.name);
+        }
+    }
+    EXPECT_EQ(names.join(u' '), "MakanCod MakanNam MakanRaj MakanCod MakanNam MakanRaj");
+    EXPECT_EQ(rows("Select Name, COL_LENGTH(Name, 'MakanNam') From SysObjects Where Name Like 'D_Mak%'"),
+              QStringList{"D_Makan|40"});
+    // A text the bridge keeps after its second use is printed again once the schema changes.
+    db->execute("Create Table #K (a Int Not Null Primary Key)");
+    EXPECT_EQ(rows("Select * From #K") + rows("Select * From #K"), QStringList());
+    db->execute("Drop Table #K");
+    db->execute("Create Table #K (b Int Not Null Primary Key)");
+    EXPECT_EQ(rows("Select * From #K"), QStringList());
+}
+
 TARVAND_ON_EACH_BACKEND(BridgeSchemaTestPg);

@@ -6,8 +6,12 @@
 #include "PgCompatibility.h"
 #include "PgConnection.h"
 #include "PgEngine.h"
+#include "PgErrors.h"
+#include "PgServerError.h"
 #include "TsqlCompiler.h"
 #include "TsqlPrinter.h"
+
+#include <QScopeGuard>
 
 namespace tarvand::sql {
 
@@ -29,13 +33,25 @@ bool PgBackend::isUri(const QString& name) {
 }
 
 TsqlRunner::Outcome PgBackend::run(const QString& statement, const QVariantList& params, bool wantRows) {
-    const std::shared_ptr<const TsqlScript> script = compiler_->compile(statement);
-    if (PQtransactionStatus(connection_->handle()) != PQTRANS_INTRANS) {
-        return runner_->run(*script, params, wantRows);
+    try {
+        const int generation = catalog_->generation();
+        const auto forget = qScopeGuard([&] {
+            if (catalog_->generation() != generation) {
+                compiler_->forget();
+            }
+        });
+        const std::shared_ptr<const TsqlScript> script = compiler_->compile(statement);
+        if (PQtransactionStatus(connection_->handle()) != PQTRANS_INTRANS) {
+            return runner_->run(*script, params, wantRows);
+        }
+        TsqlRunner::Outcome outcome;
+        engine_->atomically([&] { outcome = runner_->run(*script, params, wantRows); });
+        return outcome;
+    } catch (const PgServerError& error) {
+        // The failed statement is undone by now, so the catalog can be asked how the module wrote
+        // the names the server reports, and the statement how it writes those it does not find.
+        throw EDatabaseError(PgErrors::translate(error.result(), *connection_, catalog_.get(), statement));
     }
-    TsqlRunner::Outcome outcome;
-    engine_->atomically([&] { outcome = runner_->run(*script, params, wantRows); });
-    return outcome;
 }
 
 std::unique_ptr<ResultCursor> PgBackend::query(const QString& statement, const QVariantList& params) {

@@ -1,5 +1,9 @@
 #include "PgCatalog.h"
 
+#include "DeclaredType.h"
+#include "PgPrinter.h"
+#include "SqlEscape.h"
+
 namespace tarvand::sql {
 
 namespace {
@@ -51,10 +55,11 @@ const QList<ColumnInfo>& PgCatalog::columns(Oid table) {
         return *found;
     }
     const PgResult result = connection_.run(
-        "SELECT a.attnum, a.attname, tsql_type(a.atttypid, a.atttypmod), a.attnotnull, "
+        "SELECT a.attnum, tsql_name(a.attname, pg_catalog.col_description(a.attrelid, a.attnum)), "
+        "tsql_type(a.atttypid, a.atttypmod), a.attnotnull, "
         "a.attidentity <> '' OR coalesce(pg_catalog.pg_get_expr(d.adbin, d.adrelid), '') LIKE 'nextval(%', "
         "EXISTS (SELECT 1 FROM pg_catalog.pg_index i WHERE i.indrelid = a.attrelid AND i.indisprimary AND "
-        "a.attnum = ANY (i.indkey)), c.relname "
+        "a.attnum = ANY (i.indkey)), tsql_name(c.relname, pg_catalog.obj_description(c.oid, 'pg_class')) "
         "FROM pg_catalog.pg_attribute a JOIN pg_catalog.pg_class c ON c.oid = a.attrelid "
         "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
         "WHERE a.attrelid = $1 AND a.attnum > 0 ORDER BY a.attnum",
@@ -84,7 +89,8 @@ const QList<ColumnInfo>& PgCatalog::columns(Oid table) {
 QStringList PgCatalog::keyColumns(Oid table) {
     // The primary key, else the first unique index without a condition, columns in key order.
     const PgResult result = connection_.run(
-        "SELECT a.attname FROM (SELECT i.indkey FROM pg_catalog.pg_index i WHERE i.indrelid = $1 AND "
+        "SELECT tsql_name(a.attname, pg_catalog.col_description(a.attrelid, a.attnum)) FROM (SELECT i.indkey "
+        "FROM pg_catalog.pg_index i WHERE i.indrelid = $1 AND "
         "i.indisunique AND i.indpred IS NULL ORDER BY i.indisprimary DESC, i.indexrelid LIMIT 1) k, "
         "LATERAL unnest(k.indkey) WITH ORDINALITY AS u(attnum, position) JOIN pg_catalog.pg_attribute a ON "
         "a.attrelid = $1 AND a.attnum = u.attnum ORDER BY u.position",
@@ -94,6 +100,59 @@ QStringList PgCatalog::keyColumns(Oid table) {
         keys.append(QString::fromUtf8(PQgetvalue(result.get(), r, 0)));
     }
     return keys;
+}
+
+const QStringList& PgCatalog::primaryKey(const QString& table) {
+    if (const auto found = primaryKeys_.constFind(table); found != primaryKeys_.constEnd()) {
+        return *found;
+    }
+    const PgResult result = connection_.run(
+        "SELECT a.attname FROM pg_catalog.pg_index i, LATERAL unnest(i.indkey) WITH ORDINALITY AS u(attnum, "
+        "position) JOIN pg_catalog.pg_attribute a ON a.attnum = u.attnum WHERE i.indrelid = "
+        "to_regclass($1::text) AND i.indisprimary AND a.attrelid = i.indrelid ORDER BY u.position",
+        {table});
+    QStringList key;
+    for (int r = 0; r < PQntuples(result.get()); ++r) {
+        key.append(QString::fromUtf8(PQgetvalue(result.get(), r, 0)));
+    }
+    return *primaryKeys_.insert(table, key);
+}
+
+QString PgCatalog::tableComment(const QString& table) {
+    if (table == table.toLower()) {
+        return {};
+    }
+    return QStringLiteral("COMMENT ON TABLE %1 IS '%2'").arg(PgPrinter::foldedName(table), SqlEscape(table));
+}
+
+QString PgCatalog::columnComment(const QString& table, const QString& column, const QString& type) {
+    const DeclaredType declared(type);
+    const bool national = declared.base().startsWith(u'n') && declared.isCharacter();
+    if (column == column.toLower() && !national) {
+        return {};
+    }
+    return QStringLiteral("COMMENT ON COLUMN %1.%2 IS '%3'")
+        .arg(PgPrinter::foldedName(table), PgPrinter::foldedName(column),
+             SqlEscape(national ? column + u'\n' + type : column));
+}
+
+QString PgCatalog::writtenTable(const QString& schema, const QString& table) {
+    return writtenColumn(schema, table, QString());
+}
+
+QString PgCatalog::writtenColumn(const QString& schema, const QString& table, const QString& column) {
+    const QString stored = column.isEmpty() ? table : column;
+    if (PQtransactionStatus(connection_.handle()) == PQTRANS_INERROR) {
+        return stored;
+    }
+    const QString written = connection_.scalar(
+        "SELECT CASE WHEN $3::text = '' THEN tsql_name(c.relname, pg_catalog.obj_description(c.oid, "
+        "'pg_class')) ELSE tsql_name(a.attname, pg_catalog.col_description(c.oid, a.attnum)) END FROM "
+        "pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace LEFT JOIN "
+        "pg_catalog.pg_attribute a ON a.attrelid = c.oid AND a.attname = $3::text WHERE n.nspname = $1 "
+        "AND c.relname = $2",
+        {schema, table, column});
+    return written.isEmpty() ? stored : written;
 }
 
 } // namespace tarvand::sql

@@ -7,13 +7,14 @@ namespace tarvand::sql {
 namespace {
 
 // Bumped whenever the objects below change, so that databases set up before are brought up to date.
-constexpr const char* marker = "tsql_compatibility_5";
+constexpr const char* marker = "tsql_compatibility_6";
 
 // The types of varchar(n) columns are named this and n.
 constexpr const char* characterPrefix = "tsql_varchar_";
 
-// "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name.
-constexpr const char* plainName = "regexp_replace(lower($1), '^.*\\.|[][]', '', 'g')";
+// "dbo.X", "[X]", "tempdb..#X" → x, as the server folds an unquoted table name (under "C": a name read
+// from a column of the tsql collation allows no regular expression).
+constexpr const char* plainName = "regexp_replace(lower($1 COLLATE \"C\"), '^.*\\.|[][]', '', 'g')";
 
 const char* const objects[] = {
     "CREATE COLLATION IF NOT EXISTS tsql (provider = icu, locale = 'und-u-ks-level2', deterministic = false)",
@@ -116,6 +117,11 @@ const char* const objects[] = {
     "CREATE OR REPLACE FUNCTION space(integer) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT repeat('' '', "
     "$1)'",
     "CREATE OR REPLACE FUNCTION getdate() RETURNS timestamp LANGUAGE sql STABLE AS 'SELECT localtimestamp'",
+    // A table's or column's name as the module wrote it: the first line of its comment when that is
+    // the stored (folded) name in another case, else the stored name.
+    "CREATE OR REPLACE FUNCTION tsql_name(name, text) RETURNS text LANGUAGE sql IMMUTABLE AS "
+    "$f$SELECT CASE WHEN lower(split_part($2, E'\\n', 1)) = $1::text THEN split_part($2, E'\\n', 1) ELSE "
+    "$1::text END$f$",
 };
 
 } // namespace
@@ -161,14 +167,21 @@ void PgCompatibility::install(PgConnection& connection) {
                 name + ")::oid::bigint::integer$f$");
             connection.run(
                 "CREATE OR REPLACE FUNCTION col_length(text, text) RETURNS integer LANGUAGE sql STABLE AS "
-                "$f$SELECT CASE WHEN t.typname ~ '^tsql_varchar_[0-9]+$' THEN substr(t.typname, 14)::integer "
-                "WHEN a.atttypmod > 4 THEN a.atttypmod - 4 ELSE a.attlen::integer END FROM "
+                "$f$SELECT CASE WHEN a.atttypid = 'numeric'::regtype THEN (CASE WHEN (a.atttypmod - 4) >> 16 "
+                "<= 9 THEN 5 WHEN (a.atttypmod - 4) >> 16 <= 19 THEN 9 WHEN (a.atttypmod - 4) >> 16 <= 28 "
+                "THEN 13 "
+                "ELSE 17 END) WHEN t.typname ~ '^tsql_varchar_[0-9]+$' OR a.atttypmod > 4 THEN (CASE WHEN "
+                "t.typname ~ '^tsql_varchar_[0-9]+$' THEN substr(t.typname, 14)::integer ELSE a.atttypmod - "
+                "4 "
+                "END) * (CASE WHEN split_part(pg_catalog.col_description(a.attrelid, a.attnum), E'\\n', 2) "
+                "ILIKE 'n%' THEN 2 ELSE 1 END) WHEN a.attlen > 0 THEN a.attlen::integer ELSE 16 END FROM "
                 "pg_catalog.pg_attribute a JOIN pg_catalog.pg_type t ON t.oid = a.atttypid WHERE a.attrelid "
                 "= "
                 "to_regclass(" +
-                name + ") AND a.attname = lower($2) AND NOT a.attisdropped$f$");
+                name + ") AND a.attname = lower($2 COLLATE \"C\") AND NOT a.attisdropped$f$");
             connection.run(
-                "CREATE OR REPLACE VIEW sysobjects AS SELECT c.relname::varchar(128) COLLATE tsql AS name, "
+                "CREATE OR REPLACE VIEW sysobjects AS SELECT tsql_name(c.relname, "
+                "pg_catalog.obj_description(c.oid, 'pg_class'))::varchar(128) COLLATE tsql AS name, "
                 "(CASE c.relkind WHEN 'v' THEN 'V' ELSE 'U' END)::varchar(2) AS xtype, (CASE c.relkind WHEN "
                 "'v' THEN 'V' ELSE 'U' END)::varchar(2) AS type, c.oid::bigint::integer AS id FROM "
                 "pg_catalog.pg_class c WHERE c.relkind IN ('r', 'p', 'v') AND "
@@ -181,7 +194,9 @@ void PgCompatibility::install(PgConnection& connection) {
                 "IN ('p', 'u') AND pg_catalog.pg_table_is_visible(k.conrelid)");
             connection.run(
                 "CREATE OR REPLACE VIEW sysindexes AS SELECT i.relname::varchar(128) COLLATE tsql AS name, "
-                "t.relname::varchar(128) COLLATE tsql AS tablename, t.oid::bigint::integer AS id FROM "
+                "tsql_name(t.relname, pg_catalog.obj_description(t.oid, 'pg_class'))::varchar(128) COLLATE "
+                "tsql AS "
+                "tablename, t.oid::bigint::integer AS id FROM "
                 "pg_catalog.pg_index x JOIN pg_catalog.pg_class i ON i.oid = x.indexrelid JOIN "
                 "pg_catalog.pg_class t ON t.oid = x.indrelid WHERE pg_catalog.pg_table_is_visible(t.oid) AND "
                 "t.relnamespace <> 'pg_catalog'::regnamespace");

@@ -3,6 +3,7 @@
 #include "EDatabaseError.h"
 #include "PgCursor.h"
 #include "PgErrors.h"
+#include "PgServerError.h"
 #include "VariantKind.h"
 
 #include <utility>
@@ -112,7 +113,7 @@ PgResult PgConnection::run(const QByteArray& sql, const QVariantList& params) {
     PgResult result(PQexecParams(conn_, sql.constData(), bound.count, bound.types.data(), bound.values.data(),
                                  bound.lengths.data(), bound.formats.data(), 0));
     if (!succeeded(result.get())) {
-        fail(result.get());
+        fail(std::move(result));
     }
     return result;
 }
@@ -148,7 +149,7 @@ PgResult PgConnection::pipelined(const std::function<bool()>& send) {
     }
     PQexitPipelineMode(conn_);
     if (!sent || failure) {
-        fail(failure.get());
+        fail(std::move(failure));
     }
     return last;
 }
@@ -160,9 +161,9 @@ void PgConnection::control(const char* sql) {
         text += command + "; ";
     }
     text += sql;
-    const PgResult result(PQexec(conn_, text.constData()));
+    PgResult result(PQexec(conn_, text.constData()));
     if (!succeeded(result.get())) {
-        fail(result.get());
+        fail(std::move(result));
     }
 }
 
@@ -188,7 +189,7 @@ PgResult PgConnection::stream(const QByteArray& sql, const QVariantList& params,
     settle();
     flush();
     if (!Bound(params).send(conn_, sql)) {
-        fail(nullptr);
+        fail(PgResult());
     }
     PQsetSingleRowMode(conn_);
     reader_ = &reader;
@@ -206,7 +207,7 @@ PgResult PgConnection::receive() {
     reader_ = nullptr;
     if (!succeeded(piece.get())) {
         recover();
-        fail(piece.get());
+        fail(std::move(piece));
     }
     return piece;
 }
@@ -278,11 +279,12 @@ void PgConnection::recover() {
     const PgResult result(PQexec(conn_, text.constData()));
 }
 
-void PgConnection::fail(const PGresult* result) {
+void PgConnection::fail(PgResult result) {
     if (!result) {
         throw EDatabaseError(QString::fromUtf8(PQerrorMessage(conn_)).trimmed());
     }
-    throw EDatabaseError(PgErrors::translate(result, *this));
+    const QString message = PgErrors::translate(result.get(), *this);
+    throw PgServerError(message, std::shared_ptr<PGresult>(result.release(), PgResultFree()));
 }
 
 } // namespace tarvand::sql

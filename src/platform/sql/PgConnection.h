@@ -73,7 +73,7 @@ private:
     // After a streamed statement failed in the transaction: back to the savepoints whose release
     // was waiting, as if the statement had failed under them.
     void recover();
-    [[noreturn]] void fail(const PGresult* result);
+    [[noreturn]] void fail(PgResult result);
 
     PGconn* conn_ = nullptr;
     PgCursor* reader_ = nullptr;      // the cursor whose rows are still coming

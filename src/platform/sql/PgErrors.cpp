@@ -1,5 +1,6 @@
 #include "PgErrors.h"
 
+#include "PgCatalog.h"
 #include "PgCompatibility.h"
 #include "PgConnection.h"
 
@@ -21,19 +22,37 @@ QString quoted(const QString& message) {
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+// A folded name ("link.codes") spelt as the source writes each of its parts ("Link..Codes" gives
+// "Link.Codes"); a part the source does not write stays as it is.
+QString writtenIn(const QString& source, const QString& folded) {
+    QStringList parts = folded.split(u'.');
+    for (QString& part : parts) {
+        const QRegularExpression word(
+            QStringLiteral("(?<![\\w#@$])%1(?![\\w#@$])").arg(QRegularExpression::escape(part)),
+            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+        const QRegularExpressionMatch match = word.match(source);
+        part = match.hasMatch() ? match.captured() : part;
+    }
+    return parts.join(u'.');
+}
+
 } // namespace
 
-QString PgErrors::translate(const PGresult* result, PgConnection& connection) {
+QString PgErrors::translate(const PGresult* result, PgConnection& connection, PgCatalog* catalog,
+                            const QString& source) {
     const QString state = field(result, PG_DIAG_SQLSTATE);
     const QString message = field(result, PG_DIAG_MESSAGE_PRIMARY);
-    const QString table = field(result, PG_DIAG_TABLE_NAME);
+    const QString schema = field(result, PG_DIAG_SCHEMA_NAME);
+    const QString stored = field(result, PG_DIAG_TABLE_NAME);
+    const QString table = catalog ? catalog->writtenTable(schema, stored) : stored;
     if (state == u"23505") {
         return duplicateKey(field(result, PG_DIAG_CONSTRAINT_NAME), table, connection);
     }
     if (state == u"23502") {
+        const QString column = field(result, PG_DIAG_COLUMN_NAME);
         return QStringLiteral("Cannot insert the value NULL into column '%1', table '%2'; column does not "
-                              "allow nulls. INSERT fails.")
-            .arg(field(result, PG_DIAG_COLUMN_NAME), table);
+                              "allow nulls.")
+            .arg(catalog ? catalog->writtenColumn(schema, stored, column) : column, table);
     }
     // A varchar column's length is the check of its type (PgCompatibility::characterType).
     if (state == u"22001" || (state == u"23514" && field(result, PG_DIAG_CONSTRAINT_NAME) ==
@@ -41,13 +60,20 @@ QString PgErrors::translate(const PGresult* result, PgConnection& connection) {
         return QStringLiteral("String or binary data would be truncated.");
     }
     if (state == u"42P01") {
-        return QStringLiteral("Invalid object name '%1'.").arg(quoted(message));
+        return QStringLiteral("Invalid object name '%1'.").arg(writtenIn(source, quoted(message)));
     }
     if (state == u"42703") {
-        return QStringLiteral("Invalid column name '%1'.").arg(quoted(message).section(u'.', -1));
+        // column "x" does not exist; a qualified one unquoted: column t.x does not exist.
+        if (quoted(message).isEmpty()) {
+            return QStringLiteral("The multi-part identifier \"%1\" could not be bound.")
+                .arg(writtenIn(source, message.section(u' ', 1, 1)));
+        }
+        return QStringLiteral("Invalid column name '%1'.")
+            .arg(writtenIn(source, quoted(message).section(u'.', -1)));
     }
     if (state == u"42P07") {
-        return QStringLiteral("There is already an object named '%1' in the database.").arg(quoted(message));
+        return QStringLiteral("There is already an object named '%1' in the database.")
+            .arg(writtenIn(source, quoted(message)));
     }
     if (state == u"42601") {
         return QStringLiteral("Incorrect syntax near '%1'.").arg(quoted(message));
@@ -59,7 +85,8 @@ QString PgErrors::duplicateKey(const QString& constraint, const QString& table, 
     // A primary key or unique constraint is reported as SQL Server reports it; a unique index that
     // is no constraint names the index. The catalog can only be asked outside a failed transaction.
     QString kind;
-    if (PQtransactionStatus(connection.handle()) == PQTRANS_IDLE) {
+    const PGTransactionStatusType status = PQtransactionStatus(connection.handle());
+    if (status == PQTRANS_IDLE || status == PQTRANS_INTRANS) {
         kind = connection.scalar("SELECT contype FROM pg_catalog.pg_constraint WHERE conname = $1 LIMIT 1",
                                  {constraint});
     } else if (constraint.startsWith(QLatin1String("pk"), Qt::CaseInsensitive) ||

@@ -5,6 +5,7 @@
 
 namespace tarvand::sql {
 
+class PgCatalog;
 class PgConnection;
 
 // PostgreSQL's errors in the words SQL Server uses for the same failure, where the module reads
@@ -13,7 +14,11 @@ class PgConnection;
 class PgErrors {
 public:
     // The message for a failed result; catalog questions go over connection when it is usable.
-    static QString translate(const PGresult* result, PgConnection& connection);
+    // With the catalog, tables and columns the server names are named as they were created; with
+    // the statement's T-SQL text (source), names of objects that are not there (or already are)
+    // as the statement writes them. Without them the server's folded names stand.
+    static QString translate(const PGresult* result, PgConnection& connection, PgCatalog* catalog = nullptr,
+                             const QString& source = {});
 
 private:
     static QString duplicateKey(const QString& constraint, const QString& table, PgConnection& connection);

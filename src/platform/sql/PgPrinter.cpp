@@ -2,7 +2,10 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "PgCatalog.h"
 #include "PgCompatibility.h"
+
+#include <algorithm>
 
 namespace tarvand::sql {
 
@@ -79,6 +82,17 @@ bool isCharacter(const TsqlExpr& expr) {
     default:
         return false;
     }
+}
+
+bool aggregates(const TsqlExpr& expr) {
+    static const QStringList functions = {QStringLiteral("count"), QStringLiteral("count_big"),
+                                          QStringLiteral("sum"),   QStringLiteral("avg"),
+                                          QStringLiteral("min"),   QStringLiteral("max")};
+    if (expr.kind == Kind::Function && functions.contains(expr.text.toLower())) {
+        return true;
+    }
+    return std::any_of(expr.args.begin(), expr.args.end(),
+                       [](const TsqlExprPtr& arg) { return aggregates(*arg); });
 }
 
 } // namespace
@@ -280,7 +294,9 @@ QString PgPrinter::systemTable(const TsqlName& table, const QString& alias, bool
     handled = true;
     if (lower == u"sysobjects" && tempdb) {
         return QStringLiteral(
-                   "(SELECT c.relname::varchar(128) COLLATE tsql AS name, 'U'::varchar(2) AS xtype, "
+                   "(SELECT tsql_name(c.relname, pg_catalog.obj_description(c.oid, "
+                   "'pg_class'))::varchar(128) "
+                   "COLLATE tsql AS name, 'U'::varchar(2) AS xtype, "
                    "'U'::varchar(2) AS type, c.oid::bigint::integer AS id FROM pg_catalog.pg_class c "
                    "WHERE c.relpersistence = 't' AND c.relkind = 'r' AND "
                    "pg_catalog.pg_table_is_visible(c.oid))") +
@@ -305,6 +321,30 @@ QString PgPrinter::variable(const QString& written) {
         throw EDatabaseError(QStringLiteral("%1 is not supported on PostgreSQL.").arg(written));
     }
     return written;
+}
+
+QString PgPrinter::unordered(const TsqlSelect& select) {
+    // SQL Server reads a table with a clustered primary key in key order, where PostgreSQL returns
+    // an updated row last: a grid that requeries the table keeps its rows in place only in key order.
+    if (!catalog_ || select.next || select.distinct || !select.groupBy.empty() || select.having ||
+        select.from.size() != 1 ||
+        std::any_of(select.items.begin(), select.items.end(),
+                    [](const TsqlSelectItem& item) { return aggregates(*item.expr); })) {
+        return {};
+    }
+    const TsqlTableSource& source = select.from.front();
+    const QString lower = source.table.name.toLower();
+    if (source.derived || !source.table.database.isEmpty() || lower == u"sysobjects" ||
+        lower == u"sysindexes") {
+        return {};
+    }
+    const QString table = tableName(source.table);
+    const QString qualifier = source.alias.isEmpty() ? table : name(source.alias);
+    QStringList order;
+    for (const QString& column : catalog_->primaryKey(table)) {
+        order.append(qualifier + u'.' + foldedName(column));
+    }
+    return order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
 }
 
 } // namespace tarvand::sql

@@ -4,6 +4,8 @@
 
 namespace tarvand::sql {
 
+class PgCatalog;
+
 // Prints parsed T-SQL for PostgreSQL with SQL Server's meaning. Names of tables, columns,
 // procedures and aliases fold to lower case, as the server folds unquoted names, so that a name
 // written in any case finds its object; the statement's own result columns keep the names as the
@@ -15,6 +17,10 @@ namespace tarvand::sql {
 // compare without regard to case.
 class PgPrinter : public TsqlPrinter {
 public:
+    // With a catalog, the statement's own query of one table without Order By reads the table in
+    // primary-key order.
+    explicit PgPrinter(PgCatalog* catalog = nullptr) : catalog_(catalog) {}
+
     // The PostgreSQL type of a T-SQL column type ("varchar(10)" stays, "money" is numeric(19, 4),
     // "datetime" timestamp, …), with the tsql collation for character types.
     static QString columnType(const QString& type);
@@ -37,6 +43,10 @@ protected:
     QString cast(const TsqlExpr& expr) override;
     QString systemTable(const TsqlName& name, const QString& alias, bool& handled) override;
     QString variable(const QString& name) override;
+    QString unordered(const TsqlSelect& select) override;
+
+private:
+    PgCatalog* catalog_;
 };
 
 } // namespace tarvand::sql

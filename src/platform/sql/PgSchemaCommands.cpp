@@ -2,6 +2,7 @@
 
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
+#include "PgCatalog.h"
 #include "PgCompatibility.h"
 #include "PgConnection.h"
 #include "PgPrinter.h"
@@ -64,6 +65,7 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
             parts.append(QStringLiteral("ADD ") + key(definition, statement.table.name));
         }
         ddl.append(QStringLiteral("ALTER TABLE %1 %2").arg(target, parts.join(QStringLiteral(", "))));
+        ddl += comments(statement);
         break;
     }
     case Kind::DropConstraint:
@@ -179,6 +181,18 @@ QString PgSchemaCommands::columnType(const QString& declared) {
     return type;
 }
 
+QStringList PgSchemaCommands::comments(const TsqlStatement& statement) {
+    QStringList comments;
+    if (statement.kind == Kind::CreateTable) {
+        comments.append(PgCatalog::tableComment(statement.table.name));
+    }
+    for (const TsqlColumnDef& definition : statement.columnDefs) {
+        comments.append(PgCatalog::columnComment(statement.table.name, definition.name, definition.type));
+    }
+    comments.removeAll(QString());
+    return comments;
+}
+
 QString PgSchemaCommands::column(const TsqlColumnDef& definition) {
     QString text = PgPrinter::foldedName(definition.name) + u' ';
     const QString type = columnType(definition.type);
@@ -223,9 +237,11 @@ QStringList PgSchemaCommands::createTable(const TsqlStatement& statement) {
         parts.append(key(definition, statement.table.name));
     }
     const bool temporary = statement.table.name.startsWith(u'#');
-    return {QStringLiteral("CREATE %1TABLE %2 (%3)")
-                .arg(temporary ? QStringLiteral("TEMP ") : QString(),
-                     PgPrinter::foldedName(statement.table.name), parts.join(QStringLiteral(", ")))};
+    return QStringList{QStringLiteral("CREATE %1TABLE %2 (%3)")
+                           .arg(temporary ? QStringLiteral("TEMP ") : QString(),
+                                PgPrinter::foldedName(statement.table.name),
+                                parts.join(QStringLiteral(", ")))} +
+           comments(statement);
 }
 
 QStringList PgSchemaCommands::createIndex(const TsqlStatement& statement) {
@@ -269,9 +285,18 @@ QStringList PgSchemaCommands::alterColumn(const TsqlStatement& statement) {
     // type converts the stored text as the server converts it.
     const QString conversion =
         type == bare ? QStringLiteral(" USING %1::text::%2").arg(name, bare) : QString();
+    // The column keeps the name it was created with; its comment follows the new type.
+    const QString created = connection_.scalar(
+        "SELECT tsql_name(a.attname, pg_catalog.col_description(a.attrelid, a.attnum)) FROM "
+        "pg_catalog.pg_attribute a WHERE a.attrelid = to_regclass($1::text) AND a.attname = $2::text",
+        {target, definition.name.toLower()});
+    const QString comment = PgCatalog::columnComment(
+        statement.table.name, created.isEmpty() ? definition.name : created, definition.type);
     return {QStringLiteral("ALTER TABLE %1 ALTER COLUMN %2 TYPE %3%4, ALTER COLUMN %2 %5")
                 .arg(target, name, type, conversion,
-                     definition.notNull ? QStringLiteral("SET NOT NULL") : QStringLiteral("DROP NOT NULL"))};
+                     definition.notNull ? QStringLiteral("SET NOT NULL") : QStringLiteral("DROP NOT NULL")),
+            comment.isEmpty() ? QStringLiteral("COMMENT ON COLUMN %1.%2 IS NULL").arg(target, name)
+                              : comment};
 }
 
 std::optional<QString> PgSchemaCommands::procedure(const QString& name) const {

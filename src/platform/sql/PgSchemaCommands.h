@@ -37,6 +37,8 @@ private:
     QStringList createTable(const TsqlStatement& statement);
     QStringList createIndex(const TsqlStatement& statement);
     QStringList alterColumn(const TsqlStatement& statement);
+    // The comments that keep the written names of a new table and of new columns (PgCatalog).
+    static QStringList comments(const TsqlStatement& statement);
     QString column(const TsqlColumnDef& column);
     static QString key(const TsqlKeyDef& key, const QString& table);
     // Refuses a unique index or key over rows that already hold one key twice, in SQL Server's words.

@@ -23,6 +23,12 @@ public:
     explicit TsqlCompiler(Printers printers) : printers_(std::move(printers)) {}
 
     std::shared_ptr<const TsqlScript> compile(const QString& source);
+    // Forgets the kept texts, which a schema change may have outdated where the printer read the
+    // catalog.
+    void forget() {
+        cache_.clear();
+        seenOnce_.clear();
+    }
     static std::shared_ptr<TsqlScript> compileUncached(const QString& source, const Printers& printers = {});
 
 private:

@@ -3,6 +3,8 @@
 #include "DeclaredType.h"
 #include "EDatabaseError.h"
 
+#include <QScopeGuard>
+
 namespace tarvand::sql {
 
 namespace {
@@ -219,10 +221,10 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
         if (value.kind != Kind::Column && typeOf(value) != ValueType::Number) {
             left += collation(typeOf(value), ValueType::Unknown);
         }
-        return QStringLiteral("(%1 %2IN (%3))").arg(left, expr.negated ? "NOT " : "", select(*expr.select));
+        return QStringLiteral("(%1 %2IN (%3))").arg(left, expr.negated ? "NOT " : "", subquery(*expr.select));
     }
     case Kind::Exists:
-        return QStringLiteral("(%1EXISTS (%2))").arg(expr.negated ? "NOT " : "", select(*expr.select));
+        return QStringLiteral("(%1EXISTS (%2))").arg(expr.negated ? "NOT " : "", subquery(*expr.select));
     case Kind::Function:
         return function(expr);
     case Kind::Cast:
@@ -245,7 +247,7 @@ QString TsqlPrinter::expression(const TsqlExpr& expr) {
         return text + QStringLiteral(" END)");
     }
     case Kind::Subquery:
-        return u'(' + select(*expr.select) + u')';
+        return u'(' + subquery(*expr.select) + u')';
     case Kind::Identity:
         throw EDatabaseError(QStringLiteral(
             "The IDENTITY function can only be used when the SELECT statement has an INTO clause."));
@@ -451,9 +453,16 @@ QString TsqlPrinter::select(const TsqlSelect& select) {
     return text + orderBy(select);
 }
 
+QString TsqlPrinter::subquery(const TsqlSelect& query) {
+    // A query inside an expression is never the statement's own, even in an If, a Set or a Delete.
+    ++depth_;
+    const auto restore = qScopeGuard([this] { --depth_; });
+    return select(query);
+}
+
 QString TsqlPrinter::orderBy(const TsqlSelect& select) {
     if (select.orderBy.empty()) {
-        return {};
+        return depth_ == 1 ? unordered(select) : QString();
     }
     QStringList order;
     for (const TsqlOrderItem& item : select.orderBy) {

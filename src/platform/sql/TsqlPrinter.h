@@ -66,6 +66,8 @@ protected:
     virtual QString cast(const TsqlExpr& expr);
     virtual QString systemTable(const TsqlName& name, const QString& alias, bool& handled);
     virtual QString variable(const QString& name);
+    // The order of the statement's own query when it writes none: none here.
+    virtual QString unordered(const TsqlSelect&) { return {}; }
     QString arguments(const TsqlExpr& expr, int from = 0);
 
     QSet<QString> databases_;
@@ -75,6 +77,7 @@ private:
     QString comparison(const QString& op, const TsqlExpr& left, const TsqlExpr& right);
     QString column(const TsqlExpr& expr);
     QString orderBy(const TsqlSelect& select);
+    QString subquery(const TsqlSelect& query);
     QString selectBody(const TsqlSelect& select, bool withOrder);
     QString tableSource(const TsqlTableSource& source);
 
