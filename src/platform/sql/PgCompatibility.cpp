@@ -40,17 +40,15 @@ const char* const objects[] = {
     "EXCEPTION WHEN duplicate_function THEN NULL; END $$",
     // The declared type of a column: a tsql_varchar_n domain is the varchar(n) it stands for.
     "CREATE OR REPLACE FUNCTION tsql_type(oid, integer) RETURNS text LANGUAGE sql STABLE AS "
-    "$f$SELECT CASE WHEN t.typname ~ '^tsql_varchar_[0-9]+$' THEN 'character varying(' || substr(t.typname, "
-    "14) "
-    "|| ')' WHEN $1 = 'bpchar'::regtype AND $2 < 0 THEN 'character varying' ELSE pg_catalog.format_type($1, "
-    "$2) "
-    "END FROM pg_catalog.pg_type t WHERE t.oid = $1$f$",
+    "$f$SELECT CASE WHEN t.typname ~ '^tsql_varchar_[0-9]+$' "
+    "THEN 'character varying(' || substr(t.typname, 14) || ')' "
+    "WHEN $1 = 'bpchar'::regtype AND $2 < 0 THEN 'character varying' "
+    "ELSE pg_catalog.format_type($1, $2) END FROM pg_catalog.pg_type t WHERE t.oid = $1$f$",
     // Replace finds the search text without regard to case, every character of it taken literally.
     "CREATE OR REPLACE FUNCTION tsql_replace(text, text, text) RETURNS text LANGUAGE sql IMMUTABLE AS "
-    "$f$SELECT CASE WHEN length($2) = 0 THEN $1 ELSE regexp_replace($1 COLLATE \"C\", regexp_replace($2 "
-    "COLLATE "
-    "\"C\", '([.^$*+?(){}|\\[\\]\\\\])', '\\\\\\1', 'g'), replace($3 COLLATE \"C\", '\\', '\\\\'), 'gi') "
-    "END$f$",
+    "$f$SELECT CASE WHEN length($2) = 0 THEN $1 ELSE regexp_replace($1 COLLATE \"C\", "
+    "regexp_replace($2 COLLATE \"C\", '([.^$*+?(){}|\\[\\]\\\\])', '\\\\\\1', 'g'), "
+    "replace($3 COLLATE \"C\", '\\', '\\\\'), 'gi') END$f$",
     "CREATE OR REPLACE FUNCTION isnull(anyelement, anyelement) RETURNS anyelement LANGUAGE sql IMMUTABLE AS "
     "'SELECT coalesce($1, $2)'",
     "CREATE OR REPLACE FUNCTION len(text) RETURNS integer LANGUAGE sql IMMUTABLE AS 'SELECT "
@@ -85,8 +83,8 @@ const char* const objects[] = {
     // A Like pattern ('%', '_', [sets], [^sets], a character after the escape taken literally) as an
     // anchored regular expression.
     "CREATE OR REPLACE FUNCTION tsql_regex(pattern text, escape text) RETURNS text LANGUAGE plpgsql "
-    "IMMUTABLE "
-    "AS $f$DECLARE r text COLLATE \"C\" := ''; c text COLLATE \"C\"; i integer := 1; inset boolean := false; "
+    "IMMUTABLE AS $f$DECLARE r text COLLATE \"C\" := ''; c text COLLATE \"C\"; i integer := 1; "
+    "inset boolean := false; "
     "BEGIN WHILE i <= length(pattern) LOOP c := substr(pattern, i, 1); "
     "IF inset THEN IF c = ']' THEN inset := false; r := r || c; ELSIF c = '\\' THEN r := r || '\\\\'; "
     "ELSE r := r || c; END IF; "
@@ -167,17 +165,17 @@ void PgCompatibility::install(PgConnection& connection) {
                 name + ")::oid::bigint::integer$f$");
             connection.run(
                 "CREATE OR REPLACE FUNCTION col_length(text, text) RETURNS integer LANGUAGE sql STABLE AS "
-                "$f$SELECT CASE WHEN a.atttypid = 'numeric'::regtype THEN (CASE WHEN (a.atttypmod - 4) >> 16 "
-                "<= 9 THEN 5 WHEN (a.atttypmod - 4) >> 16 <= 19 THEN 9 WHEN (a.atttypmod - 4) >> 16 <= 28 "
-                "THEN 13 "
-                "ELSE 17 END) WHEN t.typname ~ '^tsql_varchar_[0-9]+$' OR a.atttypmod > 4 THEN (CASE WHEN "
-                "t.typname ~ '^tsql_varchar_[0-9]+$' THEN substr(t.typname, 14)::integer ELSE a.atttypmod - "
-                "4 "
-                "END) * (CASE WHEN split_part(pg_catalog.col_description(a.attrelid, a.attnum), E'\\n', 2) "
-                "ILIKE 'n%' THEN 2 ELSE 1 END) WHEN a.attlen > 0 THEN a.attlen::integer ELSE 16 END FROM "
-                "pg_catalog.pg_attribute a JOIN pg_catalog.pg_type t ON t.oid = a.atttypid WHERE a.attrelid "
-                "= "
-                "to_regclass(" +
+                "$f$SELECT CASE WHEN a.atttypid = 'numeric'::regtype THEN "
+                "(CASE WHEN (a.atttypmod - 4) >> 16 <= 9 THEN 5 WHEN (a.atttypmod - 4) >> 16 <= 19 THEN 9 "
+                "WHEN (a.atttypmod - 4) >> 16 <= 28 THEN 13 ELSE 17 END) "
+                "WHEN t.typname ~ '^tsql_varchar_[0-9]+$' OR a.atttypmod > 4 THEN "
+                "(CASE WHEN t.typname ~ '^tsql_varchar_[0-9]+$' THEN substr(t.typname, 14)::integer "
+                "ELSE a.atttypmod - 4 END) * "
+                "(CASE WHEN split_part(pg_catalog.col_description(a.attrelid, a.attnum), E'\\n', 2) "
+                "ILIKE 'n%' THEN 2 ELSE 1 END) "
+                "WHEN a.attlen > 0 THEN a.attlen::integer ELSE 16 END "
+                "FROM pg_catalog.pg_attribute a JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
+                "WHERE a.attrelid = to_regclass(" +
                 name + ") AND a.attname = lower($2 COLLATE \"C\") AND NOT a.attisdropped$f$");
             connection.run(
                 "CREATE OR REPLACE VIEW sysobjects AS SELECT tsql_name(c.relname, "
@@ -194,9 +192,8 @@ void PgCompatibility::install(PgConnection& connection) {
                 "IN ('p', 'u') AND pg_catalog.pg_table_is_visible(k.conrelid)");
             connection.run(
                 "CREATE OR REPLACE VIEW sysindexes AS SELECT i.relname::varchar(128) COLLATE tsql AS name, "
-                "tsql_name(t.relname, pg_catalog.obj_description(t.oid, 'pg_class'))::varchar(128) COLLATE "
-                "tsql AS "
-                "tablename, t.oid::bigint::integer AS id FROM "
+                "tsql_name(t.relname, pg_catalog.obj_description(t.oid, 'pg_class'))::varchar(128) "
+                "COLLATE tsql AS tablename, t.oid::bigint::integer AS id FROM "
                 "pg_catalog.pg_index x JOIN pg_catalog.pg_class i ON i.oid = x.indexrelid JOIN "
                 "pg_catalog.pg_class t ON t.oid = x.indrelid WHERE pg_catalog.pg_table_is_visible(t.oid) AND "
                 "t.relnamespace <> 'pg_catalog'::regnamespace");
