@@ -235,8 +235,17 @@ TEST_P(BridgeSchemaTestPg, UnnamedKeysGetGeneratedNamesAndNamesAreUnique) {
               "There is already an object named 'PK__T' in the database.");
     EXPECT_EQ(error("Create Table U (a Int Primary Key, b Int, Primary Key (b))"),
               "Cannot add multiple PRIMARY KEY constraints to table 'U'.");
-    EXPECT_EQ(error("Create Table U (a Int, Constraint PK_U Primary Key (c))"),
-              "Column name 'c' does not exist in the target table or view.");
+    const QString nullableKey = "Cannot define PRIMARY KEY constraint on nullable column in table 'U'.";
+    for (const auto& [statement, message] : std::initializer_list<std::pair<QString, QString>>{
+             {"Create Table U (a Int, Constraint PK_U Primary Key (c))",
+              "Column name 'c' does not exist in the target table or view."},
+             {"Create Table U (a Int Null Primary Key)", nullableKey},
+             {"Create Table U (a Int Null, b Int, Constraint PK_U Primary Key (b, a))", nullableKey},
+             {"Create Table U (a Int, b Int, A Int)", "Column names in each table must be unique. Column "
+                                                      "name 'A' in table 'U' is specified more than "
+                                                      "once."}}) {
+        EXPECT_EQ(error(statement), message) << statement.toStdString();
+    }
     EXPECT_EQ(
         error("Create Index PK__T On T(b)"),
         "The operation failed because an index or statistics with name 'PK__T' already exists on table 'T'.");
@@ -252,6 +261,8 @@ TEST_P(BridgeSchemaTestPg, DroppingConstraintsIndexesAndAddingColumns) {
               "PRIMARY KEY constraint enforcement.");
     db->execute("Alter Table D_Gheimat Drop Constraint PK_D_Gheimat");
     EXPECT_TRUE(db->keyColumns("D_Gheimat").isEmpty());
+    EXPECT_EQ(error("Alter Table D_Gheimat Drop Constraint PK_D_Gheimat"),
+              "'PK_D_Gheimat' is not a constraint.");
     EXPECT_EQ(db->execute("Insert Into D_Gheimat Values ('  1', 'Now allowed')"), 1);
     db->execute("Drop Index ix_gheimat_nam On D_Gheimat");
     EXPECT_TRUE(rows("Select Name From SysIndexes Where Name = 'IX_Gheimat_Nam'").isEmpty());
@@ -262,6 +273,30 @@ TEST_P(BridgeSchemaTestPg, DroppingConstraintsIndexesAndAddingColumns) {
     db->execute("Alter Table D_Gheimat Add Rate Float Null Default 0, Note Varchar(4) Null");
     EXPECT_EQ(rows("Select Rate, Note From D_Gheimat Where GheimatNam = 'Customs'"), QStringList{"0|NULL"});
     EXPECT_EQ(error("Update D_Gheimat Set Note = 'too long'"), "String or binary data would be truncated.");
+    for (const auto& [statement, message] : std::initializer_list<std::pair<QString, QString>>{
+             {"Alter Table D_Gheimat Add note Int Null", "Column names in each table must be unique. Column "
+                                                         "name 'note' in table 'D_Gheimat' is specified "
+                                                         "more than once."},
+             {"Alter Table D_Gheimat Add Qty Int Not Null",
+              "ALTER TABLE only allows columns to be added that can contain nulls, or have a DEFAULT "
+              "definition "
+              "specified, or the column being added is an identity or timestamp column, or alternatively if "
+              "none of the previous conditions are satisfied the table must be empty to allow addition of "
+              "this "
+              "column. Column 'Qty' cannot be added to non-empty table 'D_Gheimat' because it does not "
+              "satisfy "
+              "these conditions."},
+             {"Alter Table D_Gheimat Add Raj Int Not Null Default 0 Constraint UQ_Raj Unique",
+              "The CREATE UNIQUE INDEX statement terminated because a duplicate key was found for the object "
+              "name 'dbo.D_Gheimat' and the index name 'UQ_Raj'. The duplicate key value is (0)."},
+             {"Alter Table D_Gheimat Add Raj Int Null Default 0 Primary Key",
+              "Cannot define PRIMARY KEY constraint on nullable column in table 'D_Gheimat'."}}) {
+        EXPECT_EQ(error(statement), message) << statement.toStdString();
+    }
+    EXPECT_EQ(error("Select Raj From D_Gheimat"), "Invalid column name 'Raj'.");
+    db->execute("Create Table E (a Int)\nAlter Table E Add b Varchar(2) Not Null");
+    EXPECT_EQ(error("Insert Into E (a) Values (1)"),
+              "Cannot insert the value NULL into column 'b', table 'E'; column does not allow nulls.");
     EXPECT_EQ(error("Drop Table Missing"),
               "Cannot drop the table 'Missing', because it does not exist or you do not have permission.");
     EXPECT_EQ(db->execute("Drop Table If Exists Missing"), 0);

@@ -55,20 +55,11 @@ void PgSchemaCommands::run(const TsqlStatement& statement) {
                        .arg(target, key(statement.keys.front(), constraint.table)));
         break;
     }
-    case Kind::AddColumns: {
-        checks.existingTable(statement.table);
-        QStringList parts;
-        for (const TsqlColumnDef& definition : statement.columnDefs) {
-            parts.append(QStringLiteral("ADD COLUMN ") + column(definition));
-        }
-        for (const TsqlKeyDef& definition : statement.keys) {
-            parts.append(QStringLiteral("ADD ") + key(definition, statement.table.name));
-        }
-        ddl.append(QStringLiteral("ALTER TABLE %1 %2").arg(target, parts.join(QStringLiteral(", "))));
-        ddl += comments(statement);
-        break;
-    }
+    case Kind::AddColumns:
+        addColumns(statement, checks.addColumns(statement));
+        return;
     case Kind::DropConstraint:
+        checks.dropConstraint(statement);
         ddl.append(QStringLiteral("ALTER TABLE %1 DROP CONSTRAINT %2")
                        .arg(target, TsqlPrinter::quoteName(statement.name)));
         break;
@@ -130,6 +121,20 @@ SchemaCatalog::Key PgSchemaCommands::constraintKind(const QString& name) const {
         "lower(k.conname) = lower($1) AND pg_catalog.pg_table_is_visible(k.conrelid) LIMIT 1",
         {name});
     return kind == u"p" ? Key::Primary : kind == u"u" ? Key::Unique : Key::None;
+}
+
+bool PgSchemaCommands::constraintOn(const QString& table, const QString& name) const {
+    return !connection_
+                .scalar("SELECT 1 FROM pg_catalog.pg_constraint WHERE conrelid = to_regclass($1::text) AND "
+                        "contype IN ('p', 'u') AND lower(conname) = lower($2)",
+                        {PgPrinter::foldedName(table), name})
+                .isEmpty();
+}
+
+bool PgSchemaCommands::hasRows(const QString& table) const {
+    return !connection_
+                .scalar(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(PgPrinter::foldedName(table)).toUtf8())
+                .isEmpty();
 }
 
 bool PgSchemaCommands::hasPrimaryKey(const QString& table) const {
@@ -266,6 +271,25 @@ QStringList PgSchemaCommands::createIndex(const TsqlStatement& statement) {
                        .arg(function, target));
     }
     return ddl;
+}
+
+void PgSchemaCommands::addColumns(const TsqlStatement& statement, const QString& table) {
+    const QString target = PgPrinter::foldedName(table);
+    QStringList parts;
+    for (const TsqlColumnDef& definition : statement.columnDefs) {
+        parts.append(QStringLiteral("ADD COLUMN ") + column(definition));
+    }
+    QStringList ddl{QStringLiteral("ALTER TABLE %1 %2").arg(target, parts.join(QStringLiteral(", ")))};
+    ddl += comments(statement);
+    for (const QString& sql : std::as_const(ddl)) {
+        connection_.run(sql.toUtf8());
+    }
+    // The keys come once the new columns hold their values, so that duplicates among them are
+    // refused as a new key's are.
+    for (const TsqlKeyDef& definition : statement.keys) {
+        requireDistinct(table, TsqlSchemaWriter::constraintName(definition, table), definition.columns);
+        connection_.run(QStringLiteral("ALTER TABLE %1 ADD %2").arg(target, key(definition, table)).toUtf8());
+    }
 }
 
 QStringList PgSchemaCommands::alterColumn(const TsqlStatement& statement) {

@@ -30,13 +30,17 @@ public:
     bool objectExists(const QString& name) const override;
     bool indexExists(const QString& name) const override;
     Key constraintKind(const QString& name) const override;
+    bool constraintOn(const QString& table, const QString& name) const override;
     bool hasPrimaryKey(const QString& table) const override;
+    bool hasRows(const QString& table) const override;
     std::optional<bool> allowsNull(const QString& table, const QString& column) const override;
 
 private:
     QStringList createTable(const TsqlStatement& statement);
     QStringList createIndex(const TsqlStatement& statement);
     QStringList alterColumn(const TsqlStatement& statement);
+    // Adds the columns, then their keys over the values the columns took.
+    void addColumns(const TsqlStatement& statement, const QString& table);
     // The comments that keep the written names of a new table and of new columns (PgCatalog).
     static QStringList comments(const TsqlStatement& statement);
     QString column(const TsqlColumnDef& column);

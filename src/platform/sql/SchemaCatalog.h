@@ -21,7 +21,10 @@ public:
     virtual bool indexExists(const QString& name) const = 0;
     // The kind of the primary key or unique constraint of that name; None when there is none.
     virtual Key constraintKind(const QString& name) const = 0;
+    // Whether the table has a primary key or unique constraint of that name.
+    virtual bool constraintOn(const QString& table, const QString& name) const = 0;
     virtual bool hasPrimaryKey(const QString& table) const = 0;
+    virtual bool hasRows(const QString& table) const = 0;
     // Whether the column takes NULL; nothing when the table has no such column.
     virtual std::optional<bool> allowsNull(const QString& table, const QString& column) const = 0;
 };

@@ -11,6 +11,47 @@ QString taken(const QString& name) {
     return QStringLiteral("There is already an object named '%1' in the database.").arg(name);
 }
 
+QString nullableKey(const QString& table) {
+    return QStringLiteral("Cannot define PRIMARY KEY constraint on nullable column in table '%1'.")
+        .arg(table);
+}
+
+QString namedTwice(const QString& column, const QString& table) {
+    return QStringLiteral(
+               "Column names in each table must be unique. Column name '%1' in table '%2' is specified more "
+               "than once.")
+        .arg(column, table);
+}
+
+const TsqlColumnDef* findColumn(const std::vector<TsqlColumnDef>& columns, const QString& name) {
+    for (const TsqlColumnDef& column : columns) {
+        if (column.name.compare(name, Qt::CaseInsensitive) == 0) {
+            return &column;
+        }
+    }
+    return nullptr;
+}
+
+void requireNamedOnce(const std::vector<TsqlColumnDef>& columns, const QString& table) {
+    for (auto column = columns.begin(); column != columns.end(); ++column) {
+        if (findColumn(columns, column->name) != &*column) {
+            throw EDatabaseError(namedTwice(column->name, table));
+        }
+    }
+}
+
+// A primary key makes its columns Not Null unless they are said to take NULL, which it refuses.
+void requireKeysNotNullable(const TsqlStatement& statement, const QString& table) {
+    for (const TsqlKeyDef& key : statement.keys) {
+        for (const QString& name : key.columns) {
+            const TsqlColumnDef* column = findColumn(statement.columnDefs, name);
+            if (key.primaryKey && column && column->nullWritten) {
+                throw EDatabaseError(nullableKey(table));
+            }
+        }
+    }
+}
+
 } // namespace
 
 void SchemaChecks::requireLocal(const TsqlName& name) {
@@ -41,19 +82,17 @@ void SchemaChecks::definition(const TsqlStatement& statement) {
                 "allowed.")
                 .arg(table));
     }
+    requireNamedOnce(statement.columnDefs, table);
     for (const TsqlKeyDef& key : statement.keys) {
         for (const QString& keyColumn : key.columns) {
-            bool found = false;
-            for (const TsqlColumnDef& column : statement.columnDefs) {
-                found = found || column.name.compare(keyColumn, Qt::CaseInsensitive) == 0;
-            }
-            if (!found) {
+            if (!findColumn(statement.columnDefs, keyColumn)) {
                 throw EDatabaseError(
                     QStringLiteral("Column name '%1' does not exist in the target table or view.")
                         .arg(keyColumn));
             }
         }
     }
+    requireKeysNotNullable(statement, table);
 }
 
 QList<ConstraintCatalog::Constraint> SchemaChecks::createTable(const TsqlStatement& statement) const {
@@ -115,12 +154,47 @@ ConstraintCatalog::Constraint SchemaChecks::addConstraint(const TsqlStatement& s
                 QStringLiteral("Column name '%1' does not exist in the target table or view.").arg(column));
         }
         if (key.primaryKey && *nullable) {
-            throw EDatabaseError(
-                QStringLiteral("Cannot define PRIMARY KEY constraint on nullable column in table '%1'.")
-                    .arg(table));
+            throw EDatabaseError(nullableKey(table));
         }
     }
     return {name, table, key.primaryKey, key.columns};
+}
+
+QString SchemaChecks::addColumns(const TsqlStatement& statement) const {
+    const QString table = existingTable(statement.table);
+    requireNamedOnce(statement.columnDefs, table);
+    for (const TsqlColumnDef& column : statement.columnDefs) {
+        if (catalog_.allowsNull(table, column.name)) {
+            throw EDatabaseError(namedTwice(column.name, table));
+        }
+    }
+    requireKeysNotNullable(statement, table);
+    for (const TsqlColumnDef& column : statement.columnDefs) {
+        bool keyColumn = false;
+        for (const TsqlKeyDef& key : statement.keys) {
+            keyColumn =
+                keyColumn || (key.primaryKey && key.columns.contains(column.name, Qt::CaseInsensitive));
+        }
+        if ((column.notNull || keyColumn) && !column.defaultValue && !column.identity &&
+            catalog_.hasRows(table)) {
+            throw EDatabaseError(
+                QStringLiteral(
+                    "ALTER TABLE only allows columns to be added that can contain nulls, or have a DEFAULT "
+                    "definition specified, or the column being added is an identity or timestamp column, or "
+                    "alternatively if none of the previous conditions are satisfied the table must be empty "
+                    "to allow addition of this column. Column '%1' cannot be added to non-empty table '%2' "
+                    "because it does not satisfy these conditions.")
+                    .arg(column.name, table));
+        }
+    }
+    return table;
+}
+
+void SchemaChecks::dropConstraint(const TsqlStatement& statement) const {
+    const QString table = existingTable(statement.table);
+    if (!catalog_.constraintOn(table, statement.name)) {
+        throw EDatabaseError(QStringLiteral("'%1' is not a constraint.").arg(statement.name));
+    }
 }
 
 QStringList SchemaChecks::dropTable(const TsqlStatement& statement) const {

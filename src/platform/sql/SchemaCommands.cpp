@@ -54,8 +54,18 @@ SchemaCatalog::Key SchemaCommands::constraintKind(const QString& name) const {
     return !constraint ? Key::None : constraint->primaryKey ? Key::Primary : Key::Unique;
 }
 
+bool SchemaCommands::constraintOn(const QString& table, const QString& name) const {
+    const auto constraint = s_.constraints().find(name);
+    return constraint && constraint->table.compare(table, Qt::CaseInsensitive) == 0;
+}
+
 bool SchemaCommands::hasPrimaryKey(const QString& table) const {
     return s_.constraints().primaryKey(table).has_value();
+}
+
+bool SchemaCommands::hasRows(const QString& table) const {
+    return s_.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1.%2)")
+                         .arg(schemaOf(table), TsqlPrinter::quoteName(table))) != 0;
 }
 
 std::optional<bool> SchemaCommands::allowsNull(const QString& table, const QString& column) const {
@@ -140,7 +150,7 @@ void SchemaCommands::addConstraint(const TsqlStatement& statement) {
 }
 
 void SchemaCommands::addColumns(const TsqlStatement& statement) {
-    const QString table = SchemaChecks(*this).existingTable(statement.table);
+    const QString table = SchemaChecks(*this).addColumns(statement);
     TsqlPrinter printer;
     SqliteSavepoint savepoint(s_);
     for (const TsqlColumnDef& column : statement.columnDefs) {
@@ -148,9 +158,19 @@ void SchemaCommands::addColumns(const TsqlStatement& statement) {
             throw EDatabaseError(QStringLiteral(
                 "Identity columns cannot be added to an existing table on the embedded database."));
         }
+        // SQLite adds no Not Null column without a default, even to an empty table: it is added
+        // nullable and then made Not Null.
+        const bool notNullLater = column.notNull && !column.defaultValue;
+        TsqlColumnDef nullable;
+        nullable.name = column.name;
+        nullable.type = column.type;
+        nullable.collation = column.collation;
         s_.exec(QStringLiteral("ALTER TABLE %1.%2 ADD COLUMN %3")
                     .arg(schemaOf(table), TsqlPrinter::quoteName(table),
-                         TsqlSchemaWriter::column(column, printer)));
+                         TsqlSchemaWriter::column(notNullLater ? nullable : column, printer)));
+        if (notNullLater) {
+            TableRebuilder(s_.db()).alterColumn(table, column);
+        }
     }
     for (const TsqlKeyDef& key : statement.keys) {
         const QString name = TsqlSchemaWriter::constraintName(key, table);
@@ -188,10 +208,8 @@ void SchemaCommands::dropIndex(const TsqlStatement& statement) {
 }
 
 void SchemaCommands::dropConstraint(const TsqlStatement& statement) {
+    SchemaChecks(*this).dropConstraint(statement);
     const auto constraint = s_.constraints().find(statement.name);
-    if (!constraint || constraint->table.compare(statement.table.name, Qt::CaseInsensitive) != 0) {
-        throw EDatabaseError(QStringLiteral("'%1' is not a constraint.").arg(statement.name));
-    }
     SqliteSavepoint savepoint(s_);
     s_.exec(QStringLiteral("DROP INDEX %1").arg(TsqlPrinter::quoteName(constraint->name)));
     s_.constraints().remove(constraint->name);

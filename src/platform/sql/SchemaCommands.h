@@ -31,7 +31,9 @@ public:
     bool objectExists(const QString& name) const override;
     bool indexExists(const QString& name) const override;
     Key constraintKind(const QString& name) const override;
+    bool constraintOn(const QString& table, const QString& name) const override;
     bool hasPrimaryKey(const QString& table) const override;
+    bool hasRows(const QString& table) const override;
     std::optional<bool> allowsNull(const QString& table, const QString& column) const override;
 
 private:

@@ -78,6 +78,7 @@ TsqlColumnDef TsqlDdlParser::columnDefinition() {
             }
         } else if (t_.acceptWord(u"NULL")) {
             column.notNull = false;
+            column.nullWritten = true;
         } else if (t_.peek().isWord(u"NOT") && t_.peek(1).isWord(u"NULL")) {
             t_.take();
             t_.take();

@@ -19,6 +19,7 @@ struct TsqlColumnDef {
     QString name;
     QString type; // as written, e.g. "varchar(10)"
     bool notNull = false;
+    bool nullWritten = false; // Null said explicitly, which a primary key refuses
     bool identity = false;
     qint64 identitySeed = 1;
     TsqlExprPtr defaultValue;
