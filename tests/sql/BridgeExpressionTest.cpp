@@ -74,6 +74,14 @@ const QList<Expression> Expressions = {
     {"Select Count(*) From Rights Where StrId Like 'D!%[_]%' Escape '!'", {"0"}},
     {"Select Count(*) From Koll Where Koll = ' 11'", {"1"}}, {"Select Count(*) From Koll Where Koll = '11'", {"0"}},
     {"Select Count(*) From Koll Where NamHesab Like 'c%'", {"1"}},
+    // Like ignores the trailing blanks of the value, not those of the pattern.
+    {"Select Count(*) From Koll Where NamHesab + '  ' Like 'cash' Or NamHesab + ' ' Like '[b]ank' Or "
+     "NamHesab Like 'Zero padded '", {"2"}},
+    // Expressions of a union, and the columns of a derived table, compare as character values.
+    {"Select Count(*) From (Select Upper(NamHesab) As N From Koll Union Select NamHesab + ' ' From Koll) As X",
+     {"3"}},
+    {"Select Count(*) From (Select Distinct N From (Select Upper(NamHesab) As N From Koll Union All Select "
+     "NamHesab + ' ' From Koll) As U) As X", {"3"}},
     // An unquoted number converts the character column; a numeric column keeps its value.
     {"Select NamHesab From Koll Where Koll = 12 Order By NamHesab", {"Bank", "Zero padded"}},
     {"Select Count(*) From Koll Where Koll = -1", {"0"}}, {"Select Count(*) From Koll Where Koll In (11, 99)", {"1"}},
@@ -135,6 +143,8 @@ const QList<Expression> Expressions = {
     {"Update Koll Set Qty = Qty Where Koll In (' 11', ' 12 '); Select @@RowCount", {"2"}},
     {"Select * Into KollCopy From Koll; Select Col_Length('KollCopy', 'Koll'), Count(*) From KollCopy Where "
      "NamHesab = 'cash '", {"5|1"}},
+    {"Select Cast(NamHesab As Varchar(10)) As C, NamHesab + Koll As J, 'ab' As L Into Made From Koll; Select "
+     "Count(*) From Made Where C = 'cash ' And J = 'CASH 11  ' And L = 'AB '", {"1"}},
 };
 // clang-format on
 

@@ -35,6 +35,8 @@ protected:
     QString plus(const TsqlExpr& left, const TsqlExpr& right) override;
     QString exclusiveOr(const QString& left, const QString& right) const override;
     QString like(const TsqlExpr& expr) override;
+    // Character values are bpchar, which ignores trailing blanks wherever it is compared.
+    QString resultValue(const TsqlExpr& expr) override { return expression(expr); }
     QString numericSide(const TsqlExpr& side, const TsqlExpr& number) override;
     QString comparand(const TsqlExpr& side, const TsqlExpr& other) override;
     QString ordering(bool descending) const override;

@@ -162,7 +162,11 @@ qint64 SqliteEngine::selectInto(const TsqlStatement& statement, const Values& va
             type = printer.declaredTypeOf(*query.items[std::size_t(i)].expr);
         }
         QString definition = TsqlPrinter::quoteName(name);
-        if (!type.isEmpty()) {
+        if (type.isEmpty()) {
+            // Only the rows tell what such a column holds ('a' + b, IsNull(b, '')); a character
+            // value in it compares as in a character column, a number as a number.
+            definition += QStringLiteral(" COLLATE TSQL");
+        } else {
             definition += u' ' + type;
             const QString collation = TsqlSchemaWriter::collationFor(type);
             if (!collation.isEmpty()) {

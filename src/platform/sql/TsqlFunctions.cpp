@@ -165,8 +165,14 @@ void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
     }
     const QString escapeText = argc > 2 ? TsqlValue::fromSqlite(argv[2]).toText() : QString();
     const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
+    // The trailing blanks of the value matched do not count, those of the pattern do.
+    const QString value = TsqlValue::fromSqlite(argv[0]).toText();
+    qsizetype length = value.size();
+    while (length > 0 && value[length - 1] == u' ') {
+        --length;
+    }
     withPattern(context, argv[1], 1, escape, [&](const TsqlPattern& pattern) {
-        sqlite3_result_int(context, pattern.matches(TsqlValue::fromSqlite(argv[0]).toText()) ? 1 : 0);
+        sqlite3_result_int(context, pattern.matches(QStringView(value).left(length)) ? 1 : 0);
     });
 }
 

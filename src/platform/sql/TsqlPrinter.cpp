@@ -259,7 +259,8 @@ QString TsqlPrinter::like(const TsqlExpr& expr) {
     const TsqlExpr& pattern = *expr.args[1];
     const QString negation = expr.negated ? QStringLiteral("NOT ") : QString();
     if (pattern.kind == Kind::String && !pattern.text.contains(u'[')) {
-        QString text = QStringLiteral("(%1 %2LIKE %3")
+        // The server ignores the trailing blanks of the value matched, not those of the pattern.
+        QString text = QStringLiteral("(rtrim(%1, ' ') %2LIKE %3")
                            .arg(expression(*expr.args[0]), negation, quoteString(pattern.text));
         if (expr.args.size() > 2) {
             text += QStringLiteral(" ESCAPE ") + expression(*expr.args[2]);
@@ -267,6 +268,14 @@ QString TsqlPrinter::like(const TsqlExpr& expr) {
         return text + u')';
     }
     return QStringLiteral("(%1tsql_like(%2))").arg(negation, arguments(expr));
+}
+
+QString TsqlPrinter::resultValue(const TsqlExpr& expr) {
+    // A column keeps its own collation; a value that may be character takes the TSQL collation, so
+    // a Union, a Distinct or a comparison over a derived table compares it as the server does.
+    const bool plain = expr.kind == Kind::Column || expr.kind == Kind::Star || expr.kind == Kind::Null ||
+                       typeOf(expr) == ValueType::Number;
+    return plain ? expression(expr) : expression(expr) + collation(typeOf(expr), ValueType::Unknown);
 }
 
 QString TsqlPrinter::cast(const TsqlExpr& expr) {
@@ -488,7 +497,7 @@ QString TsqlPrinter::selectBody(const TsqlSelect& select, bool withOrder) {
             items.append(QStringLiteral("NULL AS ") + quoteName(identityMarker()));
             continue;
         }
-        QString text = expression(*item.expr);
+        QString text = resultValue(*item.expr);
         if (depth_ == 1 && select.into.isEmpty()) {
             const QString result = resultName(item);
             if (!result.isEmpty()) {

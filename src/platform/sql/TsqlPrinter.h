@@ -52,6 +52,8 @@ protected:
     virtual QString plus(const TsqlExpr& left, const TsqlExpr& right);
     virtual QString exclusiveOr(const QString& left, const QString& right) const;
     virtual QString like(const TsqlExpr& expr);
+    // The value of a select item.
+    virtual QString resultValue(const TsqlExpr& expr);
     virtual QString numericSide(const TsqlExpr& side, const TsqlExpr& number);
     // One side of a comparison (or the value of an In list) that is not converted to a number.
     virtual QString comparand(const TsqlExpr& side, const TsqlExpr&) { return expression(side); }
