@@ -9,10 +9,9 @@ namespace tarvand {
 // text.
 enum class VariantKind { Null, Integer, Real, Bytes, Text };
 
-inline VariantKind KindOfVariant(const QVariant& value) {
-    if (value.isNull())
-        return VariantKind::Null;
-    switch (value.typeId()) {
+// The kind of a value of this type, null or not.
+inline VariantKind KindOfType(int typeId) {
+    switch (typeId) {
     case QMetaType::Bool:
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -29,6 +28,10 @@ inline VariantKind KindOfVariant(const QVariant& value) {
     default:
         return VariantKind::Text;
     }
+}
+
+inline VariantKind KindOfVariant(const QVariant& value) {
+    return value.isNull() ? VariantKind::Null : KindOfType(value.typeId());
 }
 
 } // namespace tarvand

@@ -4,6 +4,7 @@
 #include "EDatabaseError.h"
 #include "NumberFormat.h"
 #include "TField.h"
+#include "VariantKind.h"
 #include "WholeNumber.h"
 
 #include <QDateTime>
@@ -24,23 +25,12 @@ bool isFloatType(TFieldType type) {
 }
 
 bool isIntegralVariant(const QVariant& value) {
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
-    }
+    return KindOfType(value.typeId()) == VariantKind::Integer;
 }
 
 bool isNumericVariant(const QVariant& value) {
-    return isIntegralVariant(value) || value.typeId() == QMetaType::Double ||
-           value.typeId() == QMetaType::Float;
+    const VariantKind kind = KindOfType(value.typeId());
+    return kind == VariantKind::Integer || kind == VariantKind::Real;
 }
 
 // Digits typed on a Persian or Arabic keyboard count as digits.
