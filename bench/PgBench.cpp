@@ -110,25 +110,16 @@ void Dataset(benchmark::State& state, bool walk) {
 
 } // namespace
 
-BENCHMARK(Bare)->Name("Open/BarePq")->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK_CAPTURE(Dataset, open, false)
-    ->Name("Open/Dataset")
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0)
-    ->UseRealTime();
-BENCHMARK(Bare)->Name("OpenAndWalk/BarePq")->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK_CAPTURE(Dataset, walk, true)
-    ->Name("OpenAndWalk/Dataset")
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0)
-    ->UseRealTime();
+// Every case in milliseconds of wall time, the server's work being part of it.
+void wallTime(benchmark::internal::Benchmark* bench) {
+    bench->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+}
 
-BENCHMARK(UpdatesInTransaction)
-    ->Name("UpdatesInTransaction")
-    ->Arg(1000)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0)
-    ->UseRealTime();
+BENCHMARK(Bare)->Name("Open/BarePq")->Apply(wallTime);
+BENCHMARK_CAPTURE(Dataset, open, false)->Name("Open/Dataset")->Apply(wallTime);
+BENCHMARK(Bare)->Name("OpenAndWalk/BarePq")->Apply(wallTime);
+BENCHMARK_CAPTURE(Dataset, walk, true)->Name("OpenAndWalk/Dataset")->Apply(wallTime);
+BENCHMARK(UpdatesInTransaction)->Name("UpdatesInTransaction")->Arg(1000)->Apply(wallTime);
 
 int main(int argc, char** argv) {
     // What one open frees, the next one takes again: the heap keeps it instead of giving it back to
