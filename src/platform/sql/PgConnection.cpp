@@ -201,10 +201,7 @@ PgResult PgConnection::receive() {
     if (piece && PQresultStatus(piece.get()) == PGRES_SINGLE_TUPLE) {
         return piece;
     }
-    while (PGresult* rest = PQgetResult(conn_)) {
-        PQclear(rest);
-    }
-    reader_ = nullptr;
+    endStream();
     if (!succeeded(piece.get())) {
         recover();
         fail(std::move(piece));
@@ -216,11 +213,27 @@ void PgConnection::abandon(PgCursor& reader) {
     if (reader_ != &reader) {
         return;
     }
+    endStream();
+    recover();
+}
+
+void PgConnection::endStream() {
     while (PGresult* rest = PQgetResult(conn_)) {
         PQclear(rest);
     }
     reader_ = nullptr;
-    recover();
+}
+
+bool PgConnection::savepointUnsent() {
+    if (PQtransactionStatus(conn_) == PQTRANS_IDLE) {
+        waiting_.clear(); // the statement ended the transaction
+        return true;
+    }
+    if (!waiting_.empty() && waiting_.back() == openSavepointCommand) {
+        waiting_.pop_back();
+        return true;
+    }
+    return false;
 }
 
 void PgConnection::openSavepoint() {
@@ -228,27 +241,15 @@ void PgConnection::openSavepoint() {
 }
 
 void PgConnection::releaseSavepoint() {
-    if (PQtransactionStatus(conn_) == PQTRANS_IDLE) {
-        waiting_.clear(); // the statement ended the transaction
-        return;
+    if (!savepointUnsent()) {
+        waiting_.emplace_back(releaseSavepointCommand);
     }
-    if (!waiting_.empty() && waiting_.back() == openSavepointCommand) {
-        waiting_.pop_back();
-        return;
-    }
-    waiting_.emplace_back(releaseSavepointCommand);
 }
 
 void PgConnection::rollbackSavepoint() {
-    if (PQtransactionStatus(conn_) == PQTRANS_IDLE) {
-        waiting_.clear();
-        return;
+    if (!savepointUnsent()) {
+        control(rollbackSavepointCommand);
     }
-    if (!waiting_.empty() && waiting_.back() == openSavepointCommand) {
-        waiting_.pop_back();
-        return;
-    }
-    control(rollbackSavepointCommand);
 }
 
 void PgConnection::settle() {

@@ -65,6 +65,11 @@ public:
 private:
     // Has a cursor still receiving rows take in the rest of them.
     void settle();
+    // Reads away what is left of the streamed statement; the connection is free after it.
+    void endStream();
+    // Drops the waiting savepoint commands when the statement ended the transaction, or the
+    // savepoint itself when nothing was sent under it; false when the savepoint is on the server.
+    bool savepointUnsent();
     // Sends the savepoint commands waiting for the next statement.
     void flush();
     // The waiting savepoint commands and what send sends in one round trip (libpq's pipeline
